@@ -1,0 +1,18 @@
+// The bench's one array of lab objects. Record 0 is never an object; its
+// address is the base handed to steps and modules, so object i is base[i].
+#pragma once
+#include <cstdint>
+
+#include "common/lab_object.h"
+
+extern LabObject LabObjects[kLabObjectArrayLength];
+extern int32_t LabObjectCount;
+
+// Clears every record and the count.
+void ResetLabObjects();
+
+int32_t FindIntersectingObject(int32_t count, const LabObject* base, const LabObject& object);
+int32_t FindObjectUnderSelection();
+bool ObjectsBoundingRect(RectI32* out);
+
+inline bool IsObjectFull(const LabObject& o) { return o.liquidVolume >= o.capacityMl * 10.0; }

@@ -1,0 +1,52 @@
+// Starts the real program and checks its main window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+HWND WaitForWindow(const char* cls, DWORD pid, int ms) {
+    for (int waited = 0; waited < ms; waited += 50) {
+        HWND found = nullptr;
+        for (HWND w = FindWindowA(cls, nullptr); w; w = FindWindowExA(nullptr, w, cls, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == pid) found = w;
+        }
+        if (found) return found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(ProgramWindow, StartsShowsCaptionAndClosesCleanly) {
+    std::string exe = ProgramFolder() + "Brevane.exe";
+    STARTUPINFOA si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &pi));
+    HWND frame = WaitForWindow("Brevane", pi.dwProcessId, 10000);
+    ASSERT_NE(frame, nullptr);
+    char caption[256] = {};
+    GetWindowTextA(frame, caption, sizeof caption);
+    EXPECT_EQ(std::string(caption).rfind("Brevane", 0), 0u) << caption;
+
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
