@@ -268,23 +268,26 @@ int ChangeSize(LabObject& o, int32_t sizeIndex) {
     return Resize(o, o.type, sizeIndex);
 }
 
-void ApplyScreenTemplate(LabObject& o) {
+namespace {
+
+// Re-applies the head of the object's own key, keeping left and top.
+void ApplyTemplateKeepingLeftTop(LabObject& o, TemplateSet set, bool halvePosition) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
     if (row < 0) return;
-    CopyHead(o, RowHead(ScreenTemplateSet(), row));
+    CopyHead(o, RowHead(set, row));
+    if (halvePosition) {
+        o.position.left /= 2;
+        o.position.top /= 2;
+    }
     o.position.right = o.position.left + o.pictureWidth;
     o.position.bottom = o.position.top + o.pictureHeight;
 }
 
-void ApplySaveTemplate(LabObject& o) {
-    const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
-    if (row < 0) return;
-    CopyHead(o, RowHead(TemplateSet::kSave, row));
-    o.position.left /= 2;
-    o.position.top /= 2;
-    o.position.right = o.position.left + o.pictureWidth;
-    o.position.bottom = o.position.top + o.pictureHeight;
-}
+}  // namespace
+
+void ApplyScreenTemplate(LabObject& o) { ApplyTemplateKeepingLeftTop(o, ScreenTemplateSet(), false); }
+
+void ApplySaveTemplate(LabObject& o) { ApplyTemplateKeepingLeftTop(o, TemplateSet::kSave, true); }
 
 int EmptyObject(LabObject& o) {
     if (!IsEquipmentType(o.type)) return 0;
