@@ -13,7 +13,9 @@ namespace {
 class CatalogueTest : public testing::Test {
 protected:
     void SetUp() override {
-        ClearSelection(Selection);
+        SelectedObject = 0;
+        ObjectSelected = false;
+        MultiSelection = {};
         seams.strings = {{3, "Beaker"}, {12, "Hot plate && Mag Stir"}, {688, "Add new %s"}};
     }
     LabObject* Add(int32_t type, int32_t x, int32_t y, int log = 0) {
@@ -147,9 +149,9 @@ TEST_F(CatalogueTest, MoveToBackRemapsEveryLinkTheSelectionAndTheBuret) {
     bench[4].nextGroupMember = 5;  // the moved one links past itself
     bench[5].nextGroupMember = 4;  // after it, linking to it
     bench[5].host = 1;
-    Selection.objectSelected = 1;
-    Selection.selectedObject = 4;
-    Selection.multi = {1, 3, {2, 4, 5}, {0, 0, 10, 10}};
+    ObjectSelected = true;
+    SelectedObject = 4;
+    MultiSelection = {true, 3, {2, 4, 5}, {0, 0, 10, 10}, {}};
     seams.titrationBuret = 2;
 
     ASSERT_EQ(MoveObjectToBack(bench.data(), 4, 5), &bench[1]);
@@ -161,10 +163,10 @@ TEST_F(CatalogueTest, MoveToBackRemapsEveryLinkTheSelectionAndTheBuret) {
     EXPECT_EQ(bench[1].nextGroupMember, 5);  // old 4 -> old 5
     EXPECT_EQ(bench[5].nextGroupMember, 1);  // old 5 -> old 4
     EXPECT_EQ(bench[5].host, 2);             // old 5 -> old 1
-    EXPECT_EQ(Selection.selectedObject, 1);
-    EXPECT_EQ(Selection.multi.members[0], 3);
-    EXPECT_EQ(Selection.multi.members[1], 1);
-    EXPECT_EQ(Selection.multi.members[2], 5);
+    EXPECT_EQ(SelectedObject, 1);
+    EXPECT_EQ(MultiSelection.members[0], 3);
+    EXPECT_EQ(MultiSelection.members[1], 1);
+    EXPECT_EQ(MultiSelection.members[2], 5);
     EXPECT_EQ(seams.buretMoves, (std::vector<std::pair<int32_t, int32_t>>{{2, 3}}));
     ASSERT_EQ(seams.particleRemaps.size(), 1u);
     const int32_t expected[] = {0, 2, 3, 4, 1, 5, 6};
