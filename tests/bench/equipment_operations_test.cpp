@@ -212,6 +212,9 @@ TEST_F(CatalogueTest, RetemplatingKeepsTheRightCorner) {
          [](LabObject& o) { return ChangeContainer(o, kBeaker, 5); }, 310, 294, false},
         {"balance", At(kCentigramBalance, 3, 0, 0, {0, 0, 1000, 422}),
          [](LabObject& o) { return SetBalanceState(o, 3); }, 422, 1000, true},
+        {"drain", At(kSeparatoryFunnel, 3, 0, 2, {0, 100, 130, 483}),
+         [](LabObject& o) { o.pourTarget = 4; return SetDrainVariant(o, 0, 4) + o.pourTarget; }, 130, 383,
+         true},
         {"dipped", At(kMetalWire, 10, 0, 0, {10, 20, 187, 147}),
          [](LabObject& o) { return SetDippedState(o, 1, 0); }, 120, 7, true},
     };
