@@ -120,6 +120,12 @@ void TakeChemicalTable() {
 }
 
 void FreeModuleLibrary() {
+    // A block the module owns may go with its library: the bench must not
+    // read it while the next module loads (its boxes let the timer run).
+    if (HeldBlock.ownedByModule) {
+        SetChemicalTable(nullptr, 0);
+        HeldBlock = {nullptr, false};
+    }
     if (LabModuleHandle) FreeLibrary(LabModuleHandle);
     LabModuleHandle = nullptr;
     ClearPluginTable(PluginTable);

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "bench/chemical_table.h"
+
 std::vector<RecordedBox> ModuleHostTest::Boxes;
 std::vector<std::string> ModuleHostTest::Events;
 std::vector<HGLOBAL> ModuleHostTest::Released;
@@ -28,7 +30,7 @@ ModuleHostServices RecordingServices() {
     ModuleHostServices services = DefaultModuleHostServices();
     services.showBox = [](HWND, const char* text, const char* caption, UINT type) {
         ModuleHostTest::Events.push_back("box");
-        ModuleHostTest::Boxes.push_back({text, caption, type});
+        ModuleHostTest::Boxes.push_back({text, caption, type, ChemicalTable.count});
         return ModuleHostTest::BoxAnswer;
     };
     services.pauseTimer = [] { ModuleHostTest::Events.push_back("pause"); };

@@ -13,6 +13,7 @@
 struct RecordedBox {
     std::string text, caption;
     UINT type;
+    int32_t tableCount;  // records the bench could read while the box was up
 };
 
 class ModuleHostTest : public testing::Test {

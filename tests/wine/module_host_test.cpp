@@ -233,3 +233,24 @@ TEST_F(ModuleHostTest, LabFileMissingInTheProgramFolderIsOfferedFromThePersonalF
         EXPECT_EQ(Comments, std::vector<std::string>{"5 Load Simulation: lab.udl"});
     }
 }
+
+TEST_F(ModuleHostTest, OwnedBlockIsNotReadAfterItsLibraryIsGone) {
+    // Host-owned blocks stay readable until their successor arrives; a block
+    // the module owns is dropped with the library.
+    PersonalFolder = FolderWith({});
+    struct Case {
+        const char* first;
+        int32_t countDuringBox;
+    };
+    for (const Case& c : {Case{"FakeUdlOwner.dll", 0}, Case{"Olvaris.dll", 1}}) {
+        SCOPED_TRACE(c.first);
+        Boxes.clear();
+        ASSERT_EQ(LoadLabModule(nullptr, c.first, "", 1, 0), 1);
+        ASSERT_EQ(ChemicalTable.count, 1);
+        BoxAnswer = IDOK;
+        ASSERT_EQ(LoadLabModule(nullptr, "FakeAuthoring.dll", "absent.udl", 1, 0), 1);
+        ASSERT_EQ(Boxes.size(), 1u);  // the lab file is missing everywhere
+        EXPECT_EQ(Boxes[0].tableCount, c.countDuringBox);
+    }
+    EXPECT_EQ(Released.size(), 1u) << "only the generic lab's block";
+}
