@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "cas.h"
+#include "indicator_record.h"
 #include "lab_object.h"
 #include "lab_style.h"
 #include "win32_handles.h"
@@ -16,8 +17,6 @@
 #else
 #define LAB_MODULE_CALL
 #endif
-
-struct IndicatorRecord;  // common/indicator_record.h
 
 // What ElectrodeProperty points at: the id, then a NUL-terminated name that
 // starts at byte 4 and belongs to the module.
