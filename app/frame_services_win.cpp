@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/app_windows_win.h"
+#include "bench/add_equipment_commands.h"
 #include "bench/bench_state.h"
 #include "bench/lab_objects.h"
 
@@ -66,7 +67,7 @@ void FreeFormatBarFonts() {}
 int BenchFontPoints() { return 12; }
 void CreateBenchImageLists() {}
 void ResetTitrationDatasetRecord() {}
-void RegisterBenchCommands() {}
+void RegisterBenchCommands() { RegisterAddEquipmentCommands(); }
 void PrepareFormatBar() {}
 void ResolvePerUserFolder() {}
 void OpenCommandLineOrDefaultLab(HWND, const char*) {}
