@@ -48,7 +48,12 @@ void InBox(Readout* r, float x, float y, float width, float height, float font) 
     r->fontPixels = font;
 }
 
+ReadoutServices installedServices{nullptr, nullptr};
+
 }  // namespace
+
+void SetReadoutServices(const ReadoutServices& services) { installedServices = services; }
+const ReadoutServices& CurrentReadoutServices() { return installedServices; }
 
 double MercuryColumnLength(float kelvin, bool smallSet, int32_t imageHeight) {
     double length = (kelvin - 273.0) * 4 + 100;

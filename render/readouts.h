@@ -23,6 +23,16 @@ using NumberFormatFn = char* (*)(char* out, int size, const char* format, double
 // A string-table text by id into out; false when there is none.
 using LoadStringFn = bool (*)(int32_t id, char* out, int32_t size);
 
+// What the program installs at start-up: its locale formatting and its
+// string table. Until then numbers keep their printf form and strings are
+// missing.
+struct ReadoutServices {
+    NumberFormatFn formatNumber;
+    LoadStringFn loadString;
+};
+void SetReadoutServices(const ReadoutServices& services);
+const ReadoutServices& CurrentReadoutServices();
+
 enum TempScaleSetting : int32_t { kTempScaleCelsius = 1, kTempScaleFahrenheit = 2 };
 
 // Thermometer pictures.
