@@ -48,12 +48,16 @@ void InBox(Readout* r, float x, float y, float width, float height, float font) 
     r->fontPixels = font;
 }
 
-ReadoutServices installedServices{nullptr, nullptr};
+ReadoutServices installedServices{nullptr, nullptr, nullptr};
 
 }  // namespace
 
 void SetReadoutServices(const ReadoutServices& services) { installedServices = services; }
 const ReadoutServices& CurrentReadoutServices() { return installedServices; }
+
+int32_t CurrentTempScale() {
+    return installedServices.tempScale ? *installedServices.tempScale : kTempScaleCelsius;
+}
 
 double MercuryColumnLength(float kelvin, bool smallSet, int32_t imageHeight) {
     double length = (kelvin - 273.0) * 4 + 100;

@@ -29,11 +29,13 @@ using LoadStringFn = bool (*)(int32_t id, char* out, int32_t size);
 struct ReadoutServices {
     NumberFormatFn formatNumber;
     LoadStringFn loadString;
+    const int32_t* tempScale;  // the TempScale setting; null reads as Celsius
 };
 void SetReadoutServices(const ReadoutServices& services);
 const ReadoutServices& CurrentReadoutServices();
 
-enum TempScaleSetting : int32_t { kTempScaleCelsius = 1, kTempScaleFahrenheit = 2 };
+enum TempScaleSetting : int32_t { kTempScaleKelvin = 0, kTempScaleCelsius = 1, kTempScaleFahrenheit = 2 };
+int32_t CurrentTempScale();
 
 // Thermometer pictures.
 constexpr int32_t kThermometerPng = 1181, kThermometerOverlayPng = 1182;    // 19 x 514
