@@ -206,6 +206,10 @@ def cylinder_strip(labels):
 
 def write_strip(folder, id_, s, mask_id=None):
     idx, mask = quantised(pixels(s))
+    if mask_id:
+        # With a mask of its own the image list ORs the picture over the
+        # masked-out bench, so what the mask hides must be black.
+        idx = [[15 if m else i for i, m in zip(row, mrow)] for row, mrow in zip(idx, mask)]
     bmp(os.path.join(folder, "%d.bmp" % id_), idx, 4, GREYS)
     if mask_id:
         bmp(os.path.join(folder, "%d.bmp" % mask_id), mask, 1, [(0, 0, 0), (255, 255, 255)])
