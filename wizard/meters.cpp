@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "wizard/reaction_slots.h"
+#include "wizard/whole_power.h"
 #include "zephrane/chemical_database.h"
 
 namespace parvell {
@@ -33,18 +34,6 @@ double Molarity(CasNumber cas, double grams, double liquidMl) {
     double moles = Moles(cas, grams);
     if (!(liquidMl > 0) || !(moles > 0)) return 0;
     return moles / (liquidMl / 1000.0);
-}
-
-// factor^n by squaring: the same doubles in every build, and no loop over
-// kelvins that a huge temperature could make endless.
-double Power(double factor, int n) {
-    double result = 1;
-    while (n > 0) {
-        if (n & 1) result *= factor;
-        factor *= factor;
-        n >>= 1;
-    }
-    return result;
 }
 
 struct BurnStep {
@@ -257,13 +246,14 @@ double SoluteConductivity(double molarity, double a, double b, double kelvin, in
     if (!(molarity > 0)) return 0;
     double kappa = a * molarity - b * molarity * std::sqrt(molarity);
     if (!atc) {
-        // Counts of the stepwise correction from 298 K: one factor per kelvin
-        // step the counter takes, counting the first step always.
+        // The factors a kelvin-by-kelvin count from 298 K would apply (the
+        // first step always counts), in closed form so no temperature can
+        // make it loop for ever.
         double t = std::isfinite(kelvin) ? std::clamp(kelvin, 0.0, double(kMaxKelvin)) : kReferenceKelvin;
         if (t - kReferenceKelvin > 0.5)
-            kappa *= Power(kWarmerFactor, int(std::floor(t)) - 297);
+            kappa *= WholePower(kWarmerFactor, int(std::floor(t)) - 297);
         else if (t <= kReferenceKelvin)
-            kappa *= Power(kCoolerFactor, 299 - int(std::ceil(t)));
+            kappa *= WholePower(kCoolerFactor, 299 - int(std::ceil(t)));
     }
     return kappa < 0 ? 0 : kappa;
 }

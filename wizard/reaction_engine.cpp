@@ -6,6 +6,7 @@
 
 #include "wizard/meters.h"
 #include "wizard/reaction_slots.h"
+#include "wizard/whole_power.h"
 #include "zephrane/chemical_database.h"
 
 namespace parvell {
@@ -24,6 +25,16 @@ bool HasNoActivity(const ReactionWorkEntry& e) {
     return (e.phase & kPhaseSolid) || (e.cas == kCasWater && (e.phase & kPhaseLiquid));
 }
 
+// Coefficients are nearly always small whole numbers: those are raised by
+// multiplying, the rest by pow.
+int WholeCoefficient(double coefficient) {
+    return coefficient >= 1 && coefficient <= 64 && coefficient == std::floor(coefficient) ? int(coefficient) : 0;
+}
+
+double ActivityFactor(const ReactionWorkEntry& e, double molarity) {
+    return e.wholeCoefficient ? WholePower(molarity, e.wholeCoefficient) : std::pow(molarity, e.coefficient);
+}
+
 uint32_t ConsumingSide(bool forward) { return forward ? kPartReactant : kPartProduct; }
 
 using WorkTable = std::array<ReactionWorkEntry, kParticipantCount>;
@@ -37,6 +48,7 @@ int BuildWorkTable(const ReactionRecord& r, const LabObject& o, double litres, W
         e.cas = p.cas;
         e.phase = p.phase;
         e.coefficient = p.coefficient;
+        e.wholeCoefficient = WholeCoefficient(p.coefficient);
         e.flags = p.flags;
         e.initialGrams = MassOfComponent(o, p.cas, p.phase);
         e.molarMass = Chemical_GMW(p.cas);
@@ -96,7 +108,7 @@ double ReactionQuotient(const ReactionWorkEntry* entries, int count, bool useIni
         const ReactionWorkEntry& e = entries[i];
         if (e.coefficient <= 0) continue;
         if (!HasNoActivity(e)) {
-            double factor = std::pow(useInitial ? e.initialMolarity : e.trialMolarity, e.coefficient);
+            double factor = ActivityFactor(e, useInitial ? e.initialMolarity : e.trialMolarity);
             if (e.flags & kPartProduct) numerator *= factor;
             if (e.flags & kPartReactant) denominator *= factor;
         }

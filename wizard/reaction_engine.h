@@ -51,6 +51,7 @@ struct ReactionWorkEntry {
     double trialGrams;
     double initialMoles;
     double trialMoles;
+    int32_t wholeCoefficient;  // the coefficient when it is a whole 1..64, else 0
 };
 
 // Quotient sentinels: -1 no reactant in solution, -2 nothing to evaluate.

@@ -42,6 +42,7 @@ ReactionWorkEntry Entry(uint32_t flags, uint32_t phase, double molarity, double 
     e.cas = kA;
     e.phase = phase;
     e.coefficient = 1;
+    e.wholeCoefficient = 1;
     e.flags = flags;
     e.molarMass = 1;
     e.initialMolarity = e.trialMolarity = molarity;
