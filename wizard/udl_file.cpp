@@ -162,8 +162,8 @@ std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
     h.spectroPointCount = int32_t(lab.spectroPoints.size());
     h.attachmentCount = int32_t(lab.moleculeFiles.size());
 
-    std::vector<uint8_t> out;
-    Append(out, &h, 1);
+    std::vector<uint8_t> out(sizeof h);
+    memcpy(out.data(), &h, sizeof h);
     for (const std::string* text : {&lab.introduction, &lab.procedure, &lab.observations})
         out.insert(out.end(), text->begin(), text->end());
     Append(out, lab.chemicals.data(), lab.chemicals.size());
