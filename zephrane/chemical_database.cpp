@@ -28,6 +28,13 @@ const char* BoundedText(char (&buffer)[N + 1], const char (&field)[N]) {
     return buffer;
 }
 
+// The field of the first record with that key, or the answer for a missing key.
+template <class T, class Field>
+T Answer(CasNumber key, T missing, Field field) {
+    const ChemicalRecord* r = Find(key);
+    return r ? T(field(*r)) : missing;
+}
+
 uint32_t ColourWord(const uint8_t rgb[3]) {
     return uint32_t(rgb[0]) | (uint32_t(rgb[1]) << 8) | (uint32_t(rgb[2]) << 16);
 }
@@ -76,60 +83,49 @@ const char* Chemical_Formula(CasNumber key) {
 }
 
 double Chemical_GMW(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? double(r->molarMass) : 0.0;
+    return Answer<double>(key, 0.0, [](const ChemicalRecord& r) { return double(r.molarMass); });
 }
 
 double Chemical_Density(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? double(r->density) : 0.0;
+    return Answer<double>(key, 0.0, [](const ChemicalRecord& r) { return double(r.density); });
 }
 
 int Chemical_State(CasNumber key, int) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->state : 0;
+    return Answer<int>(key, 0, [](const ChemicalRecord& r) { return r.state; });
 }
 
 uint32_t Chemical_ChemType(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->flags : 0;
+    return Answer<uint32_t>(key, 0, [](const ChemicalRecord& r) { return r.flags; });
 }
 
 uint32_t Chemical_ChemTypeEx(CasNumber key, int) { return Chemical_ChemType(key); }
 
 double Chemical_SolutionMolarity(CasNumber key, int) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->molarity : 0.0;
+    return Answer<double>(key, 0.0, [](const ChemicalRecord& r) { return r.molarity; });
 }
 
 uint32_t Chemical_Color(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? ColourWord(r->colour) : 0;
+    return Answer<uint32_t>(key, 0, [](const ChemicalRecord& r) { return ColourWord(r.colour); });
 }
 
 uint32_t Chemical_FlameColor(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? ColourWord(r->flameColour) : 0;
+    return Answer<uint32_t>(key, 0, [](const ChemicalRecord& r) { return ColourWord(r.flameColour); });
 }
 
 int Chemical_BrushStyle(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->brushStyle : 0;
+    return Answer<int>(key, 0, [](const ChemicalRecord& r) { return r.brushStyle; });
 }
 
 int Chemical_Pattern_Hatch(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->patternId : 0;
+    return Answer<int>(key, 0, [](const ChemicalRecord& r) { return r.patternId; });
 }
 
 double Chemical_GetConductivityCoefficientA(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->conductivityA : 0.0;
+    return Answer<double>(key, 0.0, [](const ChemicalRecord& r) { return r.conductivityA; });
 }
 
 double Chemical_GetConductivityCoefficientB(CasNumber key) {
-    const ChemicalRecord* r = Find(key);
-    return r ? r->conductivityB : 0.0;
+    return Answer<double>(key, 0.0, [](const ChemicalRecord& r) { return r.conductivityB; });
 }
 
 }  // extern "C"
