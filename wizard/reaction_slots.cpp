@@ -61,34 +61,6 @@ double ReactionPhaseVolume(const LabObject& o, uint32_t phaseMask) {
     return ml;
 }
 
-double MassOfComponent(const LabObject& o, CasNumber cas, uint32_t phaseMask) {
-    double grams = 0;
-    for (const ComponentSlot& s : o.slots)
-        if (s.cas == cas && (s.phase & phaseMask)) grams += s.grams;
-    return grams;
-}
-
-double MassByPhase(const LabObject& o, uint32_t phaseMask) {
-    double grams = 0;
-    for (const ComponentSlot& s : o.slots)
-        if (s.phase & phaseMask) grams += s.grams;
-    return grams;
-}
-
-double TotalComponentMass(const LabObject& o) {
-    double grams = 0;
-    for (const ComponentSlot& s : o.slots) grams += s.grams;
-    return grams;
-}
-
-void ClearComponents(LabObject& o) {
-    for (ComponentSlot& s : o.slots) {
-        s.cas = 0;
-        s.phase = 0;
-        s.grams = 0;
-    }
-}
-
 double Moles(CasNumber cas, double grams) {
     double molarMass = Chemical_GMW(cas);
     return molarMass > 0 ? grams / molarMass : 0.0;

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "bench/contents.h"
 #include "common/lab_object.h"
 
 namespace parvell {
@@ -16,11 +17,11 @@ int RemoveReactionComponent(LabObject& o, CasNumber cas, uint32_t phaseMask, dou
 // Millilitres of the matching slots that are neither gas nor dissolved.
 double ReactionPhaseVolume(const LabObject& o, uint32_t phaseMask);
 
-// The same sums and clearing as on the bench.
-double MassOfComponent(const LabObject& o, CasNumber cas, uint32_t phaseMask);
-double MassByPhase(const LabObject& o, uint32_t phaseMask);
-double TotalComponentMass(const LabObject& o);
-void ClearComponents(LabObject& o);
+// The sums and the clearing are the bench's own.
+using ::ClearComponents;
+using ::MassByPhase;
+using ::MassOfComponent;
+using ::TotalComponentMass;
 
 // Grams / molar mass, 0 when the library has no molar mass for it.
 double Moles(CasNumber cas, double grams);
