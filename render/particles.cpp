@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "bench/lab_objects.h"
+
 ParticleLists Particles;
 
 namespace {
@@ -198,6 +200,19 @@ void RenumberParticleOwners(const int32_t* newIndex, int32_t length) {
     };
     WalkBackwards(Particles.bubbles, [&](BubbleParticle& b) { return follow(b.owner); });
     WalkBackwards(Particles.precipitate, [&](PrecipitateParticle& p) { return follow(p.owner); });
+}
+
+void RenumberParticleOwners(const IndexRemap& remap) {
+    RenumberParticleOwners(remap.newIndex, kLabObjectArrayLength);
+}
+
+int32_t ParticleOwnerIndex(const LabObject& object) {
+    // Compared as addresses: a record elsewhere is no element of the array.
+    const auto at = reinterpret_cast<uintptr_t>(&object);
+    const auto base = reinterpret_cast<uintptr_t>(LabObjects);
+    if (at < base || (at - base) % sizeof(LabObject) != 0) return 0;
+    const uintptr_t index = (at - base) / sizeof(LabObject);
+    return index >= 1 && index < kLabObjectArrayLength ? static_cast<int32_t>(index) : 0;
 }
 
 void ClearParticles() {

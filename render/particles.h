@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bench/bench_seams.h"
 #include "common/lab_object.h"
 
 // Integers 0..32767, as the C library's rand() gives them. Tests install
@@ -97,5 +98,9 @@ void RemovePrecipitateParticles(int32_t ownerIndex);
 // Records were renumbered: newIndex[k] is where object k went (length
 // entries). Particles of an object that went (0, or outside the table) are dropped.
 void RenumberParticleOwners(const int32_t* newIndex, int32_t length);
+void RenumberParticleOwners(const IndexRemap& remap);
+// The bench seams name an object by its record: its index in the bench's
+// array, 0 when the record is not one of LabObjects.
+int32_t ParticleOwnerIndex(const LabObject& object);
 // New, Open and a module change start with no particles.
 void ClearParticles();

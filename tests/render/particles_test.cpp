@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/lab_objects.h"
 #include "render/particles.h"
 
 namespace {
@@ -237,6 +238,13 @@ TEST_F(ParticlesTest, OwnersFollowRenumberedRecordsAndVanishWithTheirObject) {
     EXPECT_EQ(count[1], 10);
     EXPECT_EQ(count[2], 10);
     EXPECT_EQ(count[3], 0);
+    // The catalogue's remap of moving object 2 to the back: 1 -> 2, 2 -> 1.
+    IndexRemap back{};
+    back.newIndex[1] = 2;
+    back.newIndex[2] = 1;
+    RenumberParticleOwners(back);
+    for (const BubbleParticle& p : Particles.bubbles) EXPECT_TRUE(p.owner == 1 || p.owner == 2);
+    RenumberParticleOwners(back);
     // An owner beyond the table given is dropped too.
     RenumberParticleOwners(remap, 2);
     for (const BubbleParticle& p : Particles.bubbles) EXPECT_EQ(p.owner, 1);
@@ -278,4 +286,11 @@ TEST_F(ParticlesTest, VapourPuffsLiveFifteenStepsAndWaitWhileNothingDistils) {
     UpdateVapour(idle, 1.0, &draws);
     ASSERT_EQ(Particles.vapour.size(), before.size());
     for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(Particles.vapour[i].y, before[i].y);
+}
+
+TEST(ParticleOwners, AnOwnerIsItsRecordsIndexInTheBenchArray) {
+    EXPECT_EQ(ParticleOwnerIndex(LabObjects[7]), 7);
+    EXPECT_EQ(ParticleOwnerIndex(LabObjects[0]), 0);  // record 0 is never an object
+    LabObject elsewhere{};
+    EXPECT_EQ(ParticleOwnerIndex(elsewhere), 0);
 }
