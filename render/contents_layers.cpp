@@ -11,52 +11,29 @@ constexpr uint32_t kLiquidAndDissolved = kPhaseLiquid | kPhaseDissolved;
 
 uint8_t Shade(uint8_t value) { return static_cast<uint8_t>(value * kLiquidShade); }
 
-bool IsFullRectangleKind(int32_t type) {
+// What each kind's contents layer holds, by EquipmentType.
+struct LayerKind {
+    bool layer;          // has a mask and so a contents layer
+    bool fullRectangle;  // painted by the full-rectangle scheme
+    bool bubbles;
+    bool precipitate;
+};
+
+LayerKind KindOfLayer(int32_t type) {
     switch (type) {
-        case kTestTube:
-        case kBeaker:
-        case kFlorenceFlask:
-        case kGraduatedCylinder:
-        case kEvaporationDish:
-        case kVolumetricFlask:
+        case kTestTube: case kBeaker: case kFlorenceFlask: case kGraduatedCylinder:
+        case kEvaporationDish: case kVolumetricFlask:
+            return {true, true, true, true};
         case kSeparatoryFunnel:
-            return true;
+            return {true, true, true, false};
+        case kErlenmeyerFlask: case kWatchGlass: case kRoundBottomFlask:
+            return {true, false, true, true};
+        case kDumasBulb: case kInvertedBuret:
+            return {true, false, true, false};
+        case kBuret: case kEyeDropper: case kElectronicBalance: case kPipet:
+            return {true, false, false, false};
         default:
-            return false;
-    }
-}
-
-bool HasContentsLayer(int32_t type) {
-    switch (type) {
-        case kTestTube: case kBeaker: case kErlenmeyerFlask: case kFlorenceFlask:
-        case kGraduatedCylinder: case kBuret: case kWatchGlass: case kEvaporationDish:
-        case kRoundBottomFlask: case kEyeDropper: case kElectronicBalance: case kPipet:
-        case kDumasBulb: case kVolumetricFlask: case kInvertedBuret: case kSeparatoryFunnel:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool HasBubbles(int32_t type) {
-    switch (type) {
-        case kTestTube: case kBeaker: case kErlenmeyerFlask: case kFlorenceFlask:
-        case kGraduatedCylinder: case kWatchGlass: case kEvaporationDish: case kRoundBottomFlask:
-        case kDumasBulb: case kVolumetricFlask: case kInvertedBuret: case kSeparatoryFunnel:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool HasPrecipitate(int32_t type) {
-    switch (type) {
-        case kTestTube: case kBeaker: case kErlenmeyerFlask: case kFlorenceFlask:
-        case kGraduatedCylinder: case kWatchGlass: case kEvaporationDish: case kRoundBottomFlask:
-        case kVolumetricFlask:
-            return true;
-        default:
-            return false;
+            return {false, false, false, false};
     }
 }
 
@@ -219,10 +196,11 @@ LayerHeights ComputeLayerHeights(const LabObject& o, const ContentsVolumes& v) {
 
 ContentsPlan PlanContentsLayer(const LabObject& o, bool smallSet) {
     ContentsPlan plan{};
-    if (!HasContentsLayer(o.type)) return plan;
+    const LayerKind kind = KindOfLayer(o.type);
+    if (!kind.layer) return plan;
     plan.hasLayer = true;
-    plan.bubbles = HasBubbles(o.type);
-    plan.precipitate = HasPrecipitate(o.type);
+    plan.bubbles = kind.bubbles;
+    plan.precipitate = kind.precipitate;
     PlanWriter w{plan};
 
     const ContentsVolumes v = MeasureContents(o);
@@ -236,7 +214,7 @@ ContentsPlan PlanContentsLayer(const LabObject& o, bool smallSet) {
     plan.liquidColumn = h.secondLiquid > h.firstLiquid ? h.secondLiquid : h.firstLiquid;
     plan.solidSurface = h.solid;
 
-    if (IsFullRectangleKind(o.type)) {
+    if (kind.fullRectangle) {
         PlanFullRectangle(o, h, w);
     } else if (o.type == kWatchGlass) {
         w.Band(LayerBrush::kLiquid, h.firstLiquid, 0);
