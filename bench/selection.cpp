@@ -1,0 +1,3 @@
+#include "bench/selection.h"
+
+BenchSelection Selection = {};
