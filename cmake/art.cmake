@@ -24,18 +24,20 @@ add_custom_command(
     VERBATIM)
 
 add_custom_command(
-    OUTPUT ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/art_pictures.inc
+    OUTPUT ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/art_pictures.inc ${BREVANE_ART_DIR}/meniscus.rc
     COMMAND ${BREVANE_ART_PYTHON} ${CMAKE_SOURCE_DIR}/tools/art/generate.py ${BREVANE_ART_DIR}
             ${BREVANE_ART_DIR}/geometry.json
+    COMMAND ${BREVANE_ART_PYTHON} ${CMAKE_SOURCE_DIR}/tools/art/meniscus.py ${BREVANE_ART_DIR}
     DEPENDS ${art_scripts} ${BREVANE_ART_DIR}/geometry.json
     COMMENT "Drawing the equipment pictures"
     VERBATIM)
-add_custom_target(brevane_art DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/art_pictures.inc)
+add_custom_target(brevane_art DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/art_pictures.inc
+                  ${BREVANE_ART_DIR}/meniscus.rc)
 
 # A target whose resource script includes art.rc is rebuilt when it changes.
 function(brevane_use_art target)
     add_dependencies(${target} brevane_art)
     target_include_directories(${target} PRIVATE ${BREVANE_ART_DIR})
     set_property(SOURCE ${BREVANE_RC} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY
-                 OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc)
+                 OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/meniscus.rc)
 endfunction()

@@ -94,7 +94,8 @@ def lamp(w, h):
 
 def thermometer(w, h, s, overlay):
     """The glass stem and bulb; the overlay carries the scale over the red
-    column. The column starts at the bulb, 20 px above the bottom."""
+    column. The renderer stands the picture so that the column's foot is the
+    picture's bottom edge, and 273 K is 100 px above it."""
     bulb_r = w / 2 - 1
 
     def stem(ctx):
@@ -109,7 +110,7 @@ def thermometer(w, h, s, overlay):
         ctx.set_source_rgb(*G.GRADUATION)
         ctx.set_line_width(1)
         # 4 px per kelvin from 273 K at 100 px above the column's foot (scaled on the small set).
-        foot = h - 20
+        foot = h
         per_degree = 4.0 * s
         for t in range(-20, 121, 10):
             y = foot - (100 + t * 4) * s
