@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "app/app_windows_win.h"
-#include "bench/add_equipment_commands.h"
 #include "bench/bench_state.h"
 #include "bench/lab_objects.h"
 
@@ -19,14 +18,15 @@ void StartGraphicsForProgram() {}
 void StopGraphicsForProgram() {}
 void ClearLiquidStreams() {}
 
-void CreateTextPanesAndTabs(HWND frame) {
+static HWND CreatePane(HWND frame, int i) {
     const char* cls = RichEdit20Available ? "RichEdit20A" : "RichEdit";
-    for (int i = 0; i < 3; ++i) {
-        DWORD style = WS_CHILD | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-        if (i < 2) style |= ES_READONLY;
-        panes[i] = CreateWindowExA(WS_EX_CLIENTEDGE, cls, "", style, 0, 0, 0, 0, frame, nullptr, AppInstance,
-                                   nullptr);
-    }
+    DWORD style = WS_CHILD | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (i < 2) style |= ES_READONLY;
+    return CreateWindowExA(WS_EX_CLIENTEDGE, cls, "", style, 0, 0, 0, 0, frame, nullptr, AppInstance, nullptr);
+}
+
+void CreateTextPanesAndTabs(HWND frame) {
+    for (int i = 0; i < 3; ++i) panes[i] = CreatePane(frame, i);
     TabControl = CreateWindowExA(WS_EX_STATICEDGE, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                                  0, 0, 0, 0, frame, nullptr, AppInstance, nullptr);
     const char* names[3] = {"Introduction", "Procedure", "Observations"};
@@ -50,6 +50,13 @@ LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 bool AcceleratorsApply(const MSG&) { return true; }
 
 const char* CurrentLabTitle() { return labTitle; }
+HWND RecreateTextPane(int index) {
+    if (index < 0 || index >= 3) return nullptr;
+    HWND parent = panes[index] ? GetParent(panes[index]) : FrameWindow;
+    if (panes[index]) DestroyWindow(panes[index]);
+    panes[index] = CreatePane(parent, index);
+    return panes[index];
+}
 HWND TextPaneWindow(int index) { return index >= 0 && index < 3 ? panes[index] : nullptr; }
 HWND ObservationsPane() { return panes[2]; }
 void SyncFormatBarWithObservations(HWND) {}
@@ -61,16 +68,12 @@ void ReapplyScreenTemplates() {}
 void ReleaseFrameResources() {}
 void EndDemonstrationRecording() {}
 void FreeTitrationPoints() {}
-void UnloadLabModuleAtExit() {}
 void FreeFormatBarFonts() {}
 
 int BenchFontPoints() { return 12; }
 void CreateBenchImageLists() {}
 void ResetTitrationDatasetRecord() {}
-void RegisterBenchCommands() { RegisterAddEquipmentCommands(); }
 void PrepareFormatBar() {}
-void ResolvePerUserFolder() {}
-void OpenCommandLineOrDefaultLab(HWND, const char*) {}
 bool DemoRecordingActive() { return false; }
 void RecordBenchState() {}
 void RenderBench(HDC) {}

@@ -19,6 +19,8 @@ bool AcceleratorsApply(const MSG& msg);
 // Frame
 const char* CurrentLabTitle();
 HWND TextPaneWindow(int index);  // 0 Introduction, 1 Procedure, 2 Observations
+// Destroys pane index and creates it again, hidden; the new window or null.
+HWND RecreateTextPane(int index);
 HWND ObservationsPane();
 void SyncFormatBarWithObservations(HWND frame);
 void DropFilesOnObservations(ENDROPFILES* drop);
