@@ -22,6 +22,7 @@
 #include "bench/bench_window_win.h"
 #include "bench/command_ids.h"
 #include "bench/lab_objects.h"
+#include "bench/selection.h"
 #include "box_watcher.h"
 
 namespace {
@@ -54,6 +55,21 @@ std::vector<int32_t> TypesOnBench() {
     for (int i = 1; i <= LabObjectCount; ++i) types.push_back(LabObjects[i].type);
     std::sort(types.begin(), types.end());
     return types;
+}
+
+constexpr char kSettingsKey[] = "Software\\Quillmar\\Brevane Pro";
+
+void WriteBunsenHeat(const DWORD* value) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    if (value)
+        RegSetValueExA(key, "BunsenBurnerHeat", 0, REG_DWORD, reinterpret_cast<const BYTE*>(value),
+                       sizeof *value);
+    else
+        RegDeleteValueA(key, "BunsenBurnerHeat");
+    RegCloseKey(key);
 }
 
 class ProgramStart : public testing::Test {
@@ -212,6 +228,76 @@ TEST_F(ProgramStart, TheFiftyFirstPieceShowsTheLimitBoxAndLeavesTheBenchAsItWas)
     EXPECT_EQ(LabTimerPauseDepth(), 0);
     EXPECT_TRUE(KillTimer(BenchWindow, kLabTimerId));
     SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
+}
+
+TEST_F(ProgramStart, SelectionFrameIsOnePixelOutsideTheRectAndGoesAwayWhenDrawnAgain) {
+    ResetBench();
+    InvalidateRect(BenchWindow, nullptr, TRUE);
+    UpdateWindow(BenchWindow);
+    const RectI32 rect{40, 30, 90, 70};
+    struct Probe {
+        int x, y;
+        bool onFrame;
+    };
+    const Probe probes[] = {
+        {39, 29, true},  {91, 29, true},  {39, 71, true}, {91, 71, true}, {60, 29, true}, {39, 50, true},
+        {40, 30, false}, {90, 70, false}, {60, 50, false}, {92, 72, false}, {38, 28, false},
+    };
+    std::vector<COLORREF> before;
+    for (const Probe& p : probes) before.push_back(GetPixel(BenchDC, p.x, p.y));
+    BenchSeams& seams = CurrentBenchSeams();
+    seams.DrawSelectionFrame(rect);
+    GdiFlush();
+    for (size_t i = 0; i < std::size(probes); ++i)
+        EXPECT_EQ(GetPixel(BenchDC, probes[i].x, probes[i].y) != before[i], probes[i].onFrame)
+            << probes[i].x << "," << probes[i].y;
+    seams.DrawSelectionFrame(rect);
+    GdiFlush();
+    for (size_t i = 0; i < std::size(probes); ++i)
+        EXPECT_EQ(GetPixel(BenchDC, probes[i].x, probes[i].y), before[i]) << probes[i].x << "," << probes[i].y;
+
+    // The bench's own DC measures the client area and the invalidated parts.
+    RECT client;
+    GetClientRect(BenchWindow, &client);
+    const RectI32 logical = seams.BenchClientRect();
+    EXPECT_EQ(logical.right - logical.left, client.right);
+    EXPECT_EQ(logical.bottom - logical.top, client.bottom);
+    ValidateRect(BenchWindow, nullptr);
+    seams.InvalidateLogicalRect(rect);
+    RECT dirty;
+    ASSERT_TRUE(GetUpdateRect(BenchWindow, &dirty, FALSE));
+    EXPECT_EQ(dirty.left, rect.left);
+    EXPECT_EQ(dirty.top, rect.top);
+    EXPECT_EQ(dirty.right, rect.right);
+    EXPECT_EQ(dirty.bottom, rect.bottom);
+    EXPECT_DOUBLE_EQ(seams.DpiFactor(), DpiFactor);
+    EXPECT_EQ(seams.FullScreenHeight(), GetSystemMetrics(SM_CYFULLSCREEN));
+}
+
+TEST_F(ProgramStart, BurnerUnderASelectedBeakerGivesItTheStoredHeatClampedToItsRange) {
+    struct Case {
+        bool stored;
+        DWORD value;
+        int expected;
+    };
+    const Case cases[] = {{false, 0, 2}, {true, 7, 7}, {true, 150, 99}, {true, 0, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        WriteBunsenHeat(c.stored ? &c.value : nullptr);
+        ResetBench();
+        Post(kCmdAdd100Beaker);
+        ASSERT_TRUE(PumpUntil([] { return LabObjectCount == 1; }, 2000));
+        SelectedObject = 1;
+        ObjectSelected = true;
+        Post(kCmdAddBunsenBurner);
+        ASSERT_TRUE(PumpUntil([] { return LabObjectCount == 2; }, 2000));
+        EXPECT_EQ(LabObjects[2].type, kBunsenBurner);
+        EXPECT_EQ(LabObjects[1].heatApplied, c.expected);
+        EXPECT_EQ(LabObjects[2].position.top, LabObjects[1].position.bottom + 10);
+    }
+    WriteBunsenHeat(nullptr);
+    SelectedObject = 0;
+    ObjectSelected = false;
 }
 
 // Last: it closes the frame the other tests need.
