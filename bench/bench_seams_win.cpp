@@ -15,7 +15,6 @@
 namespace {
 
 constexpr char kSettingsKey[] = "Software\\Quillmar\\Brevane Pro";
-constexpr int kBoxTextLength = 128;
 
 int pauseDepth = 0;
 
@@ -55,8 +54,9 @@ public:
 
     void WarnPausingTimer(int32_t stringId) override {
         std::string text;
+        // The whole text: the equipment-limit warning alone is longer than
+        // 128 characters, and a cut warning reads as nonsense.
         if (!LoadResString(stringId, &text)) return;
-        if (text.size() > kBoxTextLength - 1) text.resize(kBoxTextLength - 1);
         BeginLabTimerPause();
         MessageBoxA(Bench(), text.c_str(), "Brevane", MB_OK | MB_ICONWARNING);
         EndLabTimerPause();
