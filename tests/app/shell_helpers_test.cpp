@@ -156,3 +156,24 @@ TEST(SelectObject, SelectsAndUpdatesButtonsOnce) {
 }
 
 }  // namespace
+
+#include "app/message_text.h"
+
+namespace {
+
+TEST(MessageText, FillsTheFirstTitleOnlyAndIsBounded) {
+    char out[64];
+    FillTitle("Could not read file %s", "a.lab", out, sizeof out);
+    EXPECT_STREQ(out, "Could not read file a.lab");
+    FillTitle("Save current changes in %s?", "", out, sizeof out);
+    EXPECT_STREQ(out, "Save current changes in (untitled)?");
+    FillTitle("Save %s?", "100%s %n.lab", out, sizeof out);  // a title is never a format
+    EXPECT_STREQ(out, "Save 100%s %n.lab?");
+    FillTitle("no title here", "x", out, sizeof out);
+    EXPECT_STREQ(out, "no title here");
+    char small[8];
+    FillTitle("Could not read file %s", "a.lab", small, sizeof small);
+    EXPECT_STREQ(small, "Could n");
+}
+
+}  // namespace
