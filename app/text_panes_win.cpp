@@ -64,6 +64,80 @@ DWORD CALLBACK WriteToMemory(DWORD_PTR cookie, LPBYTE buffer, LONG length, LONG*
     return 0;
 }
 
+// Whether any character of [first, last) is protected. The selection is
+// moved to ask and put back, with the change notifications held.
+bool RangeHasProtected(HWND pane, LONG first, LONG last) {
+    if (last <= first || first < 0) return false;
+    LRESULT mask = SendMessageA(pane, EM_SETEVENTMASK, 0, 0);
+    CHARRANGE saved = {};
+    SendMessageA(pane, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+    CHARRANGE range = {first, last};
+    SendMessageA(pane, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(pane, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(pane, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+    SendMessageA(pane, EM_SETEVENTMASK, 0, mask);
+    // A mixed range reports no consistent protected state: part of it is.
+    return !(format.dwMask & CFM_PROTECTED) || (format.dwEffects & CFE_PROTECTED);
+}
+
+// The characters a user edit would change, or an empty range.
+CHARRANGE EditedRange(HWND pane, UINT message, WPARAM wParam) {
+    CHARRANGE selection = {};
+    SendMessageA(pane, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    if (selection.cpMax > selection.cpMin) return selection;
+    LONG at = selection.cpMin;
+    if (message == WM_KEYDOWN && wParam == VK_BACK) return {at - 1, at};
+    if (message == WM_KEYDOWN && wParam == VK_DELETE) return {at, at + 1};
+    if (message == WM_CHAR || message == WM_PASTE) {
+        // New text takes the insertion point's format: protected there means
+        // typing inside protected text.
+        CHARFORMATA format = {};
+        format.cbSize = sizeof format;
+        SendMessageA(pane, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        if ((format.dwMask & CFM_PROTECTED) && (format.dwEffects & CFE_PROTECTED)) return {at, at};
+    }
+    return {0, -1};
+}
+
+bool IsUserEdit(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_CHAR: return wParam >= 0x20 || wParam == '\r' || wParam == '\t';
+    case WM_KEYDOWN: return wParam == VK_BACK || wParam == VK_DELETE;
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR: return true;
+    }
+    return false;
+}
+
+// Wine's rich edit never sends EN_PROTECTED, so before a user edit touches
+// protected text the pane asks its parent itself, with the same
+// notification. On Windows the control then asks again; the answer is the same.
+LRESULT CALLBACK ProtectingPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR) {
+    if (IsUserEdit(message, wParam)) {
+        CHARRANGE range = EditedRange(pane, message, wParam);
+        bool touches = range.cpMax > range.cpMin ? RangeHasProtected(pane, range.cpMin, range.cpMax)
+                                                 : range.cpMax == range.cpMin;
+        if (touches) {
+            ENPROTECTED notice = {};
+            notice.nmhdr.hwndFrom = pane;
+            notice.nmhdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(pane));
+            notice.nmhdr.code = EN_PROTECTED;
+            notice.msg = message;
+            notice.wParam = wParam;
+            notice.lParam = lParam;
+            notice.chrg = range;
+            if (SendMessageA(GetParent(pane), WM_NOTIFY, notice.nmhdr.idFrom,
+                             reinterpret_cast<LPARAM>(&notice)))
+                return 0;
+        }
+    }
+    return DefSubclassProc(pane, message, wParam, lParam);
+}
+
 }  // namespace
 
 LRESULT AnswerProtectedChange() { return PaneStreamGuard ? 0 : 1; }
@@ -96,6 +170,7 @@ HWND CreateTextPane(HWND parent, HINSTANCE instance, bool readOnly, int which) {
     DragAcceptFiles(pane, TRUE);
     SendMessageA(pane, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_DROPFILES | ENM_PROTECTED);
     if (readOnly) SendMessageA(pane, EM_SETBKGNDCOLOR, 0, RGB(192, 192, 192));
+    else SetWindowSubclass(pane, ProtectingPaneProc, 1, 0);
 
     if (!SendMessageA(pane, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&record.ole)) ||
         !record.ole)
