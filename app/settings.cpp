@@ -69,6 +69,21 @@ void WriteSettings(SettingsStore& store, const SettingId* ids, int count) {
     }
 }
 
+bool ReadTextSetting(SettingsStore& store, SettingId id, char* out, size_t size) {
+    if (!out || size == 0) return false;
+    out[0] = '\0';
+    const SettingRow& row = Rows[id];
+    if (row.type != SettingType::String) return false;
+    if (store.ReadString(row.name, out, size) == StoreAnswer::Found) return true;
+    out[0] = '\0';
+    return false;
+}
+
+bool WriteTextSetting(SettingsStore& store, SettingId id, const char* text) {
+    const SettingRow& row = Rows[id];
+    return row.type == SettingType::String && text && store.WriteString(row.name, text);
+}
+
 void ResetSettingGlobals() {
     for (const SettingRow& row : Rows)
         if (row.global) *row.global = row.builtInValue;

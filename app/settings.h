@@ -2,6 +2,7 @@
 // of code that reads and writes every value through a store. The Win32
 // store is the registry key HKCU "Software\Quillmar\Brevane Pro".
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Globals the rest of the program reads directly; start-up fills them.
@@ -48,6 +49,9 @@ struct SettingsStore {
     virtual ~SettingsStore() = default;
     virtual StoreAnswer ReadDword(const char* name, uint32_t* value) = 0;
     virtual bool WriteDword(const char* name, uint32_t value) = 0;
+    // Text values; size counts the terminating NUL.
+    virtual StoreAnswer ReadString(const char* name, char* out, size_t size) = 0;
+    virtual bool WriteString(const char* name, const char* text) = 0;
 };
 
 // Reads one value into its global. A missing value is written with its
@@ -60,6 +64,11 @@ void ReadStartupSettings(SettingsStore& store);
 
 // Writes the globals of the given rows, in the order given.
 void WriteSettings(SettingsStore& store, const SettingId* ids, int count);
+
+// The text row ("Pos"): false and out empty when missing, unreadable or
+// longer than size allows.
+bool ReadTextSetting(SettingsStore& store, SettingId id, char* out, size_t size);
+bool WriteTextSetting(SettingsStore& store, SettingId id, const char* text);
 
 // Puts every global back to its built-in value (tests and a fresh start).
 void ResetSettingGlobals();

@@ -1,6 +1,7 @@
 #include "app/settings_win.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/folders_win.h"
 #include "app/help_win.h"
@@ -35,6 +36,26 @@ bool RegistrySettingsStore::WriteDword(const char* name, uint32_t value) {
     DWORD data = value;
     return RegSetValueExA(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
            ERROR_SUCCESS;
+}
+
+StoreAnswer RegistrySettingsStore::ReadString(const char* name, char* out, size_t size) {
+    if (!key_) return StoreAnswer::Failed;
+    DWORD type = 0, length = static_cast<DWORD>(size);
+    LONG result = RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(out), &length);
+    if (result == ERROR_FILE_NOT_FOUND) return StoreAnswer::Missing;
+    if (result != ERROR_SUCCESS || type != REG_SZ || length == 0 || length > size) return StoreAnswer::Failed;
+    // A stored value need not end in a NUL.
+    if (out[length - 1] != '\0') {
+        if (length == size) return StoreAnswer::Failed;
+        out[length] = '\0';
+    }
+    return StoreAnswer::Found;
+}
+
+bool RegistrySettingsStore::WriteString(const char* name, const char* text) {
+    if (!key_) return false;
+    return RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
 }
 
 void LoadSettings() {

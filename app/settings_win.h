@@ -14,6 +14,8 @@ public:
     bool IsOpen() const { return key_ != nullptr; }
     StoreAnswer ReadDword(const char* name, uint32_t* value) override;
     bool WriteDword(const char* name, uint32_t value) override;
+    StoreAnswer ReadString(const char* name, char* out, size_t size) override;
+    bool WriteString(const char* name, const char* text) override;
 
 private:
     HKEY key_ = nullptr;

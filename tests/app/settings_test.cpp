@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,20 @@ struct MapStore : SettingsStore {
     }
     bool WriteDword(const char* name, uint32_t value) override {
         values[name] = value;
+        writes.push_back(name);
+        return true;
+    }
+    std::map<std::string, std::string> texts;
+    StoreAnswer ReadString(const char* name, char* out, size_t size) override {
+        if (failReads) return StoreAnswer::Failed;
+        auto it = texts.find(name);
+        if (it == texts.end()) return StoreAnswer::Missing;
+        if (it->second.size() >= size) return StoreAnswer::Failed;
+        memcpy(out, it->second.c_str(), it->second.size() + 1);
+        return StoreAnswer::Found;
+    }
+    bool WriteString(const char* name, const char* text) override {
+        texts[name] = text;
         writes.push_back(name);
         return true;
     }
@@ -83,7 +98,9 @@ TEST_F(SettingsTest, StoredValuesAreUsedAndOutOfRangeOnesReset) {
         ReadStartupSettings(store);
         EXPECT_EQ(*c.global, c.expected);
         EXPECT_EQ(store.writes.size(), c.rewritten ? 1u : 0u);
-        if (c.rewritten) EXPECT_EQ(store.values[c.name], static_cast<uint32_t>(c.expected));
+        if (c.rewritten) {
+            EXPECT_EQ(store.values[c.name], static_cast<uint32_t>(c.expected));
+        }
     }
 }
 
@@ -114,6 +131,22 @@ TEST_F(SettingsTest, WriteSettingsWritesTheGlobalsInTheGivenOrder) {
     WriteSettings(store, ids, 3);
     EXPECT_EQ(store.writes, (std::vector<std::string>{"TempScale", "FontSize"}));
     EXPECT_EQ(store.values["FontSize"], 18u);
+}
+
+TEST_F(SettingsTest, PositionIsTextAndBounded) {
+    MapStore store;
+    char pos[32] = "junk";
+    EXPECT_FALSE(ReadTextSetting(store, kSettingPos, pos, sizeof pos));  // missing: no default
+    EXPECT_STREQ(pos, "");
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(WriteTextSetting(store, kSettingPos, "10 20 800 600"));
+    EXPECT_TRUE(ReadTextSetting(store, kSettingPos, pos, sizeof pos));
+    EXPECT_STREQ(pos, "10 20 800 600");
+    char small[4];
+    EXPECT_FALSE(ReadTextSetting(store, kSettingPos, small, sizeof small));
+    EXPECT_STREQ(small, "");
+    EXPECT_FALSE(ReadTextSetting(store, kSettingFontSize, pos, sizeof pos));  // not a text row
+    EXPECT_FALSE(WriteTextSetting(store, kSettingFontSize, "12"));
 }
 
 TEST(SettingNumber, AcceptsOnlyWholeNumbersInRange) {

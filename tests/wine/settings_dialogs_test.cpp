@@ -189,3 +189,29 @@ TEST_F(SettingsDialogsTest, ToolbarOptionsStoresTheStyleAndRebuildsOnlyOnChange)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RegistryStore, TextValuesRoundTripAndStayBounded) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+    RegistrySettingsStore store;
+    ASSERT_TRUE(store.IsOpen());
+    char pos[64];
+    EXPECT_FALSE(ReadTextSetting(store, kSettingPos, pos, sizeof pos));
+    ASSERT_TRUE(WriteTextSetting(store, kSettingPos, "12 34 640 480"));
+    EXPECT_TRUE(ReadTextSetting(store, kSettingPos, pos, sizeof pos));
+    EXPECT_STREQ(pos, "12 34 640 480");
+    char small[5];
+    EXPECT_FALSE(ReadTextSetting(store, kSettingPos, small, sizeof small));
+    EXPECT_STREQ(small, "");
+    // A value written without its NUL still reads as text.
+    HKEY key;
+    RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_WRITE, &key);
+    RegSetValueExA(key, "Pos", 0, REG_SZ, reinterpret_cast<const BYTE*>("1 2 3 4"), 7);
+    RegCloseKey(key);
+    EXPECT_TRUE(ReadTextSetting(store, kSettingPos, pos, sizeof pos));
+    EXPECT_STREQ(pos, "1 2 3 4");
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+}
+
+}  // namespace
