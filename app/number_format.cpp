@@ -103,9 +103,8 @@ bool RegroupNumber(const std::string& plain, const NumberLocale& locale, int dig
         integer = all.substr(0, all.size() - fraction.size());
         fraction = all.substr(all.size() - fraction.size());
     }
-    size_t firstNonZero = integer.find_first_not_of('0');
-    integer = firstNonZero == std::string::npos ? "" : integer.substr(firstNonZero);
-    if (integer.empty() && locale.leadingZero) integer = "0";
+    integer.erase(0, integer.find_first_not_of('0'));  // npos erases all
+    if (integer.empty() && locale.leadingZero) integer.push_back('0');
     if (fraction.find_first_not_of('0') == std::string::npos && integer.find_first_not_of('0') == std::string::npos)
         negative = false;  // no "-0"
 

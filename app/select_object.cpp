@@ -1,15 +1,17 @@
 #include "app/select_object.h"
 
+#include "bench/selection.h"
+
 namespace {
-SelectionHooks Hooks = {};
+void (*UpdateObjectButtons)(int32_t object) = nullptr;
 }
 
-void InstallSelectionHooks(const SelectionHooks& hooks) { Hooks = hooks; }
+void SetObjectButtonsUpdater(void (*update)(int32_t object)) { UpdateObjectButtons = update; }
 
 int SelectLabObject(int32_t index, int32_t object) {
-    if (index < 0 || !Hooks.selectedObject) return 0;
-    if (*Hooks.selectedObject == index) return 1;
-    *Hooks.selectedObject = index;
-    if (Hooks.UpdateObjectButtons) Hooks.UpdateObjectButtons(object);
+    if (index < 0) return 0;
+    if (SelectedObject == index) return 1;
+    SelectedObject = index;
+    if (UpdateObjectButtons) UpdateObjectButtons(object);
     return 1;
 }

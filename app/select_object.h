@@ -1,14 +1,12 @@
-// Making one lab object the selected one. The bench owns the selection and
-// the toolbar owns its buttons; both reach this through hooks.
+// Making one lab object the selected one. The toolbar owns the object
+// buttons and reaches this through a hook.
 #pragma once
 #include <cstdint>
 
-struct SelectionHooks {
-    int32_t* selectedObject;                     // the bench's SelectedObject
-    void (*UpdateObjectButtons)(int32_t object); // toolbar buttons for that object
-};
+// Updates the toolbar buttons for an object; the toolbar installs it.
+void SetObjectButtonsUpdater(void (*update)(int32_t object));
 
-void InstallSelectionHooks(const SelectionHooks& hooks);
-
-// 1 without change when index is already selected, 0 for a negative index.
+// Makes index the bench's SelectedObject and updates the buttons for
+// object. 1 without change when index is already selected, 0 for a
+// negative index.
 int SelectLabObject(int32_t index, int32_t object);

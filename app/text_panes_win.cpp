@@ -203,6 +203,18 @@ void ReleaseTextPaneOle(TextPaneRecord& record) {
     record.storage = nullptr;
 }
 
+HWND RecreateTextPane(int index) {
+    if (index < 0 || index >= kTextPaneCount) return nullptr;
+    TextPaneRecord& record = TextPanes[index];
+    if (!record.window) return nullptr;
+    HWND parent = GetParent(record.window);
+    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(record.window, GWLP_HINSTANCE));
+    DestroyWindow(record.window);
+    ReleaseTextPaneOle(record);
+    ClearRecord(record);
+    return CreateTextPane(parent, instance, index != kObservationsPane, index + 1);
+}
+
 void DestroyTextPanes() {
     for (TextPaneRecord& record : TextPanes) {
         HWND window = record.window;

@@ -55,6 +55,9 @@ HWND CreateTextPane(HWND parent, HINSTANCE instance, bool readOnly, int which);
 // All three into TextPanes (Introduction and Procedure read-only).
 bool CreateTextPanes(HWND parent, HINSTANCE instance);
 void ReleaseTextPaneOle(TextPaneRecord& record);
+// Destroys pane index (0..2) and creates it again, hidden, under the same
+// parent (Introduction and Procedure read-only); the new window or null.
+HWND RecreateTextPane(int index);
 // Destroys the windows and releases their OLE state.
 void DestroyTextPanes();
 

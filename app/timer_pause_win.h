@@ -8,5 +8,5 @@ constexpr UINT_PTR kLabTimerId = 1;
 constexpr UINT kLabTimerMs = 100;
 
 // Pauses stop timer 1 of bench; the outermost end restarts it at 100 ms
-// when simulationRunning says so.
-void InstallBenchTimerPause(HWND bench, bool (*simulationRunning)());
+// when SimulationRunning is set.
+void InstallBenchTimerPause(HWND bench);

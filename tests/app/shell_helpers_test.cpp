@@ -11,6 +11,7 @@
 #include "app/select_object.h"
 #include "app/timer_pause.h"
 #include "app/window_title.h"
+#include "bench/selection.h"
 
 namespace {
 
@@ -143,16 +144,17 @@ TEST(PrintLoop, PagesUntilTheEndOrNoProgress) {
 TEST(SelectObject, SelectsAndUpdatesButtonsOnce) {
     static std::vector<int32_t> updates;
     updates.clear();
-    int32_t selected = 0;
-    EXPECT_EQ(SelectLabObject(1, 1), 0);  // no hooks yet
-    InstallSelectionHooks({&selected, [](int32_t object) { updates.push_back(object); }});
+    SelectedObject = 0;
+    SetObjectButtonsUpdater([](int32_t object) { updates.push_back(object); });
     EXPECT_EQ(SelectLabObject(3, 7), 1);
-    EXPECT_EQ(selected, 3);
+    EXPECT_EQ(SelectedObject, 3);
     EXPECT_EQ(SelectLabObject(3, 7), 1);  // already selected: no change
     EXPECT_EQ(SelectLabObject(-1, 7), 0);
-    EXPECT_EQ(selected, 3);
+    EXPECT_EQ(SelectedObject, 3);
     EXPECT_EQ(updates, (std::vector<int32_t>{7}));
-    InstallSelectionHooks({});
+    SetObjectButtonsUpdater(nullptr);
+    EXPECT_EQ(SelectLabObject(0, 0), 1);
+    EXPECT_EQ(SelectedObject, 0);
 }
 
 }  // namespace

@@ -5,20 +5,19 @@
 
 #include "app/message_boxes_win.h"
 #include "app/timer_pause_win.h"
+#include "bench/bench_state.h"
 #include "dialog_driver.h"
 #include "test_window.h"
 
 namespace {
 
-bool Running = false;
-
 class MessageBoxesTest : public testing::Test {
 protected:
-    void SetUp() override { InstallBenchTimerPause(bench.handle(), [] { return Running; }); }
+    void SetUp() override { InstallBenchTimerPause(bench.handle()); }
     void TearDown() override {
         KillTimer(bench.handle(), kLabTimerId);
         RemoveTimerPause();
-        Running = false;
+        SimulationRunning = false;
     }
     bool TimerRuns() {
         // KillTimer answers whether there was one; put it back if so.
@@ -66,7 +65,7 @@ TEST_F(MessageBoxesTest, SavePromptAnswers) {
 TEST_F(MessageBoxesTest, WarningPausesAndRestartsOnlyARunningSimulation) {
     for (bool running : {false, true}) {
         SCOPED_TRACE(running ? "running" : "stopped");
-        Running = running;
+        SimulationRunning = running;
         if (running) SetTimer(bench.handle(), kLabTimerId, kLabTimerMs, nullptr);
         DialogDriver driver({Press(IDOK)});
         // String 124 exists in the program's table.
@@ -81,7 +80,7 @@ TEST_F(MessageBoxesTest, WarningPausesAndRestartsOnlyARunningSimulation) {
 }
 
 TEST_F(MessageBoxesTest, NestedBoxUnderADialogLeavesTheTimerStopped) {
-    Running = true;
+    SimulationRunning = true;
     SetTimer(bench.handle(), kLabTimerId, kLabTimerMs, nullptr);
     {
         TimerPauseScope dialog;

@@ -69,6 +69,24 @@ TEST_F(TextPanesTest, ThreePanesReadOnlyGreyExceptObservations) {
     EXPECT_EQ(TextPaneWindow(-1), nullptr);
 }
 
+TEST_F(TextPanesTest, RecreatedPaneIsEmptyWithFreshStorage) {
+    SetWindowTextA(Observations(), "notes");
+    IStorage* storage = nullptr;
+    TextPanes[kObservationsPane].callback->GetNewStorage(&storage);
+    storage->Release();
+    HWND fresh = RecreateTextPane(kObservationsPane);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(Observations(), fresh);
+    EXPECT_EQ(GetParent(fresh), frame.handle());
+    EXPECT_EQ(GetWindowTextLengthA(fresh), 0);
+    EXPECT_EQ(TextPanes[kObservationsPane].objectCount, 0);
+    EXPECT_FALSE(GetWindowLongA(fresh, GWL_STYLE) & ES_READONLY);
+    HWND intro = RecreateTextPane(kIntroductionPane);
+    ASSERT_NE(intro, nullptr);
+    EXPECT_TRUE(GetWindowLongA(intro, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(RecreateTextPane(3), nullptr);
+}
+
 TEST_F(TextPanesTest, RtfStreamsInAndBackOut) {
     const std::string rtf =
         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Water boils at {\\b 100} degrees.\\par "
