@@ -3,7 +3,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "app/path_join.h"
+#include "app/module_host.h"
 #include "app/settings_win.h"
 
 namespace {
@@ -14,7 +14,7 @@ int ShellFolderWithBrevane(int csidl, char* path) {
     char folder[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder)) || !folder[0])
         return 0;
-    if (!JoinFolderAndName(folder, "Brevane\\", path, kPathLength)) return 0;
+    if (!JoinFolderAndName(path, kHostPathLength, folder, "Brevane\\")) return 0;
     CreateDirectoryA(path, nullptr);
     return 1;
 }

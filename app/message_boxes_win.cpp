@@ -2,6 +2,7 @@
 
 #include "app/message_text.h"
 #include "app/timer_pause.h"
+#include "bench/bench_state.h"
 #include "resources/brevane/shell_ids.h"
 
 namespace {
@@ -27,8 +28,8 @@ int ConfirmSaveChanges(HWND owner, const char* labTitle) {
     TimerPauseScope pause;
     int answer = MessageBoxA(owner, text, "Brevane", MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES) return answer == IDNO ? IDNO : IDCANCEL;
-    bool saved = SendMessageA(owner, WM_COMMAND, MAKEWPARAM(kSaveCommand, 0), 0) != 0;
-    return saved ? IDYES : IDCANCEL;
+    SendMessageA(owner, WM_COMMAND, MAKEWPARAM(kSaveCommand, 0), 0);
+    return DocumentModified ? IDCANCEL : IDYES;
 }
 
 void WarnPausingTimer(HWND owner, HINSTANCE instance, UINT stringId, const char* caption) {

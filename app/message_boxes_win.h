@@ -11,8 +11,8 @@ HWND BoxOwnerWindow();
 char* LoadResString(UINT id, char* buffer, int size);
 
 // "Save current changes in <title>?" with Yes/No/Cancel. Yes sends command
-// 32 (Save) to owner, which answers nonzero when the lab was saved; IDYES
-// then, IDCANCEL when the save failed.
+// 32 (Save) to owner: IDYES when that cleared DocumentModified, IDCANCEL
+// when the save failed (a failed save keeps it set).
 int ConfirmSaveChanges(HWND owner, const char* labTitle);
 
 // The string (up to 128 characters) with a warning icon, when it exists,

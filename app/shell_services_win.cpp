@@ -2,10 +2,13 @@
 
 #include <cstdlib>
 
+#include "app/folders_win.h"
 #include "app/message_boxes_win.h"
+#include "app/module_host.h"
 #include "app/number_format.h"
 #include "app/udl_import.h"
 #include "app/window_title.h"
+#include "common/lab_style.h"
 #include "resources/brevane/shell_ids.h"
 
 namespace {
@@ -56,11 +59,20 @@ int ImportUdlFile(const char* source, const char* destFolder, char* outName) {
     return ImportUdlFileWith(seam, source, destFolder, outName);
 }
 
+bool (*ReadUdlTitle)(const char* path, char* out, int size) = nullptr;
+
 void UpdateWindowTitle(HWND frame, const char* labTitle) {
-    const WindowTitleSource& source = CurrentWindowTitleSource();
-    char name[260] = {};
-    bool haveName = (source.UserLabTitle && source.UserLabTitle(name, sizeof name)) ||
-                    (source.ModuleLabName && source.ModuleLabName(name, 128));
+    char name[kHostPathLength] = {};
+    bool haveName = false;
+    if ((LabStyleCache & kStyleAuthoring) && CurrentUdlName[0]) {
+        char folder[kHostPathLength], path[kHostPathLength];
+        bool found = UdlInPersonalFolder ? PerUserFolder(folder) != 0 : ProgramFolder(folder, sizeof folder);
+        haveName = found && JoinFolderAndName(path, sizeof path, folder, CurrentUdlName) && ReadUdlTitle &&
+                   ReadUdlTitle(path, name, sizeof name);
+    } else if (LabModuleHandle && PluginTable.QueryLabName) {
+        haveName = PluginTable.QueryLabName(name, 128) != 0;
+        name[127] = '\0';
+    }
     char caption[600];
     ComposeWindowTitle(labTitle, haveName ? name : nullptr, caption, sizeof caption);
     SetWindowTextA(frame, caption);

@@ -7,12 +7,12 @@
 #include <cstring>
 
 #include "app/message_boxes_win.h"
+#include "app/module_host.h"
 #include "app/text_pane_ole_win.h"
 #include "resources/brevane/shell_ids.h"
 
 TextPaneRecord TextPanes[kTextPaneCount] = {};
 bool PaneStreamGuard = false;
-bool (*TextPaneModuleLoaded)() = nullptr;
 
 namespace {
 
@@ -230,8 +230,7 @@ HWND TextPaneWindow(int index) {
 }
 
 void ShowTextPane(int index) {
-    if (!TextPanes[kObservationsPane].window || !TextPaneModuleLoaded || !TextPaneModuleLoaded())
-        return;
+    if (!TextPanes[kObservationsPane].window || !LabModuleHandle || !PluginTable.SetChemTextPane) return;
     if (index < 0 || index >= kTextPaneCount) return;
     for (int i = 0; i < kTextPaneCount; ++i)
         if (i != index && TextPanes[i].window) ShowWindow(TextPanes[i].window, SW_HIDE);

@@ -63,11 +63,9 @@ void DestroyTextPanes();
 
 HWND TextPaneWindow(int index);  // null outside 0..2 or when absent
 
-// Whether a module that streams texts into the panes is loaded; the module
-// host sets it. Without it ShowTextPane does nothing.
-extern bool (*TextPaneModuleLoaded)();
-
-// 0 Introduction, 1 Procedure, 2 Observations: shows it, hides the others.
+// 0 Introduction, 1 Procedure, 2 Observations: shows it, hides the others;
+// nothing without an Observations pane or a loaded module that exports
+// SetChemTextPane.
 void ShowTextPane(int index);
 
 // "SysTabControl32" with the three tabs, first selected; null on failure.

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "app/path_join.h"
+#include "app/module_host.h"
+#include "app/path_parts.h"
 
 namespace {
 
@@ -34,9 +35,9 @@ int ImportUdlFileWith(const UdlImportSeam& seam, const char* source, const char*
     outName[0] = '\0';
     if (!HasUdlExtension(source)) return 0;
     const char* name = FileNamePart(source);
-    if (strlen(name) >= static_cast<size_t>(kPathLength)) return 0;
-    char destination[kPathLength];
-    if (!JoinFolderAndName(destFolder, name, destination, sizeof destination)) return 0;
+    if (strlen(name) >= static_cast<size_t>(kHostPathLength)) return 0;
+    char destination[kHostPathLength];
+    if (!JoinFolderAndName(destination, sizeof destination, destFolder, name)) return 0;
     if (strcmp(destination, source) == 0) return Imported(outName, name);
 
     if (!seam.ConfirmCopy(seam.context)) return 0;

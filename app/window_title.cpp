@@ -2,13 +2,6 @@
 
 #include <cstdio>
 
-namespace {
-WindowTitleSource Source = {};
-}
-
-void InstallWindowTitleSource(const WindowTitleSource& source) { Source = source; }
-const WindowTitleSource& CurrentWindowTitleSource() { return Source; }
-
 void ComposeWindowTitle(const char* labTitle, const char* extraName, char* out, size_t size) {
     if (!out || size == 0) return;
     const char* title = labTitle && *labTitle ? labTitle : "(untitled)";

@@ -1,4 +1,4 @@
-// Path joins, window captions, the counted timer pause, the print loop and
+// Path parts, window captions, the counted timer pause, the print loop and
 // selecting an object.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/path_join.h"
+#include "app/path_parts.h"
 #include "app/print_loop.h"
 #include "app/select_object.h"
 #include "app/timer_pause.h"
@@ -15,24 +15,7 @@
 
 namespace {
 
-TEST(PathJoin, AddsOneSeparatorAndFailsCleanlyWhenTooLong) {
-    char out[kPathLength];
-    EXPECT_TRUE(JoinFolderAndName("C:\\labs", "a.udl", out, sizeof out));
-    EXPECT_STREQ(out, "C:\\labs\\a.udl");
-    EXPECT_TRUE(JoinFolderAndName("C:\\labs\\", "a.udl", out, sizeof out));
-    EXPECT_STREQ(out, "C:\\labs\\a.udl");
-    EXPECT_TRUE(JoinFolderAndName("", "a.udl", out, sizeof out));
-    EXPECT_STREQ(out, "a.udl");
-
-    std::string longFolder(250, 'f');
-    EXPECT_TRUE(JoinFolderAndName(longFolder.c_str(), "12345678", out, sizeof out));  // 259
-    EXPECT_FALSE(JoinFolderAndName(longFolder.c_str(), "123456789", out, sizeof out));
-    EXPECT_STREQ(out, "");
-    EXPECT_FALSE(JoinFolderAndName(nullptr, "a", out, sizeof out));
-    EXPECT_FALSE(JoinFolderAndName("a", "b", out, 0));
-}
-
-TEST(PathJoin, FileNameAndExtensionParts) {
+TEST(PathParts, FileNameAndExtension) {
     EXPECT_STREQ(FileNamePart("C:\\a\\b.udl"), "b.udl");
     EXPECT_STREQ(FileNamePart("C:b.udl"), "b.udl");
     EXPECT_STREQ(FileNamePart("plain"), "plain");

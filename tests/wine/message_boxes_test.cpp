@@ -18,6 +18,7 @@ protected:
         KillTimer(bench.handle(), kLabTimerId);
         RemoveTimerPause();
         SimulationRunning = false;
+        DocumentModified = false;
     }
     bool TimerRuns() {
         // KillTimer answers whether there was one; put it back if so.
@@ -32,20 +33,21 @@ TEST_F(MessageBoxesTest, SavePromptAnswers) {
     struct Case {
         const char* name;
         int button;
-        LRESULT saveAnswer;
+        bool saveSucceeds;
         int expected;
         bool saveSent;
     };
     const Case cases[] = {
-        {"cancel", IDCANCEL, 1, IDCANCEL, false},
-        {"no", IDNO, 1, IDNO, false},
-        {"yes, saved", IDYES, 1, IDYES, true},
-        {"yes, save failed", IDYES, 0, IDCANCEL, true},
+        {"cancel", IDCANCEL, true, IDCANCEL, false},
+        {"no", IDNO, true, IDNO, false},
+        {"yes, saved", IDYES, true, IDYES, true},
+        {"yes, save failed", IDYES, false, IDCANCEL, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         bench.commands.clear();
-        bench.saveAnswer = c.saveAnswer;
+        bench.saveSucceeds = c.saveSucceeds;
+        DocumentModified = true;
         DialogDriver driver({Press(c.button)});
         EXPECT_EQ(ConfirmSaveChanges(bench.handle(), "titration.lab"), c.expected);
         driver.Finish();

@@ -7,10 +7,11 @@
 
 #include "app/folders_win.h"
 #include "app/help_win.h"
+#include "app/module_host.h"
 #include "app/settings_win.h"
 #include "app/shell_services_win.h"
 #include "app/text_pane_print_win.h"
-#include "app/window_title.h"
+#include "common/lab_style.h"
 #include "dialog_driver.h"
 #include "resources/brevane/shell_ids.h"
 #include "test_window.h"
@@ -166,31 +167,59 @@ TEST(UdlImport, CopiesWithPromptsIntoTheWorkFolder) {
     RemoveDirectoryA(work.c_str());
 }
 
+int LAB_MODULE_CALL StandInLabName(char* out, int size) {
+    lstrcpynA(out, "Specific Heat", size);
+    return 1;
+}
+
+std::string LastUdlPath;
+
+bool StandInUdlTitle(const char* path, char* out, int size) {
+    LastUdlPath = path;
+    lstrcpynA(out, "My Own Lab", size);
+    return true;
+}
+
 TEST(WindowTitle, FrameCaptionTakesTheLabName) {
     TestWindow frame;
-    char caption[256];
-    InstallWindowTitleSource({});
+    auto caption = [&] {
+        char text[256] = {};
+        GetWindowTextA(frame.handle(), text, sizeof text);
+        return std::string(text);
+    };
     UpdateWindowTitle(frame.handle(), "");
-    GetWindowTextA(frame.handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Brevane - (untitled)");
+    EXPECT_EQ(caption(), "Brevane - (untitled)");
 
-    InstallWindowTitleSource({nullptr, [](char* out, int size) {
-                                  lstrcpynA(out, "Specific Heat", size);
-                                  return true;
-                              }});
+    LabModuleHandle = GetModuleHandleA(nullptr);
+    PluginTable.QueryLabName = StandInLabName;
     UpdateWindowTitle(frame.handle(), "");
-    GetWindowTextA(frame.handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Brevane - (untitled) - Specific Heat");
+    EXPECT_EQ(caption(), "Brevane - (untitled) - Specific Heat");
 
-    InstallWindowTitleSource({[](char* out, int size) {
-                                  lstrcpynA(out, "My Own Lab", size);
-                                  return true;
-                              },
-                              nullptr});
+    // A module running a user-defined lab: the title in that file's header.
+    ReadUdlTitle = StandInUdlTitle;
+    LabStyleCache = kStyleAuthoring;
+    lstrcpynA(CurrentUdlName, "acids.udl", sizeof CurrentUdlName);
+    UdlInPersonalFolder = 0;
     UpdateWindowTitle(frame.handle(), "work.lab");
-    GetWindowTextA(frame.handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Brevane - work.lab - My Own Lab");
-    InstallWindowTitleSource({});
+    EXPECT_EQ(caption(), "Brevane - work.lab - My Own Lab");
+    char folder[MAX_PATH];
+    ASSERT_TRUE(ProgramFolder(folder, sizeof folder));
+    EXPECT_EQ(LastUdlPath, std::string(folder) + "\\acids.udl");
+    UdlInPersonalFolder = 1;
+    UpdateWindowTitle(frame.handle(), "work.lab");
+    char personal[260];
+    ASSERT_EQ(PerUserFolder(personal), 1);
+    EXPECT_EQ(LastUdlPath, std::string(personal) + "acids.udl");
+
+    ReadUdlTitle = nullptr;  // not a user-defined lab file: nothing appended
+    UpdateWindowTitle(frame.handle(), "work.lab");
+    EXPECT_EQ(caption(), "Brevane - work.lab");
+
+    LabStyleCache = 0;
+    CurrentUdlName[0] = '\0';
+    UdlInPersonalFolder = 0;
+    PluginTable.QueryLabName = nullptr;
+    LabModuleHandle = nullptr;
 }
 
 TEST(LocaleNumber, FollowsTheUserLocale) {

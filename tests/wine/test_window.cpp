@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include "app/text_panes_win.h"
+#include "bench/bench_state.h"
 
 namespace {
 const char* kClass = "BrevaneTestWindow";
@@ -41,7 +42,7 @@ LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_COMMAND:
         if (self) {
             self->commands.push_back(LOWORD(wParam));
-            if (LOWORD(wParam) == 32) return self->saveAnswer;
+            if (LOWORD(wParam) == 32 && self->saveSucceeds) DocumentModified = false;
         }
         return 0;
     case WM_NOTIFY:

@@ -12,8 +12,9 @@ public:
     TestWindow& operator=(const TestWindow&) = delete;
     HWND handle() const { return window_; }
 
-    // What command 32 (Save) answers; the commands received.
-    LRESULT saveAnswer = 0;
+    // Whether command 32 (Save) succeeds (clears DocumentModified); the
+    // commands received.
+    bool saveSucceeds = false;
     std::vector<int> commands;
 
 private:

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "app/module_host.h"
 #include "app/text_pane_format_win.h"
 #include "app/text_pane_ole_win.h"
 #include "app/text_panes_win.h"
@@ -42,7 +43,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(CreateTextPanes(frame.handle(), GetModuleHandleA(nullptr))); }
     void TearDown() override {
         DestroyTextPanes();
-        TextPaneModuleLoaded = nullptr;
+        LabModuleHandle = nullptr;
+        PluginTable.SetChemTextPane = nullptr;
         PaneStreamGuard = false;
         EXPECT_EQ(LivePaneOleObjects(), 0);  // every reference was given back
     }
@@ -300,11 +302,16 @@ TEST_F(TextPanesTest, AlignmentChecksOneCommandAndSetsTheParagraph) {
     DestroyMenu(menu);
 }
 
+int LAB_MODULE_CALL StandInSetChemTextPane(HWND, int) { return 1; }
+
 TEST_F(TextPanesTest, ShowTextPaneNeedsAModuleAndShowsExactlyOne) {
     auto visible = [](int i) { return IsWindowVisible(TextPaneWindow(i)) != FALSE; };
     ShowTextPane(1);
     EXPECT_FALSE(visible(0) || visible(1) || visible(2));  // no module loaded yet
-    TextPaneModuleLoaded = [] { return true; };
+    PluginTable.SetChemTextPane = StandInSetChemTextPane;
+    ShowTextPane(1);
+    EXPECT_FALSE(visible(0) || visible(1) || visible(2));  // the entry but no module
+    LabModuleHandle = GetModuleHandleA(nullptr);
     for (int shown = 0; shown < kTextPaneCount; ++shown) {
         ShowTextPane(shown);
         for (int i = 0; i < kTextPaneCount; ++i) EXPECT_EQ(visible(i), i == shown);
