@@ -1,5 +1,7 @@
 #include "app/bench_helpers_win.h"
 
+#include <utility>
+
 namespace {
 
 HBRUSH MarqueeBrush = nullptr;
@@ -59,6 +61,9 @@ void InvalidateLogicalRect(HWND window, const RECT* rect) {
         LPtoDP(dc, reinterpret_cast<POINT*>(&device), 2);
         ReleaseDC(window, dc);
     }
+    // A mapping mode with y upwards turns the corners over.
+    if (device.left > device.right) std::swap(device.left, device.right);
+    if (device.top > device.bottom) std::swap(device.top, device.bottom);
     InvalidateRect(window, &device, FALSE);
 }
 

@@ -6,6 +6,8 @@
 #include "app/module_host.h"
 #include "app/settings_win.h"
 
+static_assert(sizeof(DLLVERSIONINFO) == 20);
+
 namespace {
 
 int ShellFolderWithBrevane(int csidl, char* path) {

@@ -71,6 +71,56 @@ TEST(BenchHelpers, InvalidateLogicalRectWholeWindowOrPart) {
     ValidateRect(bench.handle(), nullptr);
 }
 
+// GetUpdateRect answers in logical units for a window with its own DC; the
+// update region is always in device units.
+RECT DeviceUpdateRect(HWND window) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(window, region, FALSE);
+    RECT box = {};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    return box;
+}
+
+TEST(BenchHelpers, InvalidateLogicalRectUsesTheWindowsMapping) {
+    // A bench with its own DC that draws at twice the logical size.
+    WNDCLASSA wc = {};
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "BrevaneScaledBench";
+    RegisterClassA(&wc);
+    HWND bench = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(bench, nullptr);
+    HDC dc = GetDC(bench);
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, 1, 1, nullptr);
+    SetViewportExtEx(dc, 2, 2, nullptr);
+    ReleaseDC(bench, dc);
+    PumpMessages();
+    ValidateRect(bench, nullptr);
+    RECT logical = {10, 20, 30, 40};
+    InvalidateLogicalRect(bench, &logical);
+    RECT update = DeviceUpdateRect(bench);
+    RECT device = {20, 40, 60, 80};
+    EXPECT_TRUE(EqualRect(&update, &device))
+        << update.left << "," << update.top << "," << update.right << "," << update.bottom;
+
+    // y upwards.
+    dc = GetDC(bench);
+    SetViewportExtEx(dc, 1, -1, nullptr);
+    SetViewportOrgEx(dc, 0, 200, nullptr);
+    ReleaseDC(bench, dc);
+    ValidateRect(bench, nullptr);
+    InvalidateLogicalRect(bench, &logical);
+    update = DeviceUpdateRect(bench);
+    RECT flipped = {10, 160, 30, 180};
+    EXPECT_TRUE(EqualRect(&update, &flipped))
+        << update.left << "," << update.top << "," << update.right << "," << update.bottom;
+    DestroyWindow(bench);
+}
+
 TEST(BenchHelpers, ObjectOverlaysInvalidateMarkerMeniscusAndLight) {
     TestWindow bench(400, 300);
     HIMAGELIST meniscus = ImageList_Create(62, 95, ILC_COLOR24, 1, 1);
