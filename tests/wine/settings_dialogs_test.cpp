@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
+#include "app/help_win.h"
 #include "app/settings_win.h"
 #include "dialog_driver.h"
 #include "resources/brevane/shell_ids.h"
@@ -150,6 +152,45 @@ TEST_F(SettingsDialogsTest, ResetDefaultsThenCancelChangesNothing) {
     EXPECT_EQ(BuretVolumeField, 1);
     DWORD value;
     EXPECT_FALSE(StoredDword("TempScale", &value));
+}
+
+BOOL CALLBACK FindHelpViewer(HWND window, LPARAM param) {
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != GetCurrentProcessId() || strcmp(cls, "HH Parent") != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
+    return FALSE;
+}
+
+TEST_F(SettingsDialogsTest, F1InEitherDialogOpensTheHelpViewer) {
+    // The viewer belongs to the dialog and closes with it: look while it is up.
+    static bool sawViewer = false;
+    auto pressF1 = [](HWND dialog) {
+        HELPINFO help = {sizeof help};
+        help.iContextType = HELPINFO_WINDOW;
+        help.hItemHandle = dialog;
+        SendMessageA(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+        HWND viewer = nullptr;
+        for (int i = 0; i < 100 && !viewer; ++i) {
+            EnumWindows(FindHelpViewer, reinterpret_cast<LPARAM>(&viewer));
+            if (!viewer) Sleep(20);
+        }
+        sawViewer = viewer != nullptr;
+        Press(IDCANCEL)(dialog);
+    };
+    for (int which = 0; which < 2; ++which) {
+        SCOPED_TRACE(which == 0 ? "Equipment Options" : "Toolbar Options");
+        sawViewer = false;
+        DialogDriver driver({pressF1});
+        if (which == 0) ShowEquipmentOptions(owner.handle(), GetModuleHandleA(nullptr));
+        else ShowToolbarOptions(owner.handle(), GetModuleHandleA(nullptr), 0);
+        driver.Finish();
+        EXPECT_TRUE(sawViewer);
+        LoadHtmlHelp()(nullptr, nullptr, 0x12 /* HH_CLOSE_ALL */, 0);
+        PumpMessages();
+    }
 }
 
 int Rebuilds = 0;
