@@ -2,10 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "app/app_windows_win.h"
 #include "app/timer_pause.h"
-
-constexpr UINT_PTR kLabTimerId = 1;
-constexpr UINT kLabTimerMs = 100;
 
 // Pauses stop timer 1 of bench; the outermost end restarts it at 100 ms
 // when SimulationRunning is set.
