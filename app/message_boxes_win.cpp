@@ -3,6 +3,7 @@
 #include "app/message_text.h"
 #include "app/timer_pause.h"
 #include "bench/bench_state.h"
+#include "bench/command_ids.h"
 #include "resources/brevane/shell_ids.h"
 
 namespace {
@@ -28,7 +29,7 @@ int ConfirmSaveChanges(HWND owner, const char* labTitle) {
     TimerPauseScope pause;
     int answer = MessageBoxA(owner, text, "Brevane", MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES) return answer == IDNO ? IDNO : IDCANCEL;
-    SendMessageA(owner, WM_COMMAND, MAKEWPARAM(kSaveCommand, 0), 0);
+    SendMessageA(owner, WM_COMMAND, MAKEWPARAM(kCmdSave, 0), 0);
     return DocumentModified ? IDCANCEL : IDYES;
 }
 

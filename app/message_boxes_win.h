@@ -21,5 +21,3 @@ void WarnPausingTimer(HWND owner, HINSTANCE instance, UINT stringId, const char*
 
 // format with its "%s" filled with the title or "(untitled)".
 void ShowFileWarning(HWND owner, const char* format, const char* fileTitle);
-
-constexpr UINT kSaveCommand = 32;

@@ -115,7 +115,7 @@ void SetFormatBarControls(HWND formatBar, HWND faceCombo, HWND sizeCombo) {
 }
 
 void SetParagraphAlignment(HWND frame, HWND pane, int command) {
-    static const int commands[3] = {kAlignLeft, kAlignCentre, kAlignRight};
+    static const int commands[3] = {kCmdAlignLeft, kCmdAlignCenter, kCmdAlignRight};
     static const WORD alignments[3] = {PFA_LEFT, PFA_CENTER, PFA_RIGHT};
     int chosen = -1;
     for (int i = 0; i < 3; ++i)
@@ -241,6 +241,6 @@ void ReapplyObservationsFormat(HWND frame) {
         SelectFontInCombos(Faces[0].name, 12);
     }
     CHARFORMATA now = SelectionFormat(pane, CFM_BOLD);
-    CheckCommand(frame, kFormatBold, (now.dwMask & CFM_BOLD) && (now.dwEffects & CFE_BOLD));
-    SetParagraphAlignment(frame, pane, kAlignLeft);
+    CheckCommand(frame, kCmdBold, (now.dwMask & CFM_BOLD) && (now.dwEffects & CFE_BOLD));
+    SetParagraphAlignment(frame, pane, kCmdAlignLeft);
 }

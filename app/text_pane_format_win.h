@@ -3,23 +3,13 @@
 #pragma once
 #include <windows.h>
 
-// Format commands (menu items and format-bar buttons).
-enum FormatCommand : int {
-    kFormatBold = 108,
-    kFormatItalic = 109,
-    kFormatUnderline = 110,
-    kFormatProtected = 111,
-    kAlignLeft = 112,
-    kAlignCentre = 113,
-    kAlignRight = 114,
-    kFormatSubscript = 118,
-};
+#include "bench/command_ids.h"
 
 // The format bar and its two combo boxes, set by the toolbar code whenever
 // it (re-)creates them; null handles are skipped.
 void SetFormatBarControls(HWND formatBar, HWND faceCombo, HWND sizeCombo);
 
-// command 112 left, 113 centre, 114 right.
+// command kCmdAlignLeft, kCmdAlignCenter or kCmdAlignRight.
 void SetParagraphAlignment(HWND frame, HWND pane, int command);
 void ToggleBold(HWND pane);
 void ToggleItalic(HWND pane);
