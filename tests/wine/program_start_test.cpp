@@ -8,22 +8,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/app_windows_win.h"
 #include "app/frame_services_win.h"
 #include "app/module_host_win.h"
+#include "app/settings.h"
 #include "app/startup_win.h"
+#include "app/timer_pause.h"
 #include "bench/bench_command_seams.h"
 #include "bench/bench_seams.h"
-#include "bench/bench_seams_win.h"
 #include "bench/bench_state.h"
 #include "bench/bench_window_win.h"
 #include "bench/command_ids.h"
 #include "bench/lab_objects.h"
 #include "bench/selection.h"
-#include "box_watcher.h"
+#include "dialog_driver.h"
 
 namespace {
 
@@ -47,6 +50,30 @@ std::string ProgramString(int id) {
     return text;
 }
 
+// Dispatches this thread's messages until done() holds (true) or about ms
+// milliseconds have passed (false); a WM_QUIT taken sets *quit.
+bool PumpUntil(const std::function<bool()>& done, int ms, bool* quit = nullptr) {
+    for (int waited = 0;; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT && quit) *quit = true;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (done()) return true;
+        if (waited >= ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// A driver step that presses a button and says it has.
+DialogDriver::Step PressAndNote(int button, std::atomic<int>* pressed) {
+    return [button, pressed](HWND dialog) {
+        Press(button)(dialog);
+        ++*pressed;
+    };
+}
+
 void Post(int command) { PostMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 void Pump(int ms) { PumpUntil([] { return false; }, ms); }
 
@@ -57,33 +84,20 @@ std::vector<int32_t> TypesOnBench() {
     return types;
 }
 
-constexpr char kSettingsKey[] = "Software\\Quillmar\\Brevane Pro";
-
-void WriteBunsenHeat(const DWORD* value) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    if (value)
-        RegSetValueExA(key, "BunsenBurnerHeat", 0, REG_DWORD, reinterpret_cast<const BYTE*>(value),
-                       sizeof *value);
-    else
-        RegDeleteValueA(key, "BunsenBurnerHeat");
-    RegCloseKey(key);
-}
-
 class ProgramStart : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        // Any box start-up shows is answered, so a failure cannot hang here.
-        BoxWatcher boxes(IDOK);
+        // Any box start-up shows is cancelled and counted, so a failure
+        // cannot hang here.
+        DialogDriver boxes({});
         started_ = CreateProgramWindows(GetModuleHandleA(nullptr), nullptr, "");
         Pump(300);
+        boxes.Finish();
         startupBoxes_ = boxes.Seen();
     }
     static void TearDownTestSuite() {
         if (FrameWindow && IsWindow(FrameWindow)) {
-            BoxWatcher boxes(IDNO);
+            DialogDriver boxes({});
             DocumentModified = false;
             DestroyWindow(FrameWindow);
         }
@@ -100,11 +114,11 @@ protected:
     }
 
     static bool started_;
-    static std::vector<SeenBox> startupBoxes_;
+    static std::vector<SeenDialog> startupBoxes_;
 };
 
 bool ProgramStart::started_ = false;
-std::vector<SeenBox> ProgramStart::startupBoxes_;
+std::vector<SeenDialog> ProgramStart::startupBoxes_;
 
 }  // namespace
 
@@ -187,16 +201,17 @@ TEST_F(ProgramStart, EveryAddEquipmentCommandFromTheMenuPutsItsEquipmentOnTheBen
         if (c.type) expected.push_back(c.type);
     }
     std::sort(expected.begin(), expected.end());
-    BoxWatcher boxes(IDOK);
+    DialogDriver boxes({});
     PumpUntil([&] { return LabObjectCount == static_cast<int>(expected.size()); }, 5000);
     Pump(100);
+    boxes.Finish();
 
     EXPECT_EQ(LabObjectCount, static_cast<int>(expected.size()));
     EXPECT_EQ(TypesOnBench(), expected);
     EXPECT_TRUE(DocumentModified);
     EXPECT_FALSE(UndoValid);
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
-    EXPECT_EQ(LabTimerPauseDepth(), 0) << "every dialog's pause ended";
+    EXPECT_EQ(TimerPauseDepth(), 0) << "every dialog's pause ended";
 
     // The aliases of the toolbar run the same handlers.
     const int before = LabObjectCount;
@@ -214,11 +229,13 @@ TEST_F(ProgramStart, TheFiftyFirstPieceShowsTheLimitBoxAndLeavesTheBenchAsItWas)
     PumpUntil([] { return LabObjectCount == kMaxLabObjects; }, 5000);
     ASSERT_EQ(LabObjectCount, kMaxLabObjects);
 
-    BoxWatcher boxes(IDOK);
+    std::atomic<int> pressed{0};
+    DialogDriver boxes({PressAndNote(IDOK, &pressed)});
     Post(kCmdAddTestTube);
-    EXPECT_TRUE(PumpUntil([&] { return !boxes.Seen().empty(); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return pressed > 0; }, 5000));
     Pump(200);
-    const std::vector<SeenBox> seen = boxes.Seen();
+    boxes.Finish();
+    const std::vector<SeenDialog>& seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "Brevane");
     const std::string warning = ProgramString(203);
@@ -227,7 +244,7 @@ TEST_F(ProgramStart, TheFiftyFirstPieceShowsTheLimitBoxAndLeavesTheBenchAsItWas)
     EXPECT_EQ(LabObjectCount, kMaxLabObjects);
     EXPECT_EQ(LabObjects[kMaxLabObjects].type, kBeaker);
     // The box paused the timer and the end of the pause started it again.
-    EXPECT_EQ(LabTimerPauseDepth(), 0);
+    EXPECT_EQ(TimerPauseDepth(), 0);
     EXPECT_TRUE(KillTimer(BenchWindow, kLabTimerId));
     SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
 }
@@ -237,26 +254,37 @@ TEST_F(ProgramStart, SelectionFrameIsOnePixelOutsideTheRectAndGoesAwayWhenDrawnA
     InvalidateRect(BenchWindow, nullptr, TRUE);
     UpdateWindow(BenchWindow);
     const RectI32 rect{40, 30, 90, 70};
-    struct Probe {
-        int x, y;
-        bool onFrame;
+    // Every pixel from a few outside the frame to well inside it.
+    const int x0 = 36, y0 = 26, x1 = 96, y1 = 76;
+    auto grab = [&] {
+        std::vector<COLORREF> pixels;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) pixels.push_back(GetPixel(BenchDC, x, y));
+        return pixels;
     };
-    const Probe probes[] = {
-        {39, 29, true},  {91, 29, true},  {39, 71, true}, {91, 71, true}, {60, 29, true}, {39, 50, true},
-        {40, 30, false}, {90, 70, false}, {60, 50, false}, {92, 72, false}, {38, 28, false},
-    };
-    std::vector<COLORREF> before;
-    for (const Probe& p : probes) before.push_back(GetPixel(BenchDC, p.x, p.y));
+    const std::vector<COLORREF> before = grab();
     BenchSeams& seams = CurrentBenchSeams();
     seams.DrawSelectionFrame(rect);
     GdiFlush();
-    for (size_t i = 0; i < std::size(probes); ++i)
-        EXPECT_EQ(GetPixel(BenchDC, probes[i].x, probes[i].y) != before[i], probes[i].onFrame)
-            << probes[i].x << "," << probes[i].y;
+    const std::vector<COLORREF> framed = grab();
+    int changedOnEdge[4] = {};  // top, bottom, left, right
+    const int left = rect.left - 1, top = rect.top - 1, right = rect.right + 1, bottom = rect.bottom + 1;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const size_t i = static_cast<size_t>((y - y0) * (x1 - x0) + (x - x0));
+            if (framed[i] == before[i]) continue;
+            const bool within = x >= left && x <= right && y >= top && y <= bottom;
+            const bool ring = within && (x == left || x == right || y == top || y == bottom);
+            EXPECT_TRUE(ring) << "changed off the frame at " << x << "," << y;
+            if (y == top) ++changedOnEdge[0];
+            if (y == bottom) ++changedOnEdge[1];
+            if (x == left) ++changedOnEdge[2];
+            if (x == right) ++changedOnEdge[3];
+        }
+    for (int edge = 0; edge < 4; ++edge) EXPECT_GT(changedOnEdge[edge], 5) << "edge " << edge;
     seams.DrawSelectionFrame(rect);
     GdiFlush();
-    for (size_t i = 0; i < std::size(probes); ++i)
-        EXPECT_EQ(GetPixel(BenchDC, probes[i].x, probes[i].y), before[i]) << probes[i].x << "," << probes[i].y;
+    EXPECT_TRUE(grab() == before) << "drawing it again removes it";
 
     // The bench's own DC measures the client area and the invalidated parts.
     RECT client;
@@ -276,16 +304,12 @@ TEST_F(ProgramStart, SelectionFrameIsOnePixelOutsideTheRectAndGoesAwayWhenDrawnA
     EXPECT_EQ(seams.FullScreenHeight(), GetSystemMetrics(SM_CYFULLSCREEN));
 }
 
-TEST_F(ProgramStart, BurnerUnderASelectedBeakerGivesItTheStoredHeatClampedToItsRange) {
-    struct Case {
-        bool stored;
-        DWORD value;
-        int expected;
-    };
-    const Case cases[] = {{false, 0, 2}, {true, 7, 7}, {true, 150, 99}, {true, 0, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
-        WriteBunsenHeat(c.stored ? &c.value : nullptr);
+TEST_F(ProgramStart, BurnerUnderASelectedBeakerGivesItTheHeatSettingClampedToItsRange) {
+    const int32_t setting = BunsenBurnerHeat;
+    const int32_t cases[][2] = {{2, 2}, {7, 7}, {150, 99}, {0, 1}};  // setting, heat given
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        BunsenBurnerHeat = c[0];
         ResetBench();
         Post(kCmdAdd100Beaker);
         ASSERT_TRUE(PumpUntil([] { return LabObjectCount == 1; }, 2000));
@@ -294,10 +318,10 @@ TEST_F(ProgramStart, BurnerUnderASelectedBeakerGivesItTheStoredHeatClampedToItsR
         Post(kCmdAddBunsenBurner);
         ASSERT_TRUE(PumpUntil([] { return LabObjectCount == 2; }, 2000));
         EXPECT_EQ(LabObjects[2].type, kBunsenBurner);
-        EXPECT_EQ(LabObjects[1].heatApplied, c.expected);
+        EXPECT_EQ(LabObjects[1].heatApplied, c[1]);
         EXPECT_EQ(LabObjects[2].position.top, LabObjects[1].position.bottom + 10);
     }
-    WriteBunsenHeat(nullptr);
+    BunsenBurnerHeat = setting;
     SelectedObject = 0;
     ObjectSelected = false;
 }
@@ -305,12 +329,13 @@ TEST_F(ProgramStart, BurnerUnderASelectedBeakerGivesItTheStoredHeatClampedToItsR
 // Last: it closes the frame the other tests need.
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
     DocumentModified = true;
-    BoxWatcher boxes(IDNO);
+    DialogDriver boxes({Press(IDNO)});
     PostMessageA(FrameWindow, WM_CLOSE, 0, 0);
     bool quit = false;
     const bool ended = PumpUntil([&] { return quit; }, 5000, &quit);
     EXPECT_TRUE(ended) << "WM_QUIT posted";
-    const std::vector<SeenBox> seen = boxes.Seen();
+    boxes.Finish();
+    const std::vector<SeenDialog>& seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "Brevane");
     EXPECT_NE(seen[0].text.find("Save current changes in"), std::string::npos) << seen[0].text;
