@@ -1,0 +1,46 @@
+// The 100 ms simulation tick: a fixed list of named phases over the object
+// array. Light phases run on every tick, heavy ones on every fifth.
+#pragma once
+#include <cstdint>
+#include <span>
+
+#include "bench/sim_seams.h"
+#include "common/lab_object.h"
+
+// LabStyle bits the tick tests.
+constexpr uint32_t kStyleSampleTitration = 0x1;    // titration points on every tick
+constexpr uint32_t kStyleOwnHeat = 0x20;           // no built-in thermal step
+constexpr uint32_t kStyleOwnSolubility = 0x100;    // no built-in dissolving step
+constexpr uint32_t kStyleNoTemperaturePass = 0x20000;  // slots keep their own temperatures
+
+constexpr uint32_t kHeavyTickPeriod = 5;
+
+extern uint32_t LabTickCount;
+
+// Whole seconds of lab time; time-stamps demonstration events.
+int64_t LabClockSeconds();
+
+struct TickContext {
+    SimSeams& seams;
+    TimerMessage message;
+    bool heavy;
+    uint32_t labStyle;  // read afresh on every tick
+};
+
+struct TickPhase {
+    const char* name;
+    void (*run)(TickContext& tick, int32_t count, LabObject* base);
+};
+
+// The phases in the order they run.
+std::span<const TickPhase> TickPhases();
+
+// Counts the tick and runs every phase over LabObjects.
+void SimulationTick(SimSeams& seams, const TimerMessage& message);
+// The count handed to a phase: LabObjectCount as it is now, kept to 0..50.
+int32_t TickObjectCount();
+TickContext BeginTick(SimSeams& seams, const TimerMessage& message);
+
+// The tick's passes that are not steps of their own Part.
+void UpdateMetalWires(int32_t count, LabObject* base, SimSeams& seams);
+void AnimationStep(int32_t count, LabObject* base, SimSeams& seams);
