@@ -33,7 +33,7 @@ void StoreBoilingPoint(LabObject& o, double b) {
 // Every slot that holds something takes the vessel's temperature.
 void SlotsToVessel(LabObject& o) {
     for (int32_t i = 1; i < kComponentSlotCount; ++i)
-        if (o.slots[i].grams > 0) o.slots[i].kelvin = o.temperature;
+        if (o.slots[i].grams > 0) o.slots[i].kelvin = sim::ClampKelvin(o.temperature);
 }
 
 // A vessel of solids only, neither heated nor standing in another one.
