@@ -272,7 +272,15 @@ inline void BuildRandomBench(uint32_t seed) {
             continue;
         }
         if (roll == 1) {
-            Place(kBunsenBurner, pick(0, 1200), pick(200, 900));
+            LabObject heated = MakeObject(kVessels[pick(0, 7)], pick(0, 1200), pick(150, 800));
+            AddWater(heated, heated.capacityMl * pick(10, 90) / 100.0, 293 + pick(0, 85));
+            if (pick(0, 2) == 0) AddSolid(heated, kSalt, pick(1, 30));
+            PlaceOnBurner(heated);
+            Place(heated);
+            continue;
+        }
+        if (roll == 3) {
+            TitrationStand(pick(0, 1200), pick(200, 700));
             continue;
         }
         if (roll == 2) {
