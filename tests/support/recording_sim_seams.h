@@ -1,6 +1,7 @@
 // A stand-in for everything the simulation reaches through SimSeams: it
 // records each call, answers from settable values, and re-templates objects
-// only by their key fields (the geometry stays as the test built it).
+// only by their key fields (the geometry stays as the test built it). A
+// quiet one records nothing, for benchmarks and long runs.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,8 @@
 
 class RecordingSimSeams : public SimSeams {
 public:
+    bool quiet = false;
+
     // ---- answers ----
     int32_t burnerHeat = 2;
     int32_t hotPlateIncrements = 10;
@@ -36,12 +39,12 @@ public:
     std::vector<TimerMessage> forwarded;
 
     void InvalidateBench() override { ++benchInvalidations; }
-    void InvalidateLogicalRect(const RectI32& rect) override { invalidated.push_back(rect); }
-    void EraseWithWindowColour(const RectI32& rect) override { erased.push_back(rect); }
-    void DrawSelectionFrame(const RectI32& rect) override { selectionFrames.push_back(rect); }
+    void InvalidateLogicalRect(const RectI32& rect) override { if (!quiet) invalidated.push_back(rect); }
+    void EraseWithWindowColour(const RectI32& rect) override { if (!quiet) erased.push_back(rect); }
+    void DrawSelectionFrame(const RectI32& rect) override { if (!quiet) selectionFrames.push_back(rect); }
     void WarnPausingTimer(int32_t stringId) override {
-        warnings.push_back(stringId);
-        calls.push_back("warning");
+        if (!quiet) warnings.push_back(stringId);
+        if (!quiet) calls.push_back("warning");
     }
     void MarkDocumentModified() override { ++documentModified; }
     bool LoadResString(int32_t id, std::string* text) const override {
@@ -55,62 +58,62 @@ public:
     int32_t HotPlateIncrements() const override { return hotPlateIncrements; }
 
     int SetTemplateState(LabObject& o, int32_t state) override {
-        retemplates.push_back("state " + std::to_string(state));
+        if (!quiet) retemplates.push_back("state " + std::to_string(state));
         o.stateBits = static_cast<int16_t>(state);
         return 1;
     }
     int SetBalanceState(LabObject& o, int32_t state) override {
-        retemplates.push_back("balance " + std::to_string(state));
+        if (!quiet) retemplates.push_back("balance " + std::to_string(state));
         o.stateBits = static_cast<int16_t>(state);
         return 1;
     }
     int SetDippedState(LabObject& o, int on, int redraw) override {
         const int16_t bits = static_cast<int16_t>(on ? (o.stateBits | 0x1) : (o.stateBits & ~0x1));
         if (bits == o.stateBits) return 0;
-        retemplates.push_back(on ? "dipped" : "undipped");
+        if (!quiet) retemplates.push_back(on ? "dipped" : "undipped");
         o.stateBits = bits;
         return 1;
     }
     int SetDrainVariant(LabObject& o, int redraw, int32_t variant) override {
         if (o.variant == variant) return 0;
-        retemplates.push_back("drain " + std::to_string(variant));
+        if (!quiet) retemplates.push_back("drain " + std::to_string(variant));
         o.variant = variant;
         o.pourTarget = 0;
         return 1;
     }
     int TogglePourPosition(LabObject& o, int redraw) override {
-        retemplates.push_back(redraw ? "pour redraw" : "pour");
+        if (!quiet) retemplates.push_back(redraw ? "pour redraw" : "pour");
         o.variant = (o.variant == 0 && o.kindStateWord == 0) ? 1 : 0;
         o.pourTarget = 0;
         return 1;
     }
 
     uint32_t QueryLabStyle() override {
-        calls.push_back("style");
+        if (!quiet) calls.push_back("style");
         return labStyle;
     }
     bool HasLabSimulationProc() const override { return hasHook; }
     void LabSimulationProc(int32_t count, LabObject* base) override {
-        calls.push_back("hook");
+        if (!quiet) calls.push_back("hook");
         if (hook) hook(count, base);
     }
 
     bool DemoRecording() const override { return recording; }
     void RecordComment(const std::string& text, int32_t category) override {
-        comments.emplace_back(text, category);
+        if (!quiet) comments.emplace_back(text, category);
     }
     int RecordLabState(int32_t, const LabObject*) override {
-        calls.push_back("frame");
+        if (!quiet) calls.push_back("frame");
         return 1;
     }
     void RecordTimeMark(int frameWritten) override {
-        calls.push_back(frameWritten ? "time mark after frame" : "time mark");
+        if (!quiet) calls.push_back(frameWritten ? "time mark after frame" : "time mark");
     }
 
     bool TitrationWindowOpen() const override { return titrationOpen; }
     void ForwardTimerToTitration(const TimerMessage& message) override {
-        calls.push_back("titration");
-        forwarded.push_back(message);
+        if (!quiet) calls.push_back("titration");
+        if (!quiet) forwarded.push_back(message);
     }
     void InvalidateDataWindow() override { ++dataWindowInvalidations; }
 };
