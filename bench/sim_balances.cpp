@@ -72,8 +72,8 @@ void CentigramBalance(int32_t count, LabObject* base, int32_t bi, SimSeams& seam
     for (int32_t i = 1; i <= count; ++i) {
         const LabObject& o = base[i];
         if (i == bi || !IsWeighable(o)) continue;
-        if (!(pan.left <= o.position.left && o.position.right <= pan.right &&
-              pan.top <= o.position.top && o.position.bottom <= pan.bottom))
+        if (!(pan.left <= o.position.left && o.position.right <= pan.right && pan.top <= o.position.top &&
+              o.position.bottom <= pan.bottom))
             continue;
         const double gross = WeightOf(count, base, i) + own;
         b.reading1 = gross;
@@ -84,7 +84,9 @@ void CentigramBalance(int32_t count, LabObject* base, int32_t bi, SimSeams& seam
         if (o.position.bottom != pan.bottom && CanSettle(o)) SettleOnto(count, base, i, pan.bottom, seams);
     }
     if ((wasLoaded && b.reading1 == 0) || netChanged) seams.InvalidateLogicalRect(b.position);
-    const int32_t state = b.reading2 < 0 ? kBalanceNegative : b.reading2 > kCentigramRange ? kBalanceOverRange : 0;
+    const int32_t state = b.reading2 < 0                 ? kBalanceNegative
+                          : b.reading2 > kCentigramRange ? kBalanceOverRange
+                                                         : 0;
     if (state != b.stateBits) {
         seams.SetBalanceState(b, state);
         seams.InvalidateLogicalRect(b.position);

@@ -32,7 +32,8 @@ bool HoldsAnything(const LabObject& o) {
 bool IsFull(const LabObject& o) { return o.liquidVolume >= o.capacityMl * 10.0; }
 
 bool CanReceive(const LabObject& s, const LabObject& c) {
-    if (IsDistillationFlask(c) || (c.type == kSeparatoryFunnel && (c.stateBits & kStopperFitted))) return false;
+    if (IsDistillationFlask(c) || (c.type == kSeparatoryFunnel && (c.stateBits & kStopperFitted)))
+        return false;
     if (s.liquidVolume != 0 && !(c.kindFlags & kKindTakesWater)) return false;
     if (IsFull(c) || c.variant != 0) return false;
     return (c.kindFlags & (kKindTakesWater | kKindReceivesPour)) != 0;
@@ -123,8 +124,9 @@ bool PourIce(LabObject& s, int32_t index, LabObject& t, double portion, PourPass
         SetUpright(s, index, pass);
         return true;
     }
-    double grams = portion / 10 + targetVolume > t.capacityMl ? (t.capacityMl - targetVolume) * sim::kIceDensity
-                                                              : portion * sim::kIceDensity / 10;
+    double grams = portion / 10 + targetVolume > t.capacityMl
+                       ? (t.capacityMl - targetVolume) * sim::kIceDensity
+                       : portion * sim::kIceDensity / 10;
     const bool allOfIt = ice < grams;
     if (allOfIt) grams = ice;
     if (AddComponent(t, kCasWater, kPhaseSolid, grams, kelvin)) {

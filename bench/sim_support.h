@@ -31,17 +31,12 @@ inline void SetKelvin(LabObject& o, double kelvin) {
 }
 
 // Volumes and masses never go below 0 nor become NaN or infinite.
-inline double NonNegative(double value) {
-    return std::isfinite(value) && value > 0 ? value : 0;
-}
+inline double NonNegative(double value) { return std::isfinite(value) && value > 0 ? value : 0; }
 
 // Density for a volume formula: unknown or nonsense densities count as 1.0.
-inline double VolumeDensity(double density) {
-    return std::isfinite(density) && density > 0 ? density : 1.0;
-}
+inline double VolumeDensity(double density) { return std::isfinite(density) && density > 0 ? density : 1.0; }
 
 inline bool IsTipped(const LabObject& o) { return o.variant == 1; }
-inline bool HasLiquid(const LabObject& o) { return o.liquidVolume > 0; }
 
 // 0x00BBGGRR, as the chemical table gives colours.
 inline uint32_t ColourOf(const uint8_t rgb[3]) {

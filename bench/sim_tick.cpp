@@ -65,13 +65,17 @@ void CountDownShake(LabObject& funnel, SimSeams& seams) {
 
 void RedrawBench(TickContext& tick, int32_t, LabObject*) { tick.seams.InvalidateBench(); }
 
-void HeatSources(TickContext& tick, int32_t count, LabObject* base) { HeatSourceStep(count, base, tick.seams); }
+void HeatSources(TickContext& tick, int32_t count, LabObject* base) {
+    HeatSourceStep(count, base, tick.seams);
+}
 
 void Balances(TickContext& tick, int32_t count, LabObject* base) { BalanceStep(count, base, tick.seams); }
 
 void DrawUp(TickContext& tick, int32_t count, LabObject* base) { DrawUpStep(count, base, tick.seams); }
 
-void MetalWires(TickContext& tick, int32_t count, LabObject* base) { UpdateMetalWires(count, base, tick.seams); }
+void MetalWires(TickContext& tick, int32_t count, LabObject* base) {
+    UpdateMetalWires(count, base, tick.seams);
+}
 
 void ReadLabStyle(TickContext& tick, int32_t, LabObject*) { tick.labStyle = tick.seams.QueryLabStyle(); }
 

@@ -20,8 +20,8 @@ bool SameReading(const DataPoint& point, const LabObject& receiver) {
 
 }  // namespace
 
-void CollectDataSample(int32_t count, LabObject* base, TitrationBuffer& buffer,
-                       TitrationSampler& sampler, SimSeams& seams) {
+void CollectDataSample(int32_t count, LabObject* base, TitrationBuffer& buffer, TitrationSampler& sampler,
+                       SimSeams& seams) {
     if (count > kMaxLabObjects) count = kMaxLabObjects;
     for (int32_t i = 1; i <= count; ++i) {
         const LabObject& buret = base[i];

@@ -78,8 +78,8 @@ void AddWaterStep(LabObject& vessel, double kelvin, SimSeams& seams) {
 
     sim::SetKelvin(vessel, (vessel.temperature * volume + tenths * kelvin) / (volume + tenths));
     if (!ice) {
-        const uint32_t colour = MixColour(sim::ColourOf(vessel.liquidColour), volume,
-                                          ChemicalColour(kCasWater), tenths);
+        const uint32_t colour =
+            MixColour(sim::ColourOf(vessel.liquidColour), volume, ChemicalColour(kCasWater), tenths);
         sim::StoreColour(vessel.liquidColour, colour);
     }
     vessel.liquidVolume = volume + tenths;

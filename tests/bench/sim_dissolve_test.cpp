@@ -17,7 +17,9 @@ protected:
         AddSolid(b, kSalt, saltGrams, kelvin);
         return Place(b);
     }
-    double Dissolved(int32_t i, CasNumber cas = kSalt) { return MassOfComponent(At(i), cas, kPhaseDissolved); }
+    double Dissolved(int32_t i, CasNumber cas = kSalt) {
+        return MassOfComponent(At(i), cas, kPhaseDissolved);
+    }
 };
 
 TEST_F(DissolveTest, StepsBelowSaturation) {

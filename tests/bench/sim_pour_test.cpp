@@ -148,20 +148,26 @@ TEST_F(PourTest, OnlySourcesPourAndOnlyToARealTarget) {
     EXPECT_NEAR(At(s).liquidVolume, 500, 1e-9);
 }
 
-TEST_F(PourTest, ABuretIsNeverTippedByEmptying) {
-    LabObject buret = MakeObject(kBuret, 350, 480);
-    AddWater(buret, 0.3);
-    buret.flowSetting = 10;
-    Place(buret);
-    LabObject flask = MakeObject(kErlenmeyerFlask, 330, 580);
-    flask.collectTitration = 1;
-    const int32_t f = Place(flask);
-    HeavyStep();
-    HeavyStep();
-    EXPECT_NEAR(At(f).liquidVolume, 3, 1e-9);
-    EXPECT_NEAR(At(f).titrantDelivered, 0.3, 1e-9);
-    EXPECT_EQ(At(1).variant, 0);
-    EXPECT_EQ(Pours(), 0);
+TEST_F(PourTest, DispensersAreNeverTippedByEmptying) {
+    for (int32_t type : {kBuret, kSeparatoryFunnel}) {
+        SCOPED_TRACE(type);
+        ResetLabObjects();
+        seams_.retemplates.clear();
+        LabObject dispenser = MakeObject(type, 350, 480);
+        dispenser.position = {350, 380, 370, 480};  // centre line at 360
+        AddWater(dispenser, 0.3);
+        dispenser.flowSetting = 10;
+        Place(dispenser);
+        LabObject flask = MakeObject(kErlenmeyerFlask, 330, 580);
+        flask.collectTitration = 1;
+        const int32_t f = Place(flask);
+        HeavyStep();
+        HeavyStep();
+        EXPECT_NEAR(At(f).liquidVolume, 3, 1e-9);
+        EXPECT_NEAR(At(f).titrantDelivered, type == kBuret ? 0.3 : 0, 1e-9);
+        EXPECT_EQ(At(1).variant, 0);
+        EXPECT_EQ(Pours(), 0);
+    }
 }
 
 TEST_F(PourTest, TheLastLiquidMovesByWhatWasPoured) {

@@ -21,7 +21,8 @@ constexpr int kSoakTicks = 36000;  // one hour at 100 ms
 // ceiling is 773.15 K as a float holds it.
 std::string Insanity(const LabObject& o) {
     auto finiteNonNegative = [](double v) { return std::isfinite(v) && v >= 0; };
-    if (!(o.temperature >= 0 && o.temperature <= kMaxKelvin)) return "temperature " + std::to_string(o.temperature);
+    if (!(o.temperature >= 0 && o.temperature <= kMaxKelvin))
+        return "temperature " + std::to_string(o.temperature);
     if (!finiteNonNegative(o.liquidVolume)) return "liquid volume " + std::to_string(o.liquidVolume);
     if (!finiteNonNegative(o.solidVolume)) return "solid volume " + std::to_string(o.solidVolume);
     if (!std::isfinite(o.indicatorAmount)) return "indicator";
@@ -36,7 +37,9 @@ std::string Insanity(const LabObject& o) {
 class SoakTest : public SimTest {
 protected:
     std::mt19937 random_{20261210};
-    int32_t Pick(int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(random_); }
+    int32_t Pick(int32_t low, int32_t high) {
+        return std::uniform_int_distribution<int32_t>(low, high)(random_);
+    }
 
     // Keeps the bench busy: more water, a fresh tip, another heat setting.
     void Stir() {

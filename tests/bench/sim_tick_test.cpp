@@ -34,7 +34,8 @@ TEST_F(TickTest, TheFirstHeavyTickIsTickFive) {
 }
 
 TEST_F(TickTest, LabClockSeconds) {
-    const std::pair<uint32_t, int64_t> cases[] = {{0, 0}, {9, 0}, {10, 1}, {19, 1}, {70, 7}, {4294967295u, 429496729}};
+    const std::pair<uint32_t, int64_t> cases[] = {{0, 0},  {9, 0},  {10, 1},
+                                                  {19, 1}, {70, 7}, {4294967295u, 429496729}};
     for (const auto& [ticks, seconds] : cases) {
         LabTickCount = ticks;
         EXPECT_EQ(LabClockSeconds(), seconds) << ticks;
@@ -50,12 +51,9 @@ TEST_F(TickTest, WhatTheStyleBitsSwitch) {
         bool samplesOnLightTicks;
     };
     const Case cases[] = {
-        {0, true, true, true, false},
-        {0x1, true, true, true, true},
-        {0x20, false, true, true, false},
-        {0x100, true, false, true, false},
-        {0x20000, true, true, false, false},
-        {0x20 | 0x100 | 0x20000, false, false, false, false},
+        {0, true, true, true, false},        {0x1, true, true, true, true},
+        {0x20, false, true, true, false},    {0x100, true, false, true, false},
+        {0x20000, true, true, false, false}, {0x20 | 0x100 | 0x20000, false, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
@@ -103,7 +101,8 @@ TEST_F(TickTest, TheOrderOfTheOutsideCalls) {
     const std::vector<std::string> light = {"style", "titration"};
     std::vector<std::string> expected;
     for (int k = 1; k <= 4; ++k) expected.insert(expected.end(), light.begin(), light.end());
-    for (const char* call : {"style", "hook", "frame", "time mark after frame", "titration"}) expected.push_back(call);
+    for (const char* call : {"style", "hook", "frame", "time mark after frame", "titration"})
+        expected.push_back(call);
     EXPECT_EQ(seams_.calls, expected);
     ASSERT_EQ(seams_.forwarded.size(), 5u);
     EXPECT_EQ(seams_.forwarded[4].wParam, 105u);
@@ -137,7 +136,7 @@ TEST_F(TickTest, RoundFlaskFrames) {
         double accumulatorAfter;
     };
     const Case cases[] = {
-        {0, 0, 186, 183, 0}, {0, 0, 188, 173, 0},   {0, 0, 183, 183, 0},
+        {0, 0, 186, 183, 0},     {0, 0, 188, 173, 0},     {0, 0, 183, 183, 0},
         {0.1, 0, 186, 183, 0.1}, {0.1, 0.2, 183, 186, 0}, {0.1, 0.2, 186, 183, 0},
     };
     for (const Case& c : cases) {

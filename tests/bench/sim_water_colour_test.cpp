@@ -42,7 +42,8 @@ protected:
     void SetUp() override {
         SimTest::SetUp();
         ObjectSelected = true;
-        seams_.strings = {{kBeaker, "Beaker"}, {675, "Add %.1f ml of Ice Water to %s"},
+        seams_.strings = {{kBeaker, "Beaker"},
+                          {675, "Add %.1f ml of Ice Water to %s"},
                           {676, "Add %.1f ml of Water to %s"}};
     }
 };
@@ -103,7 +104,8 @@ TEST_F(AddWaterTest, WhenNothingIsAdded) {
 
 TEST_F(AddWaterTest, RefusedIceLeavesTheLevel) {
     LabObject b = MakeObject(kBeaker, 100, 400);
-    for (int32_t s = 1; s < kComponentSlotCount; ++s) SetComponentSlot(b, 1000 + s, kPhaseSolid, 0.01, 293, s);
+    for (int32_t s = 1; s < kComponentSlotCount; ++s)
+        SetComponentSlot(b, 1000 + s, kPhaseSolid, 0.01, 293, s);
     const int32_t i = Place(b);
     AddWaterStep(At(i), 253, seams_);
     EXPECT_DOUBLE_EQ(At(i).liquidVolume, 0);
@@ -131,7 +133,9 @@ protected:
         flask.collectTitration = 1;
         return Place(flask);
     }
-    void Sample() { CollectDataSample(LabObjectCount, LabObjects, TitrationPoints, TitrationSampling, seams_); }
+    void Sample() {
+        CollectDataSample(LabObjectCount, LabObjects, TitrationPoints, TitrationSampling, seams_);
+    }
 };
 
 TEST_F(CollectDataTest, OnePointPerNewReading) {

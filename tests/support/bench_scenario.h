@@ -139,14 +139,21 @@ inline void TipForPouring(LabObject& o) { o.variant = 1; }
 inline std::array<ChemicalRecord, 4> SimulationChemicals() {
     using test_chemicals::MakeChemical;
     return {
-        MakeChemical({kWater, "Water", "H\x7f" "2O", kKindLiquid, 18.015f, 1.0f, 273.15f, 373.15f, -1.0f,
-                      -1.0f, 230, 240, 255}),
+        MakeChemical({kWater, "Water",
+                      "H\x7f"
+                      "2O",
+                      kKindLiquid, 18.015f, 1.0f, 273.15f, 373.15f, -1.0f, -1.0f, 230, 240, 255}),
         MakeChemical({kSalt, "Sodium chloride", "NaCl", kKindSolid, 58.44f, 2.165f, 1074.0f, 1686.0f, 35.7f,
                       39.2f, 255, 255, 255}),
-        MakeChemical({kEthanol, "Ethanol", "C\x7f" "2H\x7f" "5OH", kKindLiquid, 46.07f, 0.789f, 159.0f,
-                      351.4f, -1.0f, -1.0f, 250, 250, 250}),
-        MakeChemical({kBlueVitriol, "Copper(II) sulphate", "CuSO\x7f" "4", kKindSolid, 159.6f, 3.6f, 383.0f,
-                      923.0f, 14.3f, 75.4f, 40, 90, 230}),
+        MakeChemical({kEthanol, "Ethanol",
+                      "C\x7f"
+                      "2H\x7f"
+                      "5OH",
+                      kKindLiquid, 46.07f, 0.789f, 159.0f, 351.4f, -1.0f, -1.0f, 250, 250, 250}),
+        MakeChemical({kBlueVitriol, "Copper(II) sulphate",
+                      "CuSO\x7f"
+                      "4",
+                      kKindSolid, 159.6f, 3.6f, 383.0f, 923.0f, 14.3f, 75.4f, 40, 90, 230}),
     };
 }
 
@@ -223,7 +230,7 @@ inline void BuildFullBench() {
     for (int32_t k = 0; k < 8; ++k) BoilingBeaker(100 + 90 * k, 300);                 // 16
     for (int32_t k = 0; k < 6; ++k) StirredSaltSolution(100 + 130 * k, 500, 30 + k);  // 12
     for (int32_t k = 0; k < 5; ++k) PourInProgress(150 + 150 * k, 700, 50);           // 10
-    for (int32_t k = 0; k < 3; ++k) TitrationStand(1000 + 80 * k, 400);              // 6
+    for (int32_t k = 0; k < 3; ++k) TitrationStand(1000 + 80 * k, 400);               // 6
     LabObject iced = MakeObject(kBeaker, 1300, 300);
     AddWater(iced, 40, 280);
     AddIce(iced, 20);
@@ -258,10 +265,10 @@ inline void BuildRandomBench(uint32_t seed) {
     auto pick = [&random](int32_t low, int32_t high) {
         return std::uniform_int_distribution<int32_t>(low, high)(random);
     };
-    static constexpr int32_t kVessels[] = {kTestTube, kBeaker, kErlenmeyerFlask, kFlorenceFlask,
-                                           kGraduatedCylinder, kEvaporationDish, kCalorimeter,
-                                           kRoundBottomFlask, kBuret, kEyeDropper, kPipet,
-                                           kSeparatoryFunnel, kWatchGlass, kMetalWire};
+    static constexpr int32_t kVessels[] = {
+        kTestTube,        kBeaker,           kErlenmeyerFlask,  kFlorenceFlask, kGraduatedCylinder,
+        kEvaporationDish, kCalorimeter,      kRoundBottomFlask, kBuret,         kEyeDropper,
+        kPipet,           kSeparatoryFunnel, kWatchGlass,       kMetalWire};
     while (LabObjectCount < kMaxLabObjects - 2) {
         const int32_t roll = pick(0, 9);
         if (roll == 0) {

@@ -39,9 +39,15 @@ public:
     std::vector<TimerMessage> forwarded;
 
     void InvalidateBench() override { ++benchInvalidations; }
-    void InvalidateLogicalRect(const RectI32& rect) override { if (!quiet) invalidated.push_back(rect); }
-    void EraseWithWindowColour(const RectI32& rect) override { if (!quiet) erased.push_back(rect); }
-    void DrawSelectionFrame(const RectI32& rect) override { if (!quiet) selectionFrames.push_back(rect); }
+    void InvalidateLogicalRect(const RectI32& rect) override {
+        if (!quiet) invalidated.push_back(rect);
+    }
+    void EraseWithWindowColour(const RectI32& rect) override {
+        if (!quiet) erased.push_back(rect);
+    }
+    void DrawSelectionFrame(const RectI32& rect) override {
+        if (!quiet) selectionFrames.push_back(rect);
+    }
     void WarnPausingTimer(int32_t stringId) override {
         if (!quiet) warnings.push_back(stringId);
         if (!quiet) calls.push_back("warning");
