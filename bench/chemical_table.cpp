@@ -59,6 +59,21 @@ uint32_t ColourOf(const uint8_t (&rgb)[3]) {
     return uint32_t{rgb[0]} | uint32_t{rgb[1]} << 8 | uint32_t{rgb[2]} << 16;
 }
 
+// One field of a record, or the lookup's default when there is no record.
+template <typename Field>
+Field FieldOf(const ChemicalRecord* record, Field ChemicalRecord::*field, Field fallback) {
+    return record ? record->*field : fallback;
+}
+
+template <typename Number>
+double NumberOf(const ChemicalRecord* record, Number ChemicalRecord::*field, double fallback) {
+    return record ? FiniteOr(record->*field, fallback) : fallback;
+}
+
+uint32_t ColourOf(const ChemicalRecord* record, uint8_t (ChemicalRecord::*field)[3]) {
+    return record ? ColourOf(record->*field) : 0;
+}
+
 }  // namespace
 
 int32_t ChemicalCount() { return ChemicalTable.records ? ChemicalTable.count : 0; }
@@ -115,25 +130,13 @@ const char* UnknownName(CasNumber cas) {
     return record ? unknownNameBuffer.CopyFrom(record->unknownName) : unknownNameBuffer.Empty();
 }
 
-double BoilingPoint(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? FiniteOr(record->boilingPoint, 0) : 0;
-}
+double BoilingPoint(CasNumber cas) { return NumberOf(FindChemicalRecord(cas), &ChemicalRecord::boilingPoint, 0); }
 
-double MeltingPoint(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? FiniteOr(record->meltingPoint, 0) : 0;
-}
+double MeltingPoint(CasNumber cas) { return NumberOf(FindChemicalRecord(cas), &ChemicalRecord::meltingPoint, 0); }
 
-double Density(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? FiniteOr(record->density, 0) : 0;
-}
+double Density(CasNumber cas) { return NumberOf(FindChemicalRecord(cas), &ChemicalRecord::density, 0); }
 
-double MolarMass(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? FiniteOr(record->molarMass, 0) : 0;
-}
+double MolarMass(CasNumber cas) { return NumberOf(FindChemicalRecord(cas), &ChemicalRecord::molarMass, 0); }
 
 double MolesOf(CasNumber cas, double grams) {
     const double molarMass = MolarMass(cas);
@@ -141,30 +144,15 @@ double MolesOf(CasNumber cas, double grams) {
     return FiniteOr(grams / molarMass, 0);
 }
 
-uint32_t ChemicalColour(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? ColourOf(record->colour) : 0;
-}
+uint32_t ChemicalColour(CasNumber cas) { return ColourOf(FindChemicalRecord(cas), &ChemicalRecord::colour); }
 
-uint32_t FlameColour(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? ColourOf(record->flameColour) : 0;
-}
+uint32_t FlameColour(CasNumber cas) { return ColourOf(FindChemicalRecord(cas), &ChemicalRecord::flameColour); }
 
-int32_t BrushStyle(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? record->brushStyle : -1;
-}
+int32_t BrushStyle(CasNumber cas) { return FieldOf(FindChemicalRecord(cas), &ChemicalRecord::brushStyle, -1); }
 
-int32_t PatternId(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? record->patternId : -1;
-}
+int32_t PatternId(CasNumber cas) { return FieldOf(FindChemicalRecord(cas), &ChemicalRecord::patternId, -1); }
 
-uint32_t ChemicalFlags(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? record->flags : 0;
-}
+uint32_t ChemicalFlags(CasNumber cas) { return FieldOf(FindChemicalRecord(cas), &ChemicalRecord::flags, 0u); }
 
 // The straight line through the two tabulated points, also outside them.
 double Solubility(CasNumber cas, double kelvin) {
@@ -177,15 +165,9 @@ double Solubility(CasNumber cas, double kelvin) {
     return s;
 }
 
-double ConductivityA(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? FiniteOr(record->conductivityA, -1) : -1;
-}
+double ConductivityA(CasNumber cas) { return NumberOf(FindChemicalRecord(cas), &ChemicalRecord::conductivityA, -1); }
 
-double ConductivityB(CasNumber cas) {
-    const ChemicalRecord* record = FindChemicalRecord(cas);
-    return record ? FiniteOr(record->conductivityB, -1) : -1;
-}
+double ConductivityB(CasNumber cas) { return NumberOf(FindChemicalRecord(cas), &ChemicalRecord::conductivityB, -1); }
 
 const ReactionTextRef* ReactionLineRef(CasNumber cas, int32_t i) {
     if (i < 0 || i >= kReactionRefCount) return nullptr;
@@ -200,30 +182,15 @@ double ChemicalCoefficient(CasNumber cas, int32_t k) {
     return FiniteOr(k <= 6 ? record->coefficients[k - 1] : record->coefficientsF[k - 7], -1);
 }
 
-uint32_t ChemicalFlagsFrom(CasNumber cas, int32_t start) {
-    const ChemicalRecord* record = FindFrom(cas, start);
-    return record ? record->flags : 0;
-}
+uint32_t ChemicalFlagsFrom(CasNumber cas, int32_t start) { return FieldOf(FindFrom(cas, start), &ChemicalRecord::flags, 0u); }
 
-int32_t ChemicalStateFrom(CasNumber cas, int32_t start) {
-    const ChemicalRecord* record = FindFrom(cas, start);
-    return record ? record->state : 0;
-}
+int32_t ChemicalStateFrom(CasNumber cas, int32_t start) { return FieldOf(FindFrom(cas, start), &ChemicalRecord::state, 0); }
 
-double MolarityFrom(CasNumber cas, int32_t start) {
-    const ChemicalRecord* record = FindFrom(cas, start);
-    return record ? FiniteOr(record->molarity, 0) : 0;
-}
+double MolarityFrom(CasNumber cas, int32_t start) { return NumberOf(FindFrom(cas, start), &ChemicalRecord::molarity, 0); }
 
-CasNumber SolventFrom(CasNumber cas, int32_t start) {
-    const ChemicalRecord* record = FindFrom(cas, start);
-    return record ? record->solventCas : 0;
-}
+CasNumber SolventFrom(CasNumber cas, int32_t start) { return FieldOf(FindFrom(cas, start), &ChemicalRecord::solventCas, CasNumber{0}); }
 
-double GramsPerUnitFrom(CasNumber cas, int32_t start) {
-    const ChemicalRecord* record = FindFrom(cas, start);
-    return record ? FiniteOr(record->gramsPerUnit, 0) : 0;
-}
+double GramsPerUnitFrom(CasNumber cas, int32_t start) { return NumberOf(FindFrom(cas, start), &ChemicalRecord::gramsPerUnit, 0); }
 
 CasNumber MixtureComponent(CasNumber cas, int32_t start, int32_t k) {
     if (k < 1 || k > kMixtureComponentCount) return 0;
