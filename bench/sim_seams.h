@@ -1,11 +1,12 @@
-// What the simulation steps need from the rest of the program: the bench
-// window, the equipment catalogue's re-templating, the loaded lab module, the
-// demonstration recorder and the Titration dialog. The Win32 bench window
-// implements these; native tests, benchmarks and labsim use recording fakes.
+// What the simulation steps need beyond the bench seams: more of the bench
+// window, the settings, the equipment catalogue's re-templating, the loaded
+// lab module, the demonstration recorder and the Titration dialog. The Win32
+// bench window implements these; native tests, benchmarks and labsim use
+// recording fakes.
 #pragma once
 #include <cstdint>
-#include <string>
 
+#include "bench/bench_seams.h"
 #include "common/geometry.h"
 #include "common/lab_object.h"
 
@@ -16,34 +17,25 @@ struct TimerMessage {
     intptr_t lParam;
 };
 
-class SimSeams {
+class SimSeams : public BenchSeams {
 public:
-    virtual ~SimSeams() = default;
-
     // ---- bench window ----
     // The whole client area, without erasing (the next paint redraws all).
     virtual void InvalidateBench() = 0;
-    virtual void InvalidateLogicalRect(const RectI32& rect) = 0;
     // Fills a logical rectangle of the bench with the system window colour.
     virtual void EraseWithWindowColour(const RectI32& rect) = 0;
-    // XOR frame: drawing it again at the same place removes it.
-    virtual void DrawSelectionFrame(const RectI32& rect) = 0;
-    // A warning box (caption "Brevane") with the simulation timer paused.
-    virtual void WarnPausingTimer(int32_t stringId) = 0;
-    virtual void MarkDocumentModified() = 0;
-    // The string-table text with that id; false when there is none.
-    virtual bool LoadResString(int32_t id, std::string* text) const = 0;
 
     // ---- settings ----
     virtual int32_t BunsenBurnerHeat() const = 0;
     virtual int32_t HotPlateIncrements() const = 0;
 
     // ---- equipment catalogue: 1 when the object took a new head ----
-    virtual int SetTemplateState(LabObject& object, int32_t state) = 0;
-    virtual int SetBalanceState(LabObject& object, int32_t state) = 0;
-    virtual int SetDippedState(LabObject& object, int on, int redraw) = 0;
-    virtual int SetDrainVariant(LabObject& object, int redraw, int32_t variant) = 0;
-    virtual int TogglePourPosition(LabObject& object, int redraw) = 0;
+    // The catalogue itself unless a stand-in keeps the test's own geometry.
+    virtual int SetTemplateState(LabObject& object, int32_t state);
+    virtual int SetBalanceState(LabObject& object, int32_t state);
+    virtual int SetDippedState(LabObject& object, int on, int redraw);
+    virtual int SetDrainVariant(LabObject& object, int redraw, int32_t variant);
+    virtual int TogglePourPosition(LabObject& object, int redraw);
 
     // ---- loaded lab module ----
     // QueryLabStyle, or 0 when the module does not export it.
@@ -53,8 +45,6 @@ public:
     virtual void LabSimulationProc(int32_t count, LabObject* base) = 0;
 
     // ---- demonstration recorder ----
-    virtual bool DemoRecording() const = 0;
-    virtual void RecordComment(const std::string& text, int32_t category) = 0;
     // The frame recorder; 1 when it wrote an event.
     virtual int RecordLabState(int32_t count, const LabObject* firstObject) = 0;
     // The recorder's time-mark rule, told whether a frame was just written.

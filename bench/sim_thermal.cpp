@@ -5,6 +5,7 @@
 #include "bench/chemical_table.h"
 #include "bench/contents.h"
 #include "bench/sim_support.h"
+#include "common/lab_style.h"
 
 namespace {
 
@@ -155,7 +156,7 @@ void Heat(LabObject& o, LabObject* receiver) {
 
 void ThermalStepOne(int32_t count, LabObject* base, int32_t i, uint32_t labStyle) {
     LabObject& o = base[i];
-    if (!(labStyle & kStyleOwnTemperatures)) {
+    if (!(labStyle & kStyleNoObjectUpdate)) {
         const double t = IceWaterEquilibrium(o);
         if (t != 0) SetAllTemperatures(o, t);
     }

@@ -5,10 +5,6 @@
 
 #include "common/lab_object.h"
 
-// LabStyle bit: the module keeps its own ice-water balance (and skips the
-// temperature pass after its hook).
-constexpr uint32_t kStyleOwnTemperatures = 0x20000;
-
 struct PhasePoints {
     double boilingPoint;  // 0 when nothing in the vessel boils
     CasNumber boilingCas;
@@ -20,4 +16,5 @@ struct PhasePoints {
 // what is dissolved in its water.
 PhasePoints BoilingAndFreezingPoints(const LabObject& object);
 
+// With kStyleNoObjectUpdate the module keeps its own ice-water balance.
 void ThermalStep(int32_t count, LabObject* base, uint32_t labStyle);

@@ -9,6 +9,7 @@
 #include "bench/sim_syringe.h"
 #include "bench/sim_thermal.h"
 #include "bench/sim_titration_sample.h"
+#include "common/lab_style.h"
 
 uint32_t LabTickCount = 0;
 
@@ -80,7 +81,7 @@ void MetalWires(TickContext& tick, int32_t count, LabObject* base) {
 void ReadLabStyle(TickContext& tick, int32_t, LabObject*) { tick.labStyle = tick.seams.QueryLabStyle(); }
 
 void Thermal(TickContext& tick, int32_t count, LabObject* base) {
-    if (tick.heavy && !(tick.labStyle & kStyleOwnHeat)) ThermalStep(count, base, tick.labStyle);
+    if (tick.heavy && !(tick.labStyle & kStyleNoThermalStep)) ThermalStep(count, base, tick.labStyle);
 }
 
 void OutletTargets(TickContext& tick, int32_t count, LabObject* base) {
@@ -88,7 +89,7 @@ void OutletTargets(TickContext& tick, int32_t count, LabObject* base) {
 }
 
 void Dissolving(TickContext& tick, int32_t count, LabObject* base) {
-    if (tick.heavy && !(tick.labStyle & kStyleOwnSolubility)) DissolveStep(base, count);
+    if (tick.heavy && !(tick.labStyle & kStyleNoDissolvingStep)) DissolveStep(base, count);
 }
 
 void Pouring(TickContext& tick, int32_t count, LabObject* base) {
@@ -100,14 +101,14 @@ void Animation(TickContext& tick, int32_t count, LabObject* base) { AnimationSte
 void ModuleHook(TickContext& tick, int32_t count, LabObject* base) {
     if (!tick.heavy || !tick.seams.HasLabSimulationProc()) return;
     tick.seams.LabSimulationProc(count, base);
-    if (tick.labStyle & kStyleNoTemperaturePass) return;
+    if (tick.labStyle & kStyleNoObjectUpdate) return;
     // The hook may have changed the count.
     const int32_t now = TickObjectCount();
     for (int32_t i = 1; i <= now; ++i) SetAllTemperatures(base[i], base[i].temperature);
 }
 
 void TitrationSamples(TickContext& tick, int32_t count, LabObject* base) {
-    if (tick.labStyle & kStyleSampleTitration)
+    if (tick.labStyle & kStylePhMeter)
         CollectDataSample(count, base, TitrationPoints, TitrationSampling, tick.seams);
 }
 

@@ -7,12 +7,6 @@
 #include "bench/sim_seams.h"
 #include "common/lab_object.h"
 
-// LabStyle bits the tick tests.
-constexpr uint32_t kStyleSampleTitration = 0x1;        // titration points on every tick
-constexpr uint32_t kStyleOwnHeat = 0x20;               // no built-in thermal step
-constexpr uint32_t kStyleOwnSolubility = 0x100;        // no built-in dissolving step
-constexpr uint32_t kStyleNoTemperaturePass = 0x20000;  // slots keep their own temperatures
-
 constexpr uint32_t kHeavyTickPeriod = 5;
 
 extern uint32_t LabTickCount;

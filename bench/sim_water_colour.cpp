@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/bench_state.h"
 #include "bench/chemical_table.h"
 #include "bench/contents.h"
 #include "bench/selection.h"
@@ -86,5 +87,5 @@ void AddWaterStep(LabObject& vessel, double kelvin, SimSeams& seams) {
 
     if (seams.DemoRecording()) RecordAddWater(vessel, kelvin, tenths, seams);
     seams.InvalidateLogicalRect(vessel.position);
-    seams.MarkDocumentModified();
+    DocumentModified = true;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bench/sim_thermal.h"
+#include "common/lab_style.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;
@@ -239,7 +240,7 @@ TEST_F(ThermalTest, TheModuleKeepsItsIceWaterBalance) {
     b.liquidVolume += 5 / 0.92 * 10;
     b.temperature = 293;
     const int32_t i = Place(b);
-    Step(kStyleOwnTemperatures);
+    Step(kStyleNoObjectUpdate);
     EXPECT_DOUBLE_EQ(At(i).slots[0].kelvin, 300);
     Step();
     EXPECT_NE(At(i).slots[0].kelvin, 300);

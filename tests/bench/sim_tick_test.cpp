@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench/sim_tick.h"
+#include "common/lab_style.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;
@@ -193,7 +194,7 @@ TEST_F(TickTest, MetalWirePictures) {
 }
 
 TEST_F(TickTest, BurnersStillSetTheHeatWhenTheModuleHeats) {
-    seams_.labStyle = kStyleOwnHeat;
+    seams_.labStyle = kStyleNoThermalStep;
     LabObject b = MakeObject(kBeaker, 100, 400);
     AddWater(b, 50, 293);
     const int32_t i = Place(b);

@@ -75,7 +75,7 @@ TEST_F(AddWaterTest, CommentsWhileRecording) {
     EXPECT_EQ(seams_.comments[1].first, "Add 20.0 ml of Ice Water to Beaker");
     EXPECT_EQ(seams_.comments[2].first, "Missing Comment");
     EXPECT_EQ(seams_.comments[0].second, 6);
-    EXPECT_EQ(seams_.documentModified, 4);
+    EXPECT_TRUE(DocumentModified);
 }
 
 TEST_F(AddWaterTest, BelowFreezingItIsIce) {
@@ -99,7 +99,7 @@ TEST_F(AddWaterTest, WhenNothingIsAdded) {
     At(i).liquidVolume = 1000;
     AddWaterStep(At(i), 293, seams_);
     EXPECT_EQ(TotalComponentMass(At(i)), 0);
-    EXPECT_EQ(seams_.documentModified, 0);
+    EXPECT_FALSE(DocumentModified);
 }
 
 TEST_F(AddWaterTest, RefusedIceLeavesTheLevel) {
@@ -110,7 +110,7 @@ TEST_F(AddWaterTest, RefusedIceLeavesTheLevel) {
     AddWaterStep(At(i), 253, seams_);
     EXPECT_DOUBLE_EQ(At(i).liquidVolume, 0);
     EXPECT_FLOAT_EQ(At(i).temperature, 293);
-    EXPECT_EQ(seams_.documentModified, 0);
+    EXPECT_FALSE(DocumentModified);
 }
 
 TEST_F(AddWaterTest, SolidsCountInTheLevel) {

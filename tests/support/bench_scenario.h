@@ -1,7 +1,6 @@
-// Benches described once for tests, benchmarks and labsim: objects built by
-// hand from the prototype values the simulation relies on (kind flags,
-// capacity, fill and pour steps, empty mass), with simple picture geometry,
-// placed into LabObjects; a small chemical table; a busy random bench.
+// Benches described once for tests, benchmarks and labsim: objects made from
+// the catalogue's prototypes with simple picture geometry, placed into
+// LabObjects; a small chemical table; a full bench and a busy random one.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -10,6 +9,7 @@
 
 #include "bench/chemical_table.h"
 #include "bench/contents.h"
+#include "bench/equipment_catalogue.h"
 #include "bench/lab_objects.h"
 #include "common/lab_object.h"
 #include "tests/support/chemicals_fixture.h"
@@ -22,79 +22,39 @@ constexpr CasNumber kEthanol = 64175;
 constexpr CasNumber kBlueVitriol = 7758998;  // copper(II) sulphate
 constexpr CasNumber kUnlisted = 1234567;     // not in the table
 
-struct PrototypeValues {
-    int32_t type;
-    int32_t sizeIndex;
-    uint32_t kindFlags;
-    int32_t capacityMl;
-    float addWaterStep;
-    float pourStep;
-    float emptyMass;
+// The builder's own compact picture geometry, types 1..28 in order: the
+// tests place objects by these numbers rather than by the art's.
+struct CompactGeometry {
     int32_t width;
     int32_t height;
     int32_t openingWidth;
 };
 
-// Types 1..28 in order; widths, heights and openings are this builder's own.
-constexpr PrototypeValues kPrototypes[] = {
-    {1, 0, 0x0, 0, 0, 0, 0, 40, 80, 0},
-    {2, 2, 0x2018ddc7, 50, 125, 50, 20, 20, 100, 16},
-    {3, 3, 0x2118ddc7, 100, 200, 100, 50, 60, 70, 50},
-    {4, 3, 0x2118ddcf, 100, 250, 100, 50, 60, 80, 20},
-    {5, 3, 0x2118ddc7, 100, 250, 100, 50, 60, 90, 20},
-    {6, 3, 0x18dac7, 100, 10, 50, 50, 30, 120, 24},
-    {7, 2, 0x104b11, 50, 1, 0, 10, 20, 300, 10},
-    {8, 2, 0x18d8c7, 50, 100, 50, 10, 60, 20, 60},
-    {9, 3, 0x44d8c7, 100, 200, 50, 50, 70, 30, 60},
-    {10, 4, 0x85dcc1, 250, 500, 250, 50, 80, 100, 60},
-    {11, 0, 0x80, 0, 0, 0, 50, 40, 120, 0},
-    {12, 0, 0x0, 0, 0, 0, 0, 100, 40, 0},
-    {13, 3, 0x2318ddc7, 100, 250, 100, 30, 70, 80, 20},
-    {14, 10, 0x1821, 2, 1, 0, 5, 10, 80, 0},
-    {15, 1, 0x1881, 10, 25, 0, 50, 60, 60, 40},
-    {16, 10, 0x821, 2, 5, 0, 5, 12, 60, 4},
-    {17, 3, 0x8001803, 100, 100, 50, 0, 200, 100, 0},
-    {18, 4, 0x1001, 250, 0, 0, 0, 150, 80, 0},
-    {19, 4, 0x1001, 250, 0, 0, 0, 150, 80, 0},
-    {20, 1, 0x10821, 10, 25, 0, 5, 12, 150, 4},
-    {21, 1, 0x10801, 10, 0, 0, 0, 14, 40, 10},
-    {22, 2, 0x2118dc87, 50, 250, 100, 50, 50, 60, 10},
-    {23, 3, 0x2118ddcf, 100, 250, 100, 50, 50, 120, 12},
-    {24, 9, 0x10400, 60, 0, 0, 0, 200, 40, 0},
-    {25, 2, 0x801281, 50, 10, 0, 10, 20, 300, 10},
-    {26, 1, 0x20000000, 10, 0, 0, 50, 60, 60, 0},
-    {27, 3, 0x40110803, 100, 50, 0, 50, 60, 150, 30},
-    {28, 0, 0x20000, 0, 0, 0, 0, 100, 100, 0},
+constexpr CompactGeometry kGeometry[] = {
+    {40, 80, 0},    {20, 100, 16}, {60, 70, 50},  {60, 80, 20},  {60, 90, 20},  {30, 120, 24}, {20, 300, 10},
+    {60, 20, 60},   {70, 30, 60},  {80, 100, 60}, {40, 120, 0},  {100, 40, 0},  {70, 80, 20},  {10, 80, 0},
+    {60, 60, 40},   {12, 60, 4},   {200, 100, 0}, {150, 80, 0},  {150, 80, 0},  {12, 150, 4},  {14, 40, 10},
+    {50, 60, 10},   {50, 120, 12}, {200, 40, 0},  {20, 300, 10}, {60, 60, 0},   {60, 150, 30}, {100, 100, 0},
 };
 
-// A fresh record of the type standing with its left edge at x and its
-// bottom at y.
+// The catalogue's initial record of the type (so every value the simulation
+// reads is the real one), reshaped to the compact geometry and standing with
+// its left edge at x and its bottom at y.
 inline LabObject MakeObject(int32_t type, int32_t x, int32_t y) {
-    LabObject o;
-    std::memset(&o, 0, sizeof o);
-    const PrototypeValues& p = kPrototypes[type - 1];
-    o.type = p.type;
-    o.sizeIndex = p.sizeIndex;
-    o.kindFlags = p.kindFlags;
-    o.capacityMl = p.capacityMl;
-    o.addWaterStep = p.addWaterStep;
-    o.pourStep = p.pourStep;
-    o.emptyMass = p.emptyMass;
-    o.pictureWidth = p.width;
-    o.pictureHeight = p.height;
-    o.openingWidth = p.openingWidth;
-    o.position = {x, y - p.height, x + p.width, y};
-    o.temperature = 293.0f;
-    o.boilingPoint = 373.0f;
-    o.heatCapacityFactor = 75.3f;
-    o.ph = 7.0;
+    LabObject o = EquipmentPrototype(type, false);
+    const CompactGeometry& g = kGeometry[type - 1];
+    o.pictureWidth = g.width;
+    o.pictureHeight = g.height;
+    o.openingWidth = g.openingWidth;
+    o.position = {x, y - g.height, x + g.width, y};
+    o.inletX = 0;
+    o.inletY = 0;
     if (type == kCentigramBalance) o.balancePan = {20, 10, 120, 60};
     if (type == kElectronicBalance || type == kHighSensitivityBalance) o.balancePan = {20, 0, 130, 22};
     if (type == kRoundBottomFlask) {
         o.outletX = 90;
         o.outletY = 10;
     }
-    if (type == kGasSyringe) o.stateBits = 1;
     return o;
 }
 

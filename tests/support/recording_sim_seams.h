@@ -32,11 +32,21 @@ public:
     std::vector<RectI32> erased;
     std::vector<RectI32> selectionFrames;
     std::vector<int32_t> warnings;
-    int32_t documentModified = 0;
     std::vector<std::pair<std::string, int32_t>> comments;
     std::vector<std::string> retemplates;  // "state 128", "pour", ...
     int32_t dataWindowInvalidations = 0;
     std::vector<TimerMessage> forwarded;
+
+    // The bench seams: a large screen at 96 DPI, no module, no particles.
+    int32_t FullScreenHeight() const override { return 1000; }
+    double DpiFactor() const override { return 1.0; }
+    PointI32 DeviceToLogical(PointI32 device) const override { return device; }
+    RectI32 BenchClientRect() const override { return {0, 0, 1600, 1000}; }
+    void NewEquipmentAddition(LabObject&) override {}
+    void RemoveObjectParticles(const LabObject&) override {}
+    void RenumberParticleOwners(const IndexRemap&) override {}
+    int32_t TitrationBuret() const override { return 0; }
+    void TitrationBuretMoved(int32_t, int32_t) override {}
 
     void InvalidateBench() override { ++benchInvalidations; }
     void InvalidateLogicalRect(const RectI32& rect) override {
@@ -52,7 +62,6 @@ public:
         if (!quiet) warnings.push_back(stringId);
         if (!quiet) calls.push_back("warning");
     }
-    void MarkDocumentModified() override { ++documentModified; }
     bool LoadResString(int32_t id, std::string* text) const override {
         const auto found = strings.find(id);
         if (found == strings.end()) return false;

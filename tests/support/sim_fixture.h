@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "bench/bench_state.h"
 #include "bench/lab_objects.h"
 #include "bench/selection.h"
 #include "bench/sim_tick.h"
@@ -18,6 +19,7 @@ protected:
         SelectedObject = 0;
         ObjectSelected = false;
         LabTickCount = 0;
+        DocumentModified = false;
         FreeTitrationPoints(TitrationPoints);
         ResetTitrationSampler(TitrationSampling);
     }
