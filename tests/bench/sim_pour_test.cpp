@@ -216,26 +216,30 @@ TEST_F(PourTest, IceMovesAtItsOwnVolume) {
     EXPECT_EQ(At(1).variant, 0);
 }
 
-TEST_F(PourTest, IndicatorAloneMovesWhole) {
-    const int32_t s = TippedBeaker(0);
-    At(s).indicatorId = 4;
-    At(s).indicatorAmount = 2;
-    const int32_t t = BigBeaker();
-    HeavyStep();
-    EXPECT_EQ(At(t).indicatorId, 4);
-    EXPECT_FLOAT_EQ(At(t).indicatorAmount, 2);
-    EXPECT_FLOAT_EQ(At(s).indicatorAmount, 0);
-    EXPECT_EQ(At(s).variant, 0);
-}
-
-TEST_F(PourTest, IndicatorShareFollowsTheVolume) {
-    const int32_t s = TippedBeaker(40);
-    At(s).indicatorId = 4;
-    At(s).indicatorAmount = 2;
-    const int32_t t = BigBeaker();
-    HeavyStep();
-    EXPECT_FLOAT_EQ(At(t).indicatorAmount, 0.5f);
-    EXPECT_FLOAT_EQ(At(s).indicatorAmount, 1.5f);
+TEST_F(PourTest, IndicatorMovesWithTheVolumePoured) {
+    struct Case {
+        double waterMl;
+        float targetAmount;
+        float sourceAmount;
+        int32_t variantAfter;
+    };
+    const Case cases[] = {
+        {0, 2, 0, 0},         // alone in the vessel: all of it, and the vessel stands up
+        {40, 0.5f, 1.5f, 1},  // 10 of 40 ml: a quarter
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.waterMl);
+        ResetLabObjects();
+        const int32_t s = TippedBeaker(c.waterMl);
+        At(s).indicatorId = 4;
+        At(s).indicatorAmount = 2;
+        const int32_t t = BigBeaker();
+        HeavyStep();
+        EXPECT_EQ(At(t).indicatorId, 4);
+        EXPECT_FLOAT_EQ(At(t).indicatorAmount, c.targetAmount);
+        EXPECT_FLOAT_EQ(At(s).indicatorAmount, c.sourceAmount);
+        EXPECT_EQ(At(s).variant, c.variantAfter);
+    }
 }
 
 TEST_F(PourTest, SettingUprightRedrawsOnlyTheSelectedSource) {
