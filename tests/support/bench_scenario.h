@@ -204,7 +204,7 @@ inline void BuildFullBench() {
     Place(kBeaker, 1370, 700);
     Place(kCentigramBalance, 1500, 300);
     Place(kElectronicBalance, 1500, 500);
-    LabObject weighed = MakeObject(kBeaker, 1520, 498);
+    LabObject weighed = MakeObject(kBeaker, 1530, 440);  // on the pan line
     AddWater(weighed, 25);
     Place(weighed);
 }
