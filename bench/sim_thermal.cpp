@@ -100,9 +100,12 @@ void ExchangeWithHost(LabObject& o, LabObject& host) {
 }
 
 // Heated ice melts first, whatever else the vessel holds. The level counts
-// ice at its own volume, so it shrinks as the ice turns to water.
+// ice at its own volume, so it shrinks as the ice turns to water. The melt
+// joins the water at the ice point: nothing after this step is sure to
+// overwrite its temperature, and a colder melt would chill the water.
 void MeltHeatedIce(LabObject& o) {
-    const double grams = ChangePhase(o, kCasWater, kPhaseSolid, kPhaseLiquid, kIceMeltStep, 0.001);
+    const double grams =
+        ChangePhase(o, kCasWater, kPhaseSolid, kPhaseLiquid, kIceMeltStep, sim::kIcePointKelvin);
     sim::SetKelvin(o, sim::kIcePointKelvin);
     o.liquidVolume = sim::NonNegative(o.liquidVolume + grams * 10 - grams / sim::kIceDensity * 10);
 }

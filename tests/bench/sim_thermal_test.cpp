@@ -93,6 +93,8 @@ TEST_F(ThermalTest, HeatedIceMeltsAsWaterIceAndShrinksTheLevel) {
     EXPECT_NEAR(IceMass(At(i)), 9.8, 1e-9);
     EXPECT_NEAR(MassOfComponent(At(i), kWater, kPhaseLiquid), 50.2, 1e-9);
     EXPECT_FLOAT_EQ(At(i).temperature, 273.15f);
+    // The melt joins the water at the ice point, not near 0 K.
+    EXPECT_NEAR(At(i).slots[0].kelvin, 273.15, 1e-9);
     // Ice was counted at its own volume; as water it fills less.
     EXPECT_NEAR(At(i).liquidVolume, level + 2 - 0.2 / 0.92 * 10, 1e-9);
 }
