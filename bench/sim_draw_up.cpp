@@ -2,7 +2,7 @@
 #include "bench/lab_objects.h"
 #include "bench/sim_heat_sources.h"
 #include "bench/sim_support.h"
-#include "bench/sim_water_colour.h"
+#include "bench/sim_transfer.h"
 
 namespace {
 
@@ -12,39 +12,7 @@ constexpr uint32_t kLiquidAndDissolved = kPhaseLiquid | kPhaseDissolved;
 constexpr uint32_t kEverythingWithVolume =
     kPhaseLiquid | kPhaseSolid | kPhaseDissolved | kPhasePrecipitate;  // 0x4E
 
-void MixInto(LabObject& p, const LabObject& h, double tenths) {
-    const double v = p.liquidVolume;
-    if (v + tenths != 0) sim::SetKelvin(p, (h.temperature * tenths + p.temperature * v) / (v + tenths));
-    sim::StoreColour(p.liquidColour,
-                     MixColour(sim::ColourOf(p.liquidColour), v, sim::ColourOf(h.liquidColour), tenths));
-}
-
-void TakeIndicatorShare(LabObject& p, LabObject& h, double tenths, double hostTenths) {
-    if (h.indicatorAmount == 0 || !(hostTenths > 0)) return;
-    double share = tenths / hostTenths * h.indicatorAmount;
-    if (share > h.indicatorAmount) share = h.indicatorAmount;
-    p.indicatorId = h.indicatorId;
-    p.indicatorAmount += static_cast<float>(share);
-    h.indicatorAmount -= static_cast<float>(share);
-}
-
-void TakeAllIndicator(LabObject& p, LabObject& h) {
-    if (h.indicatorAmount == 0) return;
-    p.indicatorId = h.indicatorId;
-    p.indicatorAmount += h.indicatorAmount;
-    h.indicatorAmount = 0;
-    h.indicatorId = 0;
-}
-
-// Liquid arriving in P: solids already there count in the level from now on.
-void RaiseLevel(LabObject& p, double tenths) {
-    if (p.solidVolume > 0 && p.liquidVolume == 0) p.liquidVolume = p.solidVolume * 10;
-    p.liquidVolume += tenths;
-}
-
 void LowerLevel(LabObject& h, double tenths) { h.liquidVolume = sim::NonNegative(h.liquidVolume - tenths); }
-
-bool IsFull(const LabObject& o) { return o.liquidVolume >= o.capacityMl * 10.0; }
 
 }  // namespace
 
@@ -54,32 +22,25 @@ void DrawFromHost(LabObject& p, LabObject& h, double tenths, SimSeams& seams) {
     // An empty host gives nothing, and nothing about P changes.
     if (!(hostLiquid > 0)) return;
 
-    double moved = 0;  // ml really taken
-    if (hostLiquid * 10 >= tenths && tenths <= room) {
-        moved = tenths / 10;
-        const double hostTenths = h.liquidVolume;
-        PourLiquid(p, h, &moved);
-        if (moved > 0) {
-            MixInto(p, h, moved * 10);
-            TakeIndicatorShare(p, h, moved * 10, hostTenths);
-        }
-    } else if (tenths <= room) {
-        moved = hostLiquid;
-        PourLiquid(p, h, &moved);
-        if (moved > 0) MixInto(p, h, moved * 10);
-        TakeAllIndicator(p, h);
-    } else {
+    // What P asks for: 1 ml, the rest of the host, or what fills P.
+    double moved = tenths / 10;
+    bool restOfHost = false;
+    if (!(tenths <= room)) {
         moved = p.capacityMl - VolumeByPhase(p, kLiquidAndDissolved);
-        const double hostTenths = h.liquidVolume;
-        PourLiquid(p, h, &moved);
-        if (moved > 0) {
-            MixInto(p, h, moved * 10);
-            TakeIndicatorShare(p, h, moved * 10, hostTenths);
-        }
+    } else if (hostLiquid * 10 < tenths) {
+        moved = hostLiquid;
+        restOfHost = true;
     }
+    const double hostTenths = h.liquidVolume;
+    PourLiquid(p, h, &moved);  // now what really moved
+    if (moved > 0) MixIncoming(p, h, moved * 10);
+    if (restOfHost)
+        MoveAllIndicator(p, h);
+    else
+        MoveIndicatorShare(p, h, hostTenths > 0 ? moved * 10 / hostTenths : 0);
     if (moved > 0) {
         LowerLevel(h, moved * 10);
-        RaiseLevel(p, moved * 10);
+        ReceiveLiquid(p, moved * 10);
         if (p.liquidVolume > p.capacityMl * 10.0) p.liquidVolume = p.capacityMl * 10.0;
     }
     seams.InvalidateLogicalRect(p.position);
@@ -98,11 +59,11 @@ void DrawUpStep(int32_t count, LabObject* base, SimSeams& seams) {
         DrawFromHost(p, h, kDrawUpTenths, seams);
 
         if (p.type == kPipet) {
-            const int32_t wanted = IsFull(p) ? 0 : kPipetFilling;
+            const int32_t wanted = IsObjectFull(p) ? 0 : kPipetFilling;
             if (p.stateBits != wanted) seams.SetTemplateState(p, wanted);
             seams.InvalidateLogicalRect(p.position);
         }
-        const bool lift = (p.type == kEyeDropper && IsFull(p)) ||
+        const bool lift = (p.type == kEyeDropper && IsObjectFull(p)) ||
                           (p.type == kMetalWire && p.liquidVolume >= p.capacityMl * 0.5 * 10);
         if (lift) {
             p.position.top += h.position.top - p.position.bottom;

@@ -1,9 +1,10 @@
 #include "bench/sim_pour.h"
 
 #include "bench/contents.h"
+#include "bench/lab_objects.h"
 #include "bench/selection.h"
 #include "bench/sim_support.h"
-#include "bench/sim_water_colour.h"
+#include "bench/sim_transfer.h"
 
 namespace {
 
@@ -29,13 +30,11 @@ bool HoldsAnything(const LabObject& o) {
            IceMass(o) > 0;
 }
 
-bool IsFull(const LabObject& o) { return o.liquidVolume >= o.capacityMl * 10.0; }
-
 bool CanReceive(const LabObject& s, const LabObject& c) {
     if (IsDistillationFlask(c) || (c.type == kSeparatoryFunnel && (c.stateBits & kStopperFitted)))
         return false;
     if (s.liquidVolume != 0 && !(c.kindFlags & kKindTakesWater)) return false;
-    if (IsFull(c) || c.variant != 0) return false;
+    if (IsObjectFull(c) || c.variant != 0) return false;
     return (c.kindFlags & (kKindTakesWater | kKindReceivesPour)) != 0;
 }
 
@@ -67,36 +66,6 @@ bool UnderOutlet(const LabObject& s, const LabObject& c) {
 }
 
 double LiquidTenths(const LabObject& o) { return VolumeByPhase(o, kLiquidAndDissolved) * 10; }
-
-void ReceiveLiquid(LabObject& t, double tenths) {
-    if (t.solidVolume > 0 && t.liquidVolume == 0) t.liquidVolume = t.solidVolume * 10;
-    t.liquidVolume += tenths;
-}
-
-void MixInto(LabObject& t, const LabObject& s, double tenths) {
-    const double v = t.liquidVolume;
-    if (v + tenths != 0) sim::SetKelvin(t, (s.temperature * tenths + t.temperature * v) / (v + tenths));
-    sim::StoreColour(t.liquidColour,
-                     MixColour(sim::ColourOf(t.liquidColour), v, sim::ColourOf(s.liquidColour), tenths));
-}
-
-void MoveIndicatorShare(LabObject& t, LabObject& s, double share) {
-    if (s.indicatorAmount == 0) return;
-    if (!(share > 0)) return;
-    if (share > 1) share = 1;
-    const float amount = static_cast<float>(s.indicatorAmount * share);
-    t.indicatorId = s.indicatorId;
-    t.indicatorAmount += amount;
-    s.indicatorAmount -= amount;
-}
-
-void MoveAllIndicator(LabObject& t, LabObject& s) {
-    if (s.indicatorAmount == 0 && s.indicatorId == 0) return;
-    t.indicatorId = s.indicatorId;
-    t.indicatorAmount += s.indicatorAmount;
-    s.indicatorAmount = 0;
-    s.indicatorId = 0;
-}
 
 // What a single pass over the sources decided for the bench as a whole.
 struct PourPass {
@@ -179,7 +148,7 @@ void PourLiquidPortion(LabObject& s, int32_t index, LabObject& t, double portion
     if (!(ml > 0)) ml = 0;
     const double tenths = ml * 10;
     if (tenths > 0) {
-        MixInto(t, s, tenths);
+        MixIncoming(t, s, tenths);
         s.liquidVolume = sim::NonNegative(s.liquidVolume - tenths);
         ReceiveLiquid(t, tenths);
     }
@@ -192,7 +161,7 @@ void PourLiquidPortion(LabObject& s, int32_t index, LabObject& t, double portion
     }
     pass.seams.InvalidateLogicalRect(s.position);
     pass.seams.InvalidateLogicalRect(t.position);
-    if ((overflow || IsFull(t)) && LiquidTenths(s) > 0) {
+    if ((overflow || IsObjectFull(t)) && LiquidTenths(s) > 0) {
         pass.warn = true;
         SetUpright(s, index, pass);
     }
@@ -209,7 +178,8 @@ void PourOne(int32_t count, LabObject* base, int32_t index, PourPass& pass) {
     // The level counts the liquid and the ice, each at its own volume.
     s.liquidVolume = (VolumeByPhase(s, kLiquidAndDissolved) + ice / sim::kIceDensity) * 10;
     const bool holdsSomething = LiquidTenths(s) > 0 || s.solidVolume > 0 || ice > 0;
-    const bool takesPart = (!IsDistillationFlask(s) && holdsSomething && !IsFull(t)) || s.indicatorAmount > 0;
+    const bool takesPart =
+        (!IsDistillationFlask(s) && holdsSomething && !IsObjectFull(t)) || s.indicatorAmount > 0;
     if (!takesPart) return;
     const double portion = PourPortion(s);
     if (!(portion > 0)) return;
