@@ -352,7 +352,7 @@ def syringe(pic, state):
 
     def front(ctx):
         marks = [(ml, bbot - ml * pic.ml_px) for ml in range(0, 61, 2)]
-        G.graduations(ctx, bx + bw - 2 * s, marks, s, 5, right=True)
+        G.graduations(ctx, bx + bw - 2 * s, marks, s, 10, right=True)
         G.highlight(ctx, bx + 8 * s, btop + 16 * s, bx + 8 * s, bbot - 16 * s, s)
 
     def accessory(ctx):
