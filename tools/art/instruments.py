@@ -158,22 +158,26 @@ def electrochemical_cell(pic):
 
 
 def metal_wire(pic):
-    w, h, s = pic.w, pic.h, pic.s
+    """One picture serves both sets, whose rows differ (177 x 127 and
+    118 x 27): the wire lies in the top-left 118 x 27, handle on the left,
+    loop on the right, so it sits inside the object in either set."""
+    s = 1.0
+    y = 13.5
 
     def body(ctx):
-        G.solid(ctx, lambda c: G.rounded_rect(c, w - 70, h / 2 - 7, 66, 14, 6), (0.30, 0.22, 0.16), s)  # handle
+        G.solid(ctx, lambda c: G.rounded_rect(c, 1, y - 6, 46, 12, 5), (0.30, 0.22, 0.16), s)  # handle
         ctx.save()
         ctx.set_source_rgb(0.45, 0.45, 0.48)
         ctx.set_line_width(2)
-        ctx.move_to(w - 70, h / 2)
-        ctx.line_to(18, h / 2)
+        ctx.move_to(47, y)
+        ctx.line_to(104, y)
         ctx.stroke()
-        ctx.arc(12, h / 2, 6, 0, 2 * math.pi)   # the loop
+        ctx.arc(110, y, 6, 0, 2 * math.pi)   # the loop
         ctx.stroke()
         ctx.restore()
 
     def mask(ctx):
-        G.hard_mask(ctx, lambda c: G.ellipse(c, 12, h / 2, 5, 5))
+        G.hard_mask(ctx, lambda c: G.ellipse(c, 110, y, 5, 5))
     return Picture(body=body, mask=mask)
 
 
