@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bench/bench_seams.h"
+#include "bench/contents.h"
 #include "bench/selection.h"
 
 namespace {
@@ -98,15 +99,8 @@ int Resize(LabObject& o, int32_t type, int32_t sizeIndex) {
     return 1;
 }
 
-double SuspendedSolidMass(const LabObject& o) {
-    double grams = 0.0;
-    for (const ComponentSlot& slot : o.slots)
-        if (slot.phase & kPhaseSuspended) grams += slot.grams;
-    return grams;
-}
-
 bool IsFilteringFlask(const LabObject& o) {
-    return o.type == kErlenmeyerFlask && o.stateBits == 1 && SuspendedSolidMass(o) > 0.0;
+    return o.type == kErlenmeyerFlask && o.stateBits == 1 && MassByPhase(o, kPhaseSuspended) > 0.0;
 }
 
 bool MovesToBack(int32_t type) {
@@ -268,23 +262,26 @@ int ChangeSize(LabObject& o, int32_t sizeIndex) {
     return Resize(o, o.type, sizeIndex);
 }
 
-void ApplyScreenTemplate(LabObject& o) {
+namespace {
+
+// Re-applies the head of the object's own key, keeping left and top.
+void ApplyTemplateKeepingLeftTop(LabObject& o, TemplateSet set, bool halvePosition) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
     if (row < 0) return;
-    CopyHead(o, RowHead(ScreenTemplateSet(), row));
+    CopyHead(o, RowHead(set, row));
+    if (halvePosition) {
+        o.position.left /= 2;
+        o.position.top /= 2;
+    }
     o.position.right = o.position.left + o.pictureWidth;
     o.position.bottom = o.position.top + o.pictureHeight;
 }
 
-void ApplySaveTemplate(LabObject& o) {
-    const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
-    if (row < 0) return;
-    CopyHead(o, RowHead(TemplateSet::kSave, row));
-    o.position.left /= 2;
-    o.position.top /= 2;
-    o.position.right = o.position.left + o.pictureWidth;
-    o.position.bottom = o.position.top + o.pictureHeight;
-}
+}  // namespace
+
+void ApplyScreenTemplate(LabObject& o) { ApplyTemplateKeepingLeftTop(o, ScreenTemplateSet(), false); }
+
+void ApplySaveTemplate(LabObject& o) { ApplyTemplateKeepingLeftTop(o, TemplateSet::kSave, true); }
 
 int EmptyObject(LabObject& o) {
     if (!IsEquipmentType(o.type)) return 0;
@@ -342,10 +339,9 @@ LabObject* MoveObjectToBack(LabObject* base, int32_t n, int32_t count) {
         o.hostedItem = Remap(o.hostedItem, n);
         o.pourTarget = Remap(o.pourTarget, n);
     }
-    if (Selection.objectSelected && Selection.selectedObject)
-        Selection.selectedObject = Remap(Selection.selectedObject, n);
-    for (int32_t m = 0; m < Selection.multi.memberCount && m < kMaxLabObjects; ++m)
-        Selection.multi.members[m] = Remap(Selection.multi.members[m], n);
+    if (ObjectSelected && SelectedObject) SelectedObject = Remap(SelectedObject, n);
+    for (int32_t m = 0; m < MultiSelection.memberCount && m < kMaxLabObjects; ++m)
+        MultiSelection.members[m] = Remap(MultiSelection.members[m], n);
 
     BenchSeams& seams = CurrentBenchSeams();
     const int32_t buret = seams.TitrationBuret();

@@ -1,3 +1,5 @@
 #include "bench/selection.h"
 
-BenchSelection Selection = {};
+int32_t SelectedObject = 0;
+bool ObjectSelected = false;
+MultiSelectionState MultiSelection = {};

@@ -9,6 +9,7 @@
 
 #include "bench/equipment_catalogue.h"
 #include "bench/equipment_geometry.h"
+#include "bench/equipment_keys.h"
 
 namespace {
 
@@ -212,19 +213,26 @@ TEST(EquipmentPrototypes, StepsMassesAndFlagsAsListed) {
     }
 }
 
-// Where the prototype list and the rows disagree on a small picture, the
-// row wins (the prototype's head is its row).
-TEST(EquipmentPrototypes, SmallPicturesFollowTheRows) {
+// Where the prototype list and the rows disagree on a picture, the row wins
+// (the prototype's head is its row); only these small pictures differ.
+TEST(EquipmentPrototypes, PicturesFollowTheRows) {
     struct Case {
         int32_t type, height, width;
     };
-    const Case cases[] = {{kMetalWire, 27, 118}, {kPipet, 210, 44}, {kVolumetricFlask, 316, 109},
-                          {kBeaker, 198, 160},   {kCuvette, 228, 268}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(EquipmentPrototype(c.type, true).pictureHeight, c.height) << c.type;
-        EXPECT_EQ(EquipmentPrototype(c.type, true).pictureWidth, c.width) << c.type;
+    const Case smallRows[] = {{kMetalWire, 27, 118}, {kPipet, 210, 44}, {kVolumetricFlask, 316, 109}};
+    for (int32_t t = 1; t <= 28; ++t) {
+        const PrototypeRow& listed = kPrototypeRows[t];
+        const LabObject& large = EquipmentPrototype(t, false);
+        const LabObject& small = EquipmentPrototype(t, true);
+        EXPECT_EQ(large.pictureHeight, listed.large.height) << t;
+        EXPECT_EQ(large.pictureWidth, listed.large.width) << t;
+        PictureSize expected = listed.small;
+        for (const Case& c : smallRows)
+            if (c.type == t) expected = {c.height, c.width};
+        EXPECT_EQ(small.pictureHeight, expected.height) << t;
+        EXPECT_EQ(small.pictureWidth, expected.width) << t;
+        EXPECT_EQ(large.capacityMl, listed.capacityMl) << t;
     }
-    EXPECT_EQ(EquipmentPrototype(kInvertedBuret, false).pictureHeight, 599);
 }
 
 TEST(EquipmentTypeNames, TheStringTableTexts) {
