@@ -1,0 +1,74 @@
+// Thin calls from the frame and the bench window into the parts that own
+// each service.
+#include "app/frame_services_win.h"
+
+#include <cstring>
+
+#include "app/app_windows_win.h"
+#include "app/help_win.h"
+#include "app/settings_win.h"
+#include "app/text_pane_format_win.h"
+#include "app/text_panes_win.h"
+#include "bench/add_equipment_commands.h"
+#include "bench/bench_state.h"
+#include "bench/lab_objects.h"
+
+namespace {
+char labTitle[MAX_PATH];
+char demoMessage[256];
+}  // namespace
+
+void StartGraphicsForProgram() {}
+void StopGraphicsForProgram() {}
+void ClearLiquidStreams() {}
+
+void CreateTextPanesAndTabs(HWND frame) {
+    CreateTextPanes(frame, AppInstance);
+    TabControl = CreateTabControl(frame);
+    if (HWND introduction = TextPaneWindow(kIntroductionPane)) ShowWindow(introduction, SW_SHOW);
+}
+void ReadProgramSettings() { LoadSettings(); }
+void CreateToolbars(HWND) {}
+LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+bool AcceleratorsApply(const MSG&) { return true; }
+
+const char* CurrentLabTitle() { return labTitle; }
+HWND ObservationsPane() { return TextPaneWindow(kObservationsPane); }
+void SyncFormatBarWithObservations(HWND) {}
+void DropFilesOnObservations(ENDROPFILES*) {}
+LRESULT ShowToolbarDropDown(HWND, NMTOOLBARA*) { return 0; }
+void FillToolbarTip(NMTTDISPINFOA*) {}
+void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
+    if (help) ShowContextHelp(frame, help->iCtrlId, 0);
+}
+void ReapplyScreenTemplates() {}
+void ReleaseFrameResources() {}
+void EndDemonstrationRecording() {}
+void FreeTitrationPoints() {}
+void UnloadLabModuleAtExit() {}
+void FreeFormatBarFonts() { FreeFontTable(); }
+
+int BenchFontPoints() { return 12; }
+void CreateBenchImageLists() {}
+void ResetTitrationDatasetRecord() {}
+void RegisterBenchCommands() { RegisterAddEquipmentCommands(); }
+void PrepareFormatBar() {}
+void ResolvePerUserFolder() {}
+void OpenCommandLineOrDefaultLab(HWND, const char*) {}
+bool DemoRecordingActive() { return false; }
+void RecordBenchState() {}
+void RenderBench(HDC) {}
+void RedrawSelectionFrames(HWND) {}
+void CycleSelection(HWND, int) {}
+char* DemoMessageBuffer() { return demoMessage; }
+void RunSimulationTick(HWND window, WPARAM, LPARAM) { InvalidateRect(window, nullptr, FALSE); }
+void UpdateMenuState(HMENU, int) {}
+void ShowMenuHelp(UINT, UINT, HMENU) {}
+void ClearCurrentLab() { labTitle[0] = 0; }
+void ClearSelection() {}
