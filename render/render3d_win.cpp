@@ -100,11 +100,10 @@ void Render3D(HDC paintDc, LabObject* base, int32_t count) {
     BitBlt(paintDc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
 
     // The selection frame is drawn on the window, after the copy.
-    const BenchSelection& selection = Selection;
-    if (selection.objectSelected && selection.selectedObject > 0 && selection.selectedObject <= count)
-        CurrentBenchSeams().DrawSelectionFrame(base[selection.selectedObject].position);
-    else if (selection.multi.memberCount > 0)
-        CurrentBenchSeams().DrawSelectionFrame(selection.multi.bounds);
+    if (ObjectSelected && SelectedObject > 0 && SelectedObject <= count)
+        CurrentBenchSeams().DrawSelectionFrame(base[SelectedObject].position);
+    else if (MultiSelection.memberCount > 0)
+        CurrentBenchSeams().DrawSelectionFrame(MultiSelection.bounds);
 
     // Released in the reverse order of making, so a paint leaks nothing.
     if (g) gp::GdipDeleteGraphics(g);

@@ -148,7 +148,11 @@ std::vector<Bench> EveryKind() {
 class RenderBench : public testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_EQ(StartGraphics(), Gdiplus::Ok); }
-    void SetUp() override { ClearSelection(Selection); }
+    void SetUp() override {
+        ObjectSelected = false;
+        SelectedObject = 0;
+        MultiSelection = MultiSelectionState{};
+    }
 };
 
 TEST_F(RenderBench, EveryPictureIsInTheResourcesAtItsSize) {
@@ -282,14 +286,14 @@ TEST_F(RenderBench, TheSingleSelectionFrameComesBeforeTheMultiSelection) {
     b.objects[1] = Placed(kBeaker, 100, 100);
     b.objects[2] = Placed(kBeaker, 500, 100);
     b.count = 2;
-    Selection.multi.memberCount = 2;
-    Selection.multi.bounds = {100, 100, 800, 400};
-    Selection.objectSelected = 1;
-    Selection.selectedObject = 2;
+    MultiSelection.memberCount = 2;
+    MultiSelection.bounds = {100, 100, 800, 400};
+    ObjectSelected = true;
+    SelectedObject = 2;
     canvas.Paint(b);
-    Selection.objectSelected = 0;
+    ObjectSelected = false;
     canvas.Paint(b);
-    Selection.multi.memberCount = 0;
+    MultiSelection.memberCount = 0;
     canvas.Paint(b);
     SetBenchSeams(nullptr);
     ASSERT_EQ(recorder.frames.size(), 2u);
