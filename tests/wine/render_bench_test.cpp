@@ -19,6 +19,7 @@
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
 #include "render/render_settings_win.h"
+#include "tests/bench/fake_bench_seams.h"
 
 namespace {
 
@@ -241,6 +242,35 @@ TEST_F(RenderBench, AHostedObjectShowsInsideItsHostAndAStaleHostIsIgnored) {
     EXPECT_GT(black, 10);
 }
 
+TEST_F(RenderBench, AHostedVesselsAccessoryIsFadedButAnInvertedBuretsIsNot) {
+    Canvas canvas;
+    BenchRenderSettings().showLabBench = false;
+    Bench b;
+    b.objects[1] = Placed(kBeaker, 100, 100);          // free-standing
+    b.objects[2] = Placed(kBeaker, 500, 100);
+    b.objects[2].host = 3;                              // standing in a host drawn elsewhere
+    b.objects[3] = Placed(kHotPlate, 900, 600);
+    b.objects[4] = Placed(kInvertedBuret, 200, 380);
+    b.objects[5] = Placed(kInvertedBuret, 600, 380);
+    b.objects[5].host = 3;
+    b.count = 5;
+    canvas.Paint(b);
+    canvas.Save("render_faded.png");
+    // The beaker's spout is its accessory: the top-left corner of its picture.
+    auto spout = [&](const LabObject& o) {
+        return InkIn(canvas, RECT{o.position.left, o.position.top, o.position.left + 30, o.position.top + 20}).outline;
+    };
+    EXPECT_GT(spout(b.objects[1]), 5);
+    EXPECT_LT(spout(b.objects[2]), spout(b.objects[1]) / 2);
+    // The inverted buret's accessory carries its scale: as dark when hosted.
+    auto scale = [&](const LabObject& o) {
+        return InkIn(canvas, RECT{o.position.left, o.position.top, o.position.right, o.position.bottom}).outline;
+    };
+    EXPECT_GT(scale(b.objects[4]), 200);
+    EXPECT_EQ(scale(b.objects[5]), scale(b.objects[4]));
+    BenchRenderSettings().showLabBench = true;
+}
+
 TEST_F(RenderBench, APouredVesselIsDrawnTurned) {
     Canvas canvas;
     Bench b;
@@ -258,30 +288,9 @@ TEST_F(RenderBench, APouredVesselIsDrawnTurned) {
 }
 
 // Selection frames go through the bench seam, after the copy to the window.
-class FrameRecorder : public BenchSeams {
-public:
-    std::vector<RectI32> frames;
-    int32_t FullScreenHeight() const override { return 1024; }
-    double DpiFactor() const override { return 1.0; }
-    PointI32 DeviceToLogical(PointI32 p) const override { return p; }
-    RectI32 BenchClientRect() const override { return {0, 0, kWidth, kHeight}; }
-    void WarnPausingTimer(int32_t) override {}
-    bool LoadResString(int32_t, std::string*) const override { return false; }
-    void InvalidateLogicalRect(const RectI32&) override {}
-    void DrawSelectionFrame(const RectI32& r) override { frames.push_back(r); }
-    bool DemoRecording() const override { return false; }
-    void RecordComment(const std::string&, int32_t) override {}
-    void NewEquipmentAddition(LabObject&) override {}
-    void RemoveObjectParticles(const LabObject&) override {}
-    void RenumberParticleOwners(const IndexRemap&) override {}
-    int32_t TitrationBuret() const override { return 0; }
-    void TitrationBuretMoved(int32_t, int32_t) override {}
-};
-
 TEST_F(RenderBench, TheSingleSelectionFrameComesBeforeTheMultiSelection) {
     Canvas canvas;
-    FrameRecorder recorder;
-    SetBenchSeams(&recorder);
+    FakeBenchSeams recorder;
     Bench b;
     b.objects[1] = Placed(kBeaker, 100, 100);
     b.objects[2] = Placed(kBeaker, 500, 100);
@@ -295,7 +304,6 @@ TEST_F(RenderBench, TheSingleSelectionFrameComesBeforeTheMultiSelection) {
     canvas.Paint(b);
     MultiSelection.memberCount = 0;
     canvas.Paint(b);
-    SetBenchSeams(nullptr);
     ASSERT_EQ(recorder.frames.size(), 2u);
     EXPECT_EQ(recorder.frames[0].left, 500);
     EXPECT_EQ(recorder.frames[1].right, 800);

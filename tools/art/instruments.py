@@ -463,37 +463,25 @@ def round_flask(pic, state):
         for y in (t + 46 * s, b - 70 * s):   # cooling water in and out
             G.solid(ctx, lambda c: c.rectangle(rr, y, 16 * s, 8 * s), G.RUBBER, s)
 
+    def tube(ctx, a, b, width, fill):   # a straight glass tube from a to b
+        ctx.move_to(*a)
+        ctx.line_to(*b)
+        ctx.set_source_rgb(*G.OUTLINE)
+        ctx.set_line_width(width)
+        ctx.stroke_preserve()
+        ctx.set_source_rgb(*fill)
+        ctx.set_line_width(width - 2 * G.outline_width(s))
+        ctx.stroke()
+
     def draw_condenser(ctx):
         l, t, rr, b = condenser
         x0, y0 = l, t + 18 * s
         x1, y1 = rr - 6 * s, b - 6 * s
+        jacket = ((x0 + (x1 - x0) * 0.22, y0 + (y1 - y0) * 0.22), (x0 + (x1 - x0) * 0.88, y0 + (y1 - y0) * 0.88))
         ctx.save()
-        ctx.move_to(x0, y0)
-        ctx.line_to(x1, y1)
-        ctx.set_source_rgb(*G.OUTLINE)
-        ctx.set_line_width(12 * s)
-        ctx.stroke_preserve()
-        ctx.set_source_rgb(*G.GLASS)
-        ctx.set_line_width(12 * s - 2 * G.outline_width(s))
-        ctx.stroke()
-        jx0, jy0 = x0 + (x1 - x0) * 0.22, y0 + (y1 - y0) * 0.22
-        jx1, jy1 = x0 + (x1 - x0) * 0.88, y0 + (y1 - y0) * 0.88
-        ctx.move_to(jx0, jy0)
-        ctx.line_to(jx1, jy1)
-        ctx.set_source_rgb(*G.OUTLINE)
-        ctx.set_line_width(34 * s)
-        ctx.stroke_preserve()
-        ctx.set_source_rgb(0.90, 0.95, 1.0)
-        ctx.set_line_width(34 * s - 2 * G.outline_width(s))
-        ctx.stroke()
-        ctx.move_to(jx0, jy0)
-        ctx.line_to(jx1, jy1)
-        ctx.set_source_rgb(*G.OUTLINE)
-        ctx.set_line_width(10 * s)
-        ctx.stroke_preserve()
-        ctx.set_source_rgb(*G.GLASS)
-        ctx.set_line_width(10 * s - 2 * G.outline_width(s))
-        ctx.stroke()
+        tube(ctx, (x0, y0), (x1, y1), 12 * s, G.GLASS)
+        tube(ctx, *jacket, 34 * s, (0.90, 0.95, 1.0))   # the water jacket around the inner tube
+        tube(ctx, *jacket, 10 * s, G.GLASS)
         ctx.restore()
 
     def draw_takeoff(ctx):
