@@ -237,9 +237,14 @@ def centigram_parts(pic):
         ctx.restore()
 
     def extra(ctx):
+        # The pan on its hanger, and the arm that joins it to the beam's hub.
         cx = (pan[0] + pan[2]) / 2
-        G.metal(ctx, cx - 5 * s, pic.acc[1] + 40 * s, 10 * s, pan[1] - pic.acc[1] - 40 * s, s, 2 * s, vertical=False)
-        G.metal(ctx, pan[0], pan[1], pan[2] - pan[0], pan[3] - pan[1], s, 6 * s)
+        arm_y = pic.acc[1] + 80 * s
+        G.metal(ctx, cx - 6 * s, arm_y, pic.acc[0] + 170 * s - cx, 12 * s, s, 4 * s)
+        G.metal(ctx, cx - 5 * s, arm_y, 10 * s, pan[1] - arm_y, s, 2 * s, vertical=False)
+        G.solid(ctx, lambda c: (c.new_path(), c.move_to(pan[0], pan[1]), c.line_to(pan[2], pan[1]),
+                                c.curve_to(pan[2] - 20 * s, pan[3] + 8 * s, pan[0] + 20 * s, pan[3] + 8 * s,
+                                           pan[0], pan[1]), c.close_path()), G.METAL_LIGHT, s)
 
     def mask(ctx):
         G.hard_mask(ctx, lambda c: c.rectangle(pan[0] + 4, pan[1] - 40 * s, pan[2] - pan[0] - 8, 40 * s + 2))
@@ -250,11 +255,12 @@ def centigram_beam(w, h, s):
     """Three bars, each with its scale; riders sit on them at the offsets the
     renderer computes (tens on top, units, then hundredths)."""
     def draw(ctx):
-        bars = [(284 * s, 10 * s, 480 * s, 11, "{:d}0"),
-                (252 * s, 42 * s, 476 * s, 11, "{:d}"),
-                (222 * s, 73 * s, 476 * s, 11, "0.{:d}")]
+        # (start, y, length, notches, grams per notch): tens, units, hundredths x 10.
+        bars = [(284 * s, 10 * s, 480 * s, 11, 10),
+                (252 * s, 42 * s, 476 * s, 11, 1),
+                (222 * s, 73 * s, 476 * s, 11, 10)]
         G.metal(ctx, 150 * s, 0, 60 * s, h, s, 8 * s, vertical=False)           # the beam's hub
-        for x0, y, length, n, fmt in bars:
+        for x0, y, length, n, per_notch in bars:
             G.metal(ctx, 150 * s, y + 14 * s, x0 + length + 26 * s - 150 * s, 12 * s, s, 3 * s)
             ctx.save()
             for i in range(n):
@@ -264,9 +270,8 @@ def centigram_beam(w, h, s):
                 ctx.move_to(x, y + 14 * s)
                 ctx.line_to(x, y + 20 * s)
                 ctx.stroke()
-                if i < n - 1 or fmt != "0.{:d}":
-                    G.text(ctx, x, y + 33 * s, fmt.format(i) if fmt != "0.{:d}" else "%d" % (i * 10),
-                           8 * s, align="centre")
+                if i < n - 1 or y < 70 * s:   # the hundredths bar ends at 90
+                    G.text(ctx, x, y + 33 * s, "%d" % (i * per_notch), 8 * s, align="centre")
             ctx.restore()
         ctx.save()                                                             # the pointer at the end
         G.polygon(ctx, [(w - 30 * s, 36 * s), (w - 2, 40 * s), (w - 30 * s, 44 * s)])
