@@ -1,5 +1,8 @@
 // The layers an object drawing delegates: contents, read-outs, particles
 // and the meniscus close-up. Each is called at its place in DrawLabObject.
+// The bench graphics and the memory DC write the same pixels: a step that
+// draws with GDI on memoryDc flushes the graphics first (GdipFlush) and
+// calls GdiFlush when done.
 #pragma once
 #include "render/graphics_win.h"
 
