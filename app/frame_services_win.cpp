@@ -11,13 +11,15 @@
 #include "app/text_panes_win.h"
 #include "bench/bench_state.h"
 #include "bench/lab_objects.h"
+#include "render/graphics_win.h"
+#include "render/render3d_win.h"
 
 namespace {
 char labTitle[MAX_PATH];
 char demoMessage[256];
 }  // namespace
 
-void StartGraphicsForProgram() {}
+void StartGraphicsForProgram() { StartGraphics(); }
 void StopGraphicsForProgram() {}
 void ClearLiquidStreams() {}
 
@@ -58,7 +60,7 @@ void ResetTitrationDatasetRecord() {}
 void PrepareFormatBar() {}
 bool DemoRecordingActive() { return false; }
 void RecordBenchState() {}
-void RenderBench(HDC) {}
+void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
 void RedrawSelectionFrames(HWND) {}
 void CycleSelection(HWND, int) {}
 char* DemoMessageBuffer() { return demoMessage; }
