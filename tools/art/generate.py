@@ -50,17 +50,34 @@ def add(id_, w, h, picture, role=G.BODY, origin=(0, 0), pic=None):
     PICTURES.append((id_, int(w), int(h), picture, role, origin, pic))
 
 
-def add_vessel(ids, pic, vessel):
+class Folded:
+    """A picture that also carries another role's drawing: a set without a
+    front picture shows its graduations on the accessory, else on the body."""
+
+    def __init__(self, picture, extra_role):
+        self.picture, self.extra_role = picture, extra_role
+
+    def draw(self, ctx, role):
+        self.picture.draw(ctx, role)
+        self.picture.draw(ctx, self.extra_role)
+
+
+def add_vessel(ids, pic, vessel, fold_front=True):
     """ids: body, mask, accessory, front (None where the set has none). The
     accessory picture starts at the row's accessory offset."""
+    body_id, mask_id, accessory_id, front_id = ids
+    carrier = None
+    if fold_front and not front_id:
+        carrier = G.ACCESSORY if accessory_id else G.BODY
     for id_, role in zip(ids, (G.BODY, G.MASK, G.ACCESSORY, G.FRONT)):
         if not id_:
             continue
+        picture = Folded(vessel, G.FRONT) if role == carrier else vessel
         if role == G.ACCESSORY:
             ax, ay = pic.acc
-            add(id_, pic.w - ax, pic.h - ay, vessel, role, (ax, ay), pic)
+            add(id_, pic.w - ax, pic.h - ay, picture, role, (ax, ay), pic)
         else:
-            add(id_, pic.w, pic.h, vessel, role, (0, 0), pic)
+            add(id_, pic.w, pic.h, picture, role, (0, 0), pic)
 
 
 def by_set(large, small):
@@ -133,7 +150,7 @@ def vessels():
                 v = V.pipet(pic, state)
                 # Mask and accessory are shared by the states: the plain pipet's.
                 add_vessel((body_id, mask_id if state == 0 else None, acc_id if state == 0 else None, None),
-                           pic, v if state else V.pipet(pic, 0))
+                           pic, v if state else V.pipet(pic, 0), fold_front=state == 0)
     pic = Pic(row(22, 2, 0), LARGE)
     add_vessel((2109, 2110, None, None), pic, V.dumas_bulb(pic))
     for size, large, small in ((3, (2022, 2023, 2025, 2024), (2149, 2150, 2152, 2151)),
@@ -147,7 +164,7 @@ def vessels():
     for state, body_id in ((0x0, 2106), (0x2, 2107)):
         pic = Pic(row(27, 3, state), LARGE)
         v = V.separatory_funnel(pic, state == 0x2)
-        add(body_id, pic.w, pic.h, v, G.BODY)
+        add(body_id, pic.w, pic.h, Folded(v, G.FRONT), G.BODY)
         if state == 0:
             add(2108, pic.w, pic.h, v, G.MASK)
 
@@ -176,7 +193,8 @@ def round_flasks():
                       if id_ not in seen]
             seen.update(ids[1:])
             add_vessel([None] + [id_ if (id_, role) in shared else None
-                                 for id_, role in zip(ids[1:], (G.MASK, G.ACCESSORY, G.FRONT))], pic, picture)
+                                 for id_, role in zip(ids[1:], (G.MASK, G.ACCESSORY, G.FRONT))], pic, picture,
+                       fold_front=False)
     for level, id_ in enumerate((2080, 2081, 2082, 2083, 2084, 2085)):
         add(id_, 61, 44, I.mantle_setting(level))
 

@@ -141,31 +141,31 @@ def text(ctx, x, y, label, size, colour=GRADUATION, align="left", bold=False):
     ctx.restore()
 
 
-def graduations(ctx, x, marks, s, major_every, numbers=True, right=False, length=None,
-                size=None, label_fmt="{:g}"):
-    """Tick marks at the given (value, y) pairs; every major tick is longer and
-    may carry its number. `right` draws ticks leftwards from x."""
+def graduations(ctx, x, marks, s, major, numbers=True, right=False, length=None,
+                size=None, label_fmt="{:g}", label_x=None):
+    """Tick marks at the given (value, y) pairs; a value that is a multiple
+    of `major` gets a longer tick and its number. `right` draws the ticks
+    leftwards from x; label_x, when given, right-aligns the numbers there."""
     length = length if length else 12 * s
     size = size if size else max(8.0, 11.0 * s)
     ctx.save()
     ctx.set_source_rgb(*GRADUATION)
-    for i, (value, y) in enumerate(marks):
-        major = (i % major_every) == 0
-        n = length if major else length * 0.55
-        ctx.set_line_width(1.4 * s if major else 1.0 * max(s, 0.8))
+    for value, y in marks:
+        is_major = abs(value / major - round(value / major)) < 1e-6
+        n = length if is_major else length * 0.55
+        ctx.set_line_width(1.4 * s if is_major else 1.0 * max(s, 0.8))
         y = round(y) + 0.5
-        if right:
-            ctx.move_to(x, y)
-            ctx.line_to(x - n, y)
-        else:
-            ctx.move_to(x, y)
-            ctx.line_to(x + n, y)
+        ctx.move_to(x, y)
+        ctx.line_to(x - n if right else x + n, y)
         ctx.stroke()
-        if major and numbers and value:
-            if right:
-                text(ctx, x - length - 3 * s, y, label_fmt.format(value), size, align="right")
+        if is_major and numbers and value:
+            label = label_fmt.format(value)
+            if label_x is not None:
+                text(ctx, label_x, y, label, size, align="right")
+            elif right:
+                text(ctx, x - length - 3 * s, y, label, size, align="right")
             else:
-                text(ctx, x + length + 3 * s, y, label_fmt.format(value), size)
+                text(ctx, x + length + 3 * s, y, label, size)
     ctx.restore()
 
 

@@ -158,22 +158,26 @@ def electrochemical_cell(pic):
 
 
 def metal_wire(pic):
-    w, h, s = pic.w, pic.h, pic.s
+    """One picture serves both sets, whose rows differ (177 x 127 and
+    118 x 27): the wire lies in the top-left 118 x 27, handle on the left,
+    loop on the right, so it sits inside the object in either set."""
+    s = 1.0
+    y = 13.5
 
     def body(ctx):
-        G.solid(ctx, lambda c: G.rounded_rect(c, w - 70, h / 2 - 7, 66, 14, 6), (0.30, 0.22, 0.16), s)  # handle
+        G.solid(ctx, lambda c: G.rounded_rect(c, 1, y - 6, 46, 12, 5), (0.30, 0.22, 0.16), s)  # handle
         ctx.save()
         ctx.set_source_rgb(0.45, 0.45, 0.48)
         ctx.set_line_width(2)
-        ctx.move_to(w - 70, h / 2)
-        ctx.line_to(18, h / 2)
+        ctx.move_to(47, y)
+        ctx.line_to(104, y)
         ctx.stroke()
-        ctx.arc(12, h / 2, 6, 0, 2 * math.pi)   # the loop
+        ctx.arc(110, y, 6, 0, 2 * math.pi)   # the loop
         ctx.stroke()
         ctx.restore()
 
     def mask(ctx):
-        G.hard_mask(ctx, lambda c: G.ellipse(c, 12, h / 2, 5, 5))
+        G.hard_mask(ctx, lambda c: G.ellipse(c, 110, y, 5, 5))
     return Picture(body=body, mask=mask)
 
 
@@ -233,9 +237,14 @@ def centigram_parts(pic):
         ctx.restore()
 
     def extra(ctx):
+        # The pan on its hanger, and the arm that joins it to the beam's hub.
         cx = (pan[0] + pan[2]) / 2
-        G.metal(ctx, cx - 5 * s, pic.acc[1] + 40 * s, 10 * s, pan[1] - pic.acc[1] - 40 * s, s, 2 * s, vertical=False)
-        G.metal(ctx, pan[0], pan[1], pan[2] - pan[0], pan[3] - pan[1], s, 6 * s)
+        arm_y = pic.acc[1] + 80 * s
+        G.metal(ctx, cx - 6 * s, arm_y, pic.acc[0] + 170 * s - cx, 12 * s, s, 4 * s)
+        G.metal(ctx, cx - 5 * s, arm_y, 10 * s, pan[1] - arm_y, s, 2 * s, vertical=False)
+        G.solid(ctx, lambda c: (c.new_path(), c.move_to(pan[0], pan[1]), c.line_to(pan[2], pan[1]),
+                                c.curve_to(pan[2] - 20 * s, pan[3] + 8 * s, pan[0] + 20 * s, pan[3] + 8 * s,
+                                           pan[0], pan[1]), c.close_path()), G.METAL_LIGHT, s)
 
     def mask(ctx):
         G.hard_mask(ctx, lambda c: c.rectangle(pan[0] + 4, pan[1] - 40 * s, pan[2] - pan[0] - 8, 40 * s + 2))
@@ -246,11 +255,12 @@ def centigram_beam(w, h, s):
     """Three bars, each with its scale; riders sit on them at the offsets the
     renderer computes (tens on top, units, then hundredths)."""
     def draw(ctx):
-        bars = [(284 * s, 10 * s, 480 * s, 11, "{:d}0"),
-                (252 * s, 42 * s, 476 * s, 11, "{:d}"),
-                (222 * s, 73 * s, 476 * s, 11, "0.{:d}")]
+        # (start, y, length, notches, grams per notch): tens, units, hundredths x 10.
+        bars = [(284 * s, 10 * s, 480 * s, 11, 10),
+                (252 * s, 42 * s, 476 * s, 11, 1),
+                (222 * s, 73 * s, 476 * s, 11, 10)]
         G.metal(ctx, 150 * s, 0, 60 * s, h, s, 8 * s, vertical=False)           # the beam's hub
-        for x0, y, length, n, fmt in bars:
+        for x0, y, length, n, per_notch in bars:
             G.metal(ctx, 150 * s, y + 14 * s, x0 + length + 26 * s - 150 * s, 12 * s, s, 3 * s)
             ctx.save()
             for i in range(n):
@@ -260,9 +270,8 @@ def centigram_beam(w, h, s):
                 ctx.move_to(x, y + 14 * s)
                 ctx.line_to(x, y + 20 * s)
                 ctx.stroke()
-                if i < n - 1 or fmt != "0.{:d}":
-                    G.text(ctx, x, y + 33 * s, fmt.format(i) if fmt != "0.{:d}" else "%d" % (i * 10),
-                           8 * s, align="centre")
+                if i < n - 1 or y < 70 * s:   # the hundredths bar ends at 90
+                    G.text(ctx, x, y + 33 * s, "%d" % (i * per_notch), 8 * s, align="centre")
             ctx.restore()
         ctx.save()                                                             # the pointer at the end
         G.polygon(ctx, [(w - 30 * s, 36 * s), (w - 2, 40 * s), (w - 30 * s, 44 * s)])
@@ -352,7 +361,7 @@ def syringe(pic, state):
 
     def front(ctx):
         marks = [(ml, bbot - ml * pic.ml_px) for ml in range(0, 61, 2)]
-        G.graduations(ctx, bx + bw - 2 * s, marks, s, 5, right=True)
+        G.graduations(ctx, bx + bw - 2 * s, marks, s, 10, right=True)
         G.highlight(ctx, bx + 8 * s, btop + 16 * s, bx + 8 * s, bbot - 16 * s, s)
 
     def accessory(ctx):
@@ -459,37 +468,25 @@ def round_flask(pic, state):
         for y in (t + 46 * s, b - 70 * s):   # cooling water in and out
             G.solid(ctx, lambda c: c.rectangle(rr, y, 16 * s, 8 * s), G.RUBBER, s)
 
+    def tube(ctx, a, b, width, fill):   # a straight glass tube from a to b
+        ctx.move_to(*a)
+        ctx.line_to(*b)
+        ctx.set_source_rgb(*G.OUTLINE)
+        ctx.set_line_width(width)
+        ctx.stroke_preserve()
+        ctx.set_source_rgb(*fill)
+        ctx.set_line_width(width - 2 * G.outline_width(s))
+        ctx.stroke()
+
     def draw_condenser(ctx):
         l, t, rr, b = condenser
         x0, y0 = l, t + 18 * s
         x1, y1 = rr - 6 * s, b - 6 * s
+        jacket = ((x0 + (x1 - x0) * 0.22, y0 + (y1 - y0) * 0.22), (x0 + (x1 - x0) * 0.88, y0 + (y1 - y0) * 0.88))
         ctx.save()
-        ctx.move_to(x0, y0)
-        ctx.line_to(x1, y1)
-        ctx.set_source_rgb(*G.OUTLINE)
-        ctx.set_line_width(12 * s)
-        ctx.stroke_preserve()
-        ctx.set_source_rgb(*G.GLASS)
-        ctx.set_line_width(12 * s - 2 * G.outline_width(s))
-        ctx.stroke()
-        jx0, jy0 = x0 + (x1 - x0) * 0.22, y0 + (y1 - y0) * 0.22
-        jx1, jy1 = x0 + (x1 - x0) * 0.88, y0 + (y1 - y0) * 0.88
-        ctx.move_to(jx0, jy0)
-        ctx.line_to(jx1, jy1)
-        ctx.set_source_rgb(*G.OUTLINE)
-        ctx.set_line_width(34 * s)
-        ctx.stroke_preserve()
-        ctx.set_source_rgb(0.90, 0.95, 1.0)
-        ctx.set_line_width(34 * s - 2 * G.outline_width(s))
-        ctx.stroke()
-        ctx.move_to(jx0, jy0)
-        ctx.line_to(jx1, jy1)
-        ctx.set_source_rgb(*G.OUTLINE)
-        ctx.set_line_width(10 * s)
-        ctx.stroke_preserve()
-        ctx.set_source_rgb(*G.GLASS)
-        ctx.set_line_width(10 * s - 2 * G.outline_width(s))
-        ctx.stroke()
+        tube(ctx, (x0, y0), (x1, y1), 12 * s, G.GLASS)
+        tube(ctx, *jacket, 34 * s, (0.90, 0.95, 1.0))   # the water jacket around the inner tube
+        tube(ctx, *jacket, 10 * s, G.GLASS)
         ctx.restore()
 
     def draw_takeoff(ctx):

@@ -13,7 +13,7 @@ class Vessel:
 
     def __init__(self, pic, outer, cavity=None):
         self.pic, self.outer, self.cavity = pic, outer, cavity or outer
-        self.marks = []          # (x, [(value, y)], major_every, right)
+        self.marks = []          # (x, [(value, y)], major step, right, keyword arguments)
         self.shine = []          # (x0, y0, x1, y1)
         self.body_extra = None   # drawn over the glass in the body
         self.front_extra = None
@@ -31,8 +31,8 @@ class Vessel:
         elif role == FRONT:
             for x0, y0, x1, y1 in self.shine:
                 G.highlight(ctx, x0, y0, x1, y1, p.s)
-            for x, marks, every, right in self.marks:
-                G.graduations(ctx, x, marks, p.s, every, right=right)
+            for x, marks, major, right, *options in self.marks:
+                G.graduations(ctx, x, marks, p.s, major, right=right, **(options[0] if options else {}))
             if self.front_extra:
                 self.front_extra(ctx)
         elif role == ACCESSORY and self.accessory:
@@ -86,7 +86,7 @@ def beaker(pic):
     v = Vessel(pic, outer, cavity)
     cap = pic.row.capacity
     step = {100: 10, 250: 25, 600: 50}.get(cap, cap / 10)
-    v.marks.append((w - m - 4 * s, volume_marks(pic, step, cap * 0.9), 2, True))
+    v.marks.append((w - m - 4 * s, volume_marks(pic, step, cap * 0.9), step * 2, True))
     v.shine.append((m + 9 * s, top + 22 * s, m + 9 * s, h - 30 * s))
     v.front_extra = frosted_label(pic)
     v.accessory = spout(pic, m, top, s)
@@ -190,7 +190,7 @@ def erlenmeyer(pic, neck_top=0.0):
     marks = [(ml, h - erlenmeyer_height(pic.row.size, pic.image_set, ml))
              for ml in range(step, int(cap * 0.75) + 1, step)]
     marks = [m for m in marks if not (ly - 8 * s <= m[1] <= ly + lh + 8 * s)]   # clear of the label
-    v.marks.append((w / 2 - 10 * s, marks, 1, False))
+    v.marks.append((w / 2 - 10 * s, marks, step, False))
     v.shine.append((w / 2 - neck / 2 + 5 * s, top + 18 * s, w / 2 - neck / 2 + 5 * s, shoulder - 4 * s))
     v.shine.append((w / 2 - neck / 2 - 8 * s, shoulder + 20 * s, 24 * s, base - r - 24 * s))
     v.front_extra = frosted_label(pic)
@@ -350,7 +350,7 @@ def cylinder(pic):
         G.rounded_rect(ctx, x0 + 2 * s, top + 4 * s, tube - 4 * s, h - base_h - top - 8 * s, 3 * s)
 
     v = Vessel(pic, outer, cavity)
-    v.marks.append((x0 + tube - 3 * s, volume_marks(pic, 2, 100), 5, True))
+    v.marks.append((x0 + tube - 3 * s, volume_marks(pic, 2, 100), 10, True))
     v.shine.append((x0 + 6 * s, top + 20 * s, x0 + 6 * s, h - base_h - 24 * s))
 
     def base(ctx):   # the hexagonal foot
@@ -412,10 +412,11 @@ def buret(pic, inverted=False):
     ml_marks = []
     for i in range(0, cap * 2 + 1):
         ml = i / 2
-        reading = ml if not inverted else cap - ml
-        ml_marks.append((reading, full + ml * per_ml if not inverted else full + ml * per_ml))
-    numbers = [(m, y) for m, y in ml_marks]
-    v.marks.append((tube_x + 1, numbers, 10, True))
+        ml_marks.append((ml, full + ml * per_ml))   # read from the top, inverted or not
+    # Ticks on the glass, numbers every 10 ml in the strip left of the tube.
+    v.marks.append((tube_x + 2 * s, ml_marks, 5, False,
+                    {"length": 7 * s, "size": 8 * s, "label_x": tube_x - 1.5 * s,
+                     "label_fmt": "{:g}"}))
     v.shine.append((tube_x + 5 * s, y0 + 12 * s, tube_x + 5 * s, y1 - 12 * s))
     v.accessory = lambda ctx: (G.text(ctx, tube_x - 2 * s, y0 + 8 * s, "ml", 9 * s, align="right"))
     return v
