@@ -92,7 +92,7 @@ void DrawObjectLabel(GpGraphics* bench, const LabObject& o, float pixels) {
 void DrawLabObject(LabObject* base, int32_t index, bool large, HDC memoryDc, double dpiFactor,
                    GpGraphics* g, const PngImage* bubble, GpStatus* status) {
     LabObject& o = base[index];
-    const ObjectDrawing d{o, large, dpiFactor, memoryDc, g, bubble};
+    const ObjectDrawing d{o, index, large, dpiFactor, memoryDc, g, bubble};
     const ObjectImages ids = ChooseObjectImages(o, large);
     const PngImage* body = CachedPng(ids.body);
     const int32_t bodyWidth = body ? body->width : o.pictureWidth;

@@ -10,6 +10,7 @@
 
 struct ObjectDrawing {
     LabObject& object;
+    int32_t index;  // in the bench's array: the owner of its bubbles and precipitate
     bool largeSet;
     double dpiFactor;
     HDC memoryDc;
@@ -27,3 +28,11 @@ void DrawSampleReadout(const ObjectDrawing& d);
 void DrawBurnerFlame(const ObjectDrawing& d, int32_t bodyWidth);
 void DrawFlaskVapour(const ObjectDrawing& d);
 void DrawMeniscusCloseUp(const ObjectDrawing& d);
+
+// Also for the demonstration player, after each frame it shows.
+void DrawMeniscusCloseUp(const LabObject& o, HDC dc);
+// The eye dropper's frame rule of each tick; erases the drip strip on dc.
+void AnimateEyeDropper(HDC dc, LabObject& o);
+// The bench window's text font, used by the sample box (a 16 px Arial
+// stands in until it is set).
+void SetBenchTextFont(HFONT font);

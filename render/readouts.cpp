@@ -155,15 +155,6 @@ bool InstrumentReadout(const LabObject& o, bool smallSet, NumberFormatFn formatN
     }
 }
 
-bool ObjectLabel(const LabObject& o, bool smallSet, Readout* r) {
-    if (!r || o.kindFlags == 0 || o.label[0] == 0) return false;
-    std::memset(r->text, 0, sizeof r->text);
-    for (int i = 0; i < kLabelLength && o.label[i]; ++i) r->text[i] = o.label[i];
-    AtPoint(r, static_cast<float>(o.position.left + o.labelArea.left),
-            static_cast<float>(o.position.top + o.labelArea.top), 22 * SetFactor(smallSet));
-    return true;
-}
-
 bool ComposeSampleReadout(const LabObject& o, NumberFormatFn formatNumber, LoadStringFn loadString,
                           char* out, int32_t size) {
     if (!out || size <= 0) return false;

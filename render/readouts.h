@@ -14,7 +14,6 @@ constexpr int32_t kReadoutTextLength = kNumberTextLength + 64;
 constexpr int32_t kStringFormatLength = 50;  // a string-table format
 constexpr int32_t kSampleTextLength = kStringFormatLength + 2 * kNumberTextLength;
 constexpr int32_t kSampleTimedTextLength = kStringFormatLength + kSampleTextLength + 32;
-constexpr int32_t kLabelTextLength = kLabelLength + 1;
 
 // The program's locale number formatting: value printed with the printf
 // format, then regrouped with the user's separators and `digits` decimals
@@ -72,8 +71,6 @@ struct Readout {
 
 // The display of an instrument; false for kinds (and states) that show none.
 bool InstrumentReadout(const LabObject& o, bool smallSet, NumberFormatFn formatNumber, Readout* out);
-// The object's three-character label; false when it shows none.
-bool ObjectLabel(const LabObject& o, bool smallSet, Readout* out);
 
 // The sample box's text; false when the object shows no box.
 bool ComposeSampleReadout(const LabObject& o, NumberFormatFn formatNumber, LoadStringFn loadString,

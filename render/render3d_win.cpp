@@ -8,6 +8,7 @@
 #include "render/graphics_win.h"
 #include "render/object_images.h"
 #include "render/object_placement.h"
+#include "render/particles.h"
 #include "render/render_settings_win.h"
 
 namespace gp = Gdiplus::DllExports;
@@ -84,6 +85,7 @@ void Render3D(HDC paintDc, LabObject* base, int32_t count) {
         }
         const PngImage* bubble = CachedPng(kBubbleImage);
         const int32_t objects = count < 0 ? 0 : (count > kMaxLabObjects ? kMaxLabObjects : count);
+        BeginParticlePaint();  // flames and vapour step once in this paint
         for (int32_t i = 1; i <= objects; ++i)
             if (DrawingHost(base, objects, i) == 0)
                 DrawLabObject(base, i, large, memory, dpiFactor, g, bubble, &status);

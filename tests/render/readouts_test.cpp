@@ -187,24 +187,6 @@ TEST(InstrumentReadouts, HugeValuesAreNeverCut) {
     EXPECT_EQ(std::strlen(r.text), 1 + 309 + std::strlen(unit));
 }
 
-TEST(ObjectLabels, ShownForKindsWithFlagsAndAFirstCharacter) {
-    LabObject o = Object(kBeaker);
-    Readout r;
-    std::memcpy(o.label, "ABC", 3);  // three characters, no terminator in the record
-    ASSERT_TRUE(ObjectLabel(o, false, &r));
-    EXPECT_STREQ(r.text, "ABC");
-    EXPECT_EQ(r.fontPixels, 22);
-    EXPECT_EQ(r.x, 110);
-    EXPECT_EQ(r.y, 220);
-    ASSERT_TRUE(ObjectLabel(o, true, &r));
-    EXPECT_NEAR(r.fontPixels, 14.74, 1e-4);
-    o.label[0] = 0;
-    EXPECT_FALSE(ObjectLabel(o, false, &r));
-    std::memcpy(o.label, "A", 2);
-    o.kindFlags = 0;
-    EXPECT_FALSE(ObjectLabel(o, false, &r));
-}
-
 TEST(SampleReadout, TextByWhatIsShownWithTheLocaleSeparator) {
     LabObject o = Object(kBeaker);
     o.slots[0].grams = 10.25;

@@ -140,19 +140,24 @@ def picture(path, meniscus_y):
 
 # ---- the scale strips ----
 
-GREYS = [(int(255 - 17 * i),) * 3 for i in range(16)]  # palette 0 white .. 15 black
+# The standard 16-colour palette, in its usual order: a 4-bit image list
+# keeps its own copy of it, so the strips use exactly those colours.
+VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+       (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+       (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+BLACK, GREY, SILVER, WHITE = 0, 8, 7, 15
 
 
 def quantised(rows):
-    """Palette indices of the 16 greys, and a mask where white shows through."""
+    """Palette indices of the four greys, and a mask where white shows through."""
     idx, mask = [], []
     for row in rows:
         line, mline = [], []
         for r, g, b in row:
             lum = (r * 299 + g * 587 + b * 114) // 1000
-            i = min(15, max(0, round((255 - lum) / 17)))
+            i = BLACK if lum < 64 else GREY if lum < 160 else SILVER if lum < 232 else WHITE
             line.append(i)
-            mline.append(1 if i == 0 else 0)
+            mline.append(1 if i == WHITE else 0)
         idx.append(line)
         mask.append(mline)
     return idx, mask
@@ -209,8 +214,8 @@ def write_strip(folder, id_, s, mask_id=None):
     if mask_id:
         # With a mask of its own the image list ORs the picture over the
         # masked-out bench, so what the mask hides must be black.
-        idx = [[15 if m else i for i, m in zip(row, mrow)] for row, mrow in zip(idx, mask)]
-    bmp(os.path.join(folder, "%d.bmp" % id_), idx, 4, GREYS)
+        idx = [[BLACK if m else i for i, m in zip(row, mrow)] for row, mrow in zip(idx, mask)]
+    bmp(os.path.join(folder, "%d.bmp" % id_), idx, 4, VGA)
     if mask_id:
         bmp(os.path.join(folder, "%d.bmp" % mask_id), mask, 1, [(0, 0, 0), (255, 255, 255)])
 
