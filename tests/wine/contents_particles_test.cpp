@@ -153,3 +153,29 @@ TEST_F(ContentsAndParticles, ABuretShowsItsMeniscusCloseUpBesideIt) {
     for (COLORREF c : shown) liquid += GetBValue(c) > GetRValue(c) + 40;
     EXPECT_GT(liquid, 200);
 }
+
+TEST_F(ContentsAndParticles, AThermometerShowsItsColumnAndTheSampleBoxSitsUnderTheObject) {
+    LabObject& beaker = Place(kBeaker, 400, 500);
+    FillWithWater(beaker, 353);
+    beaker.thermometerInserted = 1;
+    beaker.readoutShown = 1;
+    beaker.phShown = 1;
+    beaker.ph = 7;
+    Canvas canvas;
+    canvas.Paint(bench_);
+    canvas.Save("contents_readouts.png");
+    // The red column runs up the thermometer standing in the beaker.
+    int red = 0;
+    for (int y = 0; y < beaker.position.bottom; ++y)
+        for (int x = beaker.position.left; x < beaker.position.right; ++x) {
+            const COLORREF c = canvas.At(x, y);
+            red += GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60;
+        }
+    EXPECT_GT(red, 200);
+    // The cyan box is centred under the object and remembered for invalidation.
+    const RectI32 area = beaker.overlayRect;
+    EXPECT_EQ(area.top, beaker.position.bottom - 1);
+    EXPECT_GT(area.right - area.left, 60);
+    EXPECT_NEAR((area.left + area.right) / 2, (beaker.position.left + beaker.position.right) / 2, 2);
+    EXPECT_EQ(canvas.At(area.left + 2, area.top + 2), RGB(0, 255, 255));
+}
