@@ -176,6 +176,8 @@ const PngImage* CachedPng(int32_t id) {
 
 int64_t PngDecodeCount() { return g_decodes; }
 
+const PixelBuffer* DirectBlendTarget() { return g_directTarget.pixels ? &g_directTarget : nullptr; }
+
 void SetDirectBlendTarget(uint32_t* pixels, int32_t width, int32_t height) {
     g_directTarget = {pixels, width, height, width};
 }

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "render/pixel_blend.h"
+
 using Gdiplus::GpBitmap;
 using Gdiplus::GpGraphics;
 using Gdiplus::GpImage;
@@ -45,6 +47,8 @@ void SetPictureInstance(HINSTANCE instance);
 // pictures drawn without a transform are blended straight into them: the
 // same pixels, many times sooner than through GDI+ on Wine. Null ends it.
 void SetDirectBlendTarget(uint32_t* pixels, int32_t width, int32_t height);
+// The pixels set above, or null outside a pass.
+const PixelBuffer* DirectBlendTarget();
 
 // Draws a picture at its own size; a null picture is skipped.
 void DrawPng(GpGraphics* g, const PngImage* png, double x, double y);

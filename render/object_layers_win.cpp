@@ -80,24 +80,32 @@ struct LayerBrushes {
     Gdiplus::GpBrush* brush[6] = {};
     Gdiplus::GpPen* outline = nullptr;
 
-    LayerBrushes(const LabObject& o, bool smallSet, bool ice) {
+    // Only the brushes the plan paints with are made.
+    LayerBrushes(const LabObject& o, bool smallSet, const ContentsPlan& plan) {
+        bool used[6] = {};
+        for (int i = 0; i < plan.stepCount; ++i)
+            if (plan.steps[i].kind != LayerStepKind::kCustomDraw) used[int(plan.steps[i].brush)] = true;
+        if (used[int(LayerBrush::kLiquid)])
+            brush[int(LayerBrush::kLiquid)] =
+                Solid(Opaque(LiquidBrushColour(o.liquidColour[0], o.liquidColour[1], o.liquidColour[2])));
+        if (used[int(LayerBrush::kSecondLiquid)])
+            brush[int(LayerBrush::kSecondLiquid)] = Solid(Opaque(SecondLiquidBrushColour(o)));
+        if (used[int(LayerBrush::kBlack)]) brush[int(LayerBrush::kBlack)] = Solid(kBlackArgb);
+        if (used[int(LayerBrush::kSolidHatch)]) {
+            Gdiplus::GpHatch* hatch = nullptr;
+            gp::GdipCreateHatchBrush(
+                static_cast<Gdiplus::GpHatchStyle>(SolidHatchStyle(o.solidFillKind, o.solidPatternId)),
+                kSolidHatchForeground, Argb(255, o.solidColour[0], o.solidColour[1], o.solidColour[2]), &hatch);
+            brush[int(LayerBrush::kSolidHatch)] = hatch;
+        }
+        if (used[int(LayerBrush::kSolidTexture)]) brush[int(LayerBrush::kSolidTexture)] = Texture(SolidTexturePng(o));
+        if (used[int(LayerBrush::kIce)]) brush[int(LayerBrush::kIce)] = Texture(kIceTexturePng);
+        if (plan.stepCount > 0) gp::GdipCreatePen1(kBlackArgb, OutlinePenWidth(smallSet), Gdiplus::UnitPixel, &outline);
+    }
+    static Gdiplus::GpBrush* Solid(ARGB colour) {
         Gdiplus::GpSolidFill* solid = nullptr;
-        gp::GdipCreateSolidFill(Opaque(LiquidBrushColour(o.liquidColour[0], o.liquidColour[1], o.liquidColour[2])), &solid);
-        brush[int(LayerBrush::kLiquid)] = solid;
-        solid = nullptr;
-        gp::GdipCreateSolidFill(Opaque(SecondLiquidBrushColour(o)), &solid);
-        brush[int(LayerBrush::kSecondLiquid)] = solid;
-        solid = nullptr;
-        gp::GdipCreateSolidFill(kBlackArgb, &solid);
-        brush[int(LayerBrush::kBlack)] = solid;
-        Gdiplus::GpHatch* hatch = nullptr;
-        gp::GdipCreateHatchBrush(static_cast<Gdiplus::GpHatchStyle>(SolidHatchStyle(o.solidFillKind, o.solidPatternId)),
-                                 kSolidHatchForeground,
-                                 Argb(255, o.solidColour[0], o.solidColour[1], o.solidColour[2]), &hatch);
-        brush[int(LayerBrush::kSolidHatch)] = hatch;
-        brush[int(LayerBrush::kSolidTexture)] = Texture(SolidTexturePng(o));
-        if (ice) brush[int(LayerBrush::kIce)] = Texture(kIceTexturePng);
-        gp::GdipCreatePen1(kBlackArgb, OutlinePenWidth(smallSet), Gdiplus::UnitPixel, &outline);
+        gp::GdipCreateSolidFill(colour, &solid);
+        return solid;
     }
     ~LayerBrushes() {
         for (Gdiplus::GpBrush* b : brush)
@@ -165,9 +173,30 @@ void DrawParticles(GpGraphics* g, const ParticleDrawList& draws, const PngImage*
     if (fill) gp::GdipDeleteBrush(fill);
 }
 
+// Particles are laid into pixels directly: thousands of small GDI+ fills a
+// paint are many times slower on Wine, and its fills are not smoothed anyway.
+void RasteriseParticles(const PixelBuffer& target, const ParticleDrawList& draws, const PngImage* bubble) {
+    for (const ParticleDraw& p : draws) {
+        if (p.useImage && bubble && bubble->premultiplied && bubble->width > 0 && bubble->height > 0) {
+            // The cached bubble keeps only its ink: place that part of the square.
+            const PicturePixels ink{bubble->premultiplied, bubble->inkWidth, bubble->inkHeight};
+            BlendPicture(target, ink, p.x + bubble->inkLeft * p.size / bubble->width,
+                         p.y + bubble->inkTop * p.size / bubble->height, bubble->inkWidth * p.size / bubble->width,
+                         bubble->inkHeight * p.size / bubble->height, 255);
+        } else {
+            BlendDisc(target, p.x, p.y, p.size, Argb(p.alpha, p.red, p.green, p.blue));
+        }
+    }
+}
+
 // Particles drawn straight on the bench, outside any tilt of the object.
 void DrawOnBench(GpGraphics* bench, const ParticleDrawList& draws) {
     if (draws.empty() || !bench) return;
+    if (const PixelBuffer* target = DirectBlendTarget()) {
+        gp::GdipFlush(bench, Gdiplus::FlushIntentionSync);  // what GDI+ drew lands first
+        RasteriseParticles(*target, draws, nullptr);
+        return;
+    }
     Gdiplus::GpMatrix* saved = SaveTransform(bench);
     gp::GdipResetWorldTransform(bench);
     DrawParticles(bench, draws, nullptr);
@@ -177,25 +206,31 @@ void DrawOnBench(GpGraphics* bench, const ParticleDrawList& draws) {
 // The cached mask keeps only its ink (the part that is not clear), already
 // premultiplied: outside it the mask is clear, and a hard mask's
 // premultiplied alpha is its alpha.
-void ClipByMask(GpBitmap* layer, const PngImage* mask) {
-    const Gdiplus::GpRect all(0, 0, mask->width, mask->height);
-    Gdiplus::BitmapData out{};
-    if (gp::GdipBitmapLockBits(layer, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite,
-                               PixelFormat32bppARGB, &out) != Gdiplus::Ok)
-        return;
-    for (UINT y = 0; y < out.Height; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(static_cast<BYTE*>(out.Scan0) + y * out.Stride);
-        for (UINT x = 0; x < out.Width; ++x) row[x] &= 0x00FFFFFFu;
-        const int32_t inkRow = int32_t(y) - mask->inkTop;
+void ClipByMask(const PixelBuffer& layer, const PngImage* mask) {
+    for (int32_t y = 0; y < layer.height; ++y) {
+        uint32_t* row = layer.pixels + int64_t(y) * layer.stride;
+        for (int32_t x = 0; x < layer.width; ++x) row[x] &= 0x00FFFFFFu;
+        const int32_t inkRow = y - mask->inkTop;
         if (!mask->premultiplied || inkRow < 0 || inkRow >= mask->inkHeight || mask->inkLeft < 0) continue;
-        const int32_t span = std::min<int32_t>(mask->inkWidth, int32_t(out.Width) - mask->inkLeft);
+        const int32_t span = std::min<int32_t>(mask->inkWidth, layer.width - mask->inkLeft);
         if (span <= 0) continue;
-        // Opaque again, so ApplyMaskAlpha's copy of the mask alpha is all that counts.
-        uint32_t* inkStart = row + mask->inkLeft;
-        ApplyMaskAlpha(inkStart, span, span, 1, mask->premultiplied + int64_t(inkRow) * mask->inkWidth,
+        ApplyMaskAlpha(row + mask->inkLeft, span, span, 1, mask->premultiplied + int64_t(inkRow) * mask->inkWidth,
                        mask->inkWidth, span, 1);
     }
-    gp::GdipBitmapUnlockBits(layer, &out);
+}
+
+// Settling particles and the mask step work on the layer's own pixels.
+void FinishLayer(GpBitmap* layer, const PngImage* mask, const ParticleDrawList& draws, const PngImage* bubble) {
+    const Gdiplus::GpRect all(0, 0, mask->width, mask->height);
+    Gdiplus::BitmapData data{};
+    if (gp::GdipBitmapLockBits(layer, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite,
+                               PixelFormat32bppARGB, &data) != Gdiplus::Ok)
+        return;
+    const PixelBuffer pixels{static_cast<uint32_t*>(data.Scan0), int32_t(data.Width), int32_t(data.Height),
+                             data.Stride / 4};
+    RasteriseParticles(pixels, draws, bubble);
+    ClipByMask(pixels, mask);
+    gp::GdipBitmapUnlockBits(layer, &data);
 }
 
 // ---- meniscus close-up ----
@@ -299,7 +334,7 @@ GpBitmap* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask) {
     gp::GdipGraphicsClear(g, kOpaqueWhite);
     const float w = float(mask->width), h = float(mask->height);
     {
-        const LayerBrushes brushes(o, !d.largeSet, plan.usesIce);
+        const LayerBrushes brushes(o, !d.largeSet, plan);
         PaintPlan(g, o, plan, brushes, w, h);
     }
     ParticleDrawList draws;
@@ -308,9 +343,8 @@ GpBitmap* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask) {
                       &draws);
     if (plan.precipitate)
         UpdatePrecipitateParticles(o, d.index, mask->width, d.dpiFactor, h - plan.liquidColumn, &draws);
-    DrawParticles(g, draws, d.bubble);
     gp::GdipDeleteGraphics(g);
-    ClipByMask(layer, mask);
+    FinishLayer(layer, mask, draws, d.bubble);
     return layer;
 }
 

@@ -47,3 +47,23 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
         }
     }
 }
+
+void BlendDisc(const PixelBuffer& target, int32_t x, int32_t y, int32_t size, uint32_t argb) {
+    const uint32_t a = argb >> 24;
+    if (!target.pixels || size <= 0 || a == 0) return;
+    const uint32_t src = a << 24 | Scale((argb >> 16) & 0xFF, a) << 16 | Scale((argb >> 8) & 0xFF, a) << 8 |
+                         Scale(argb & 0xFF, a);
+    const double radius = size / 2.0;
+    const double cx = x + radius, cy = y + radius;
+    const int32_t x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int32_t x1 = static_cast<int32_t>(std::min<int64_t>(int64_t{x} + size, target.width));
+    const int32_t y1 = static_cast<int32_t>(std::min<int64_t>(int64_t{y} + size, target.height));
+    for (int32_t ty = y0; ty < y1; ++ty) {
+        uint32_t* dst = target.pixels + int64_t{ty} * target.stride;
+        const double dy = ty + 0.5 - cy;
+        for (int32_t tx = x0; tx < x1; ++tx) {
+            const double dx = tx + 0.5 - cx;
+            if (dx * dx + dy * dy <= radius * radius) dst[tx] = Over(src, dst[tx]);
+        }
+    }
+}

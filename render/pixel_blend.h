@@ -23,3 +23,8 @@ struct PicturePixels {
 // outside the target are clipped.
 void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32_t x, int32_t y,
                   int32_t width, int32_t height, uint8_t opacity);
+
+// A filled circle of diameter `size` in the square at (x, y): every pixel
+// whose centre lies inside takes the colour (0xAARRGGBB, not premultiplied)
+// laid over it. Clipped to the target; size 0 draws nothing.
+void BlendDisc(const PixelBuffer& target, int32_t x, int32_t y, int32_t size, uint32_t argb);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/contents.h"
 #include "bench/equipment_catalogue.h"
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
@@ -23,7 +24,8 @@ LabObject At(int32_t type, int x, int y, bool small) {
     return o;
 }
 
-// Burners, boiling vessels with thermometers, balances, burets and vessels
+// Burners, boiling vessels with thermometers (half full, bubbling, every
+// third one precipitating), balances, burets and vessels
 // standing in others, spread over the bench.
 int32_t FiftyObjects(LabObject* base, bool small) {
     const int32_t kinds[] = {kBunsenBurner, kBeaker, kErlenmeyerFlask, kElectronicBalance, kBuret,
@@ -36,6 +38,14 @@ int32_t FiftyObjects(LabObject* base, bool small) {
         o.thermometerInserted = 1;
         o.temperature = 373.0f;
         o.variant = 0;
+        if (o.kindFlags & kKindContainer) {  // half full and boiling; every third one precipitating
+            const double grams = o.capacityMl * 0.5;
+            AddComponent(o, kCasWater, kPhaseLiquid, grams, 373.0);
+            o.liquidVolume = grams * 10;
+            o.liquidColour[0] = 120, o.liquidColour[1] = 170, o.liquidColour[2] = 250;
+            o.boilingPoint = 373.0f;
+            if (i % 3 == 0) o.precipitate = 1.0;
+        }
         base[++count] = o;
         if (type == kBeaker && count < kMaxLabObjects) {  // a test tube standing in it
             LabObject tube = At(kTestTube, o.position.left + 60, o.position.top - 40, small);

@@ -50,3 +50,22 @@ TEST(PixelBlend, ClipsAtEveryEdgeAndStretchesByNearestNeighbour) {
 }
 
 }  // namespace
+
+TEST(PixelBlend, DiscsFillTheirCircleClippedAndTranslucent) {
+    std::vector<uint32_t> pixels(8 * 8, 0xFFFFFFFFu);
+    const PixelBuffer target{pixels.data(), 8, 8, 8};
+    BlendDisc(target, 1, 1, 5, 0xFF0000FFu);  // opaque blue, centre (3.5, 3.5)
+    EXPECT_EQ(pixels[3 * 8 + 3], 0xFF0000FFu);
+    EXPECT_EQ(pixels[1 * 8 + 1], 0xFFFFFFFFu);  // the square's corner is outside the circle
+    EXPECT_EQ(pixels[0], 0xFFFFFFFFu);
+    BlendDisc(target, 5, 5, 6, 0x80FF0000u);  // half red, partly off the buffer
+    const uint32_t mixed = pixels[7 * 8 + 7];
+    EXPECT_EQ(mixed >> 24, 0xFFu);
+    EXPECT_EQ((mixed >> 16) & 0xFF, 0xFFu);
+    EXPECT_NEAR(int(mixed & 0xFF), 127, 1);
+    const std::vector<uint32_t> before = pixels;
+    BlendDisc(target, 2, 2, 0, 0xFF000000u);  // a bubble of size 0 shows nothing
+    BlendDisc(target, 2, 2, 4, 0x00000000u);  // nor a faded one
+    BlendDisc(target, -100, -100, 50, 0xFF000000u);
+    EXPECT_EQ(pixels, before);
+}
