@@ -202,6 +202,13 @@ void RenumberParticleOwners(const int32_t* newIndex, int32_t length) {
     WalkBackwards(Particles.precipitate, [&](PrecipitateParticle& p) { return follow(p.owner); });
 }
 
+void RemoveObjectParticles(const LabObject& object) {
+    const int32_t owner = ParticleOwnerIndex(object);
+    if (owner == 0) return;
+    RemoveBubbleParticles(owner);
+    RemovePrecipitateParticles(owner);
+}
+
 void RenumberParticleOwners(const IndexRemap& remap) {
     RenumberParticleOwners(remap.newIndex, kLabObjectArrayLength);
 }

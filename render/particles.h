@@ -95,6 +95,9 @@ void UpdatePrecipitateParticles(const LabObject& o, int32_t ownerIndex, int32_t 
 
 void RemoveBubbleParticles(int32_t ownerIndex);
 void RemovePrecipitateParticles(int32_t ownerIndex);
+// Both, for a record of the bench's array (what the bench seam is told when
+// an object is deleted or emptied).
+void RemoveObjectParticles(const LabObject& object);
 // Records were renumbered: newIndex[k] is where object k went (length
 // entries). Particles of an object that went (0, or outside the table) are dropped.
 void RenumberParticleOwners(const int32_t* newIndex, int32_t length);

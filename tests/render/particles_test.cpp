@@ -293,4 +293,16 @@ TEST(ParticleOwners, AnOwnerIsItsRecordsIndexInTheBenchArray) {
     EXPECT_EQ(ParticleOwnerIndex(LabObjects[0]), 0);  // record 0 is never an object
     LabObject elsewhere{};
     EXPECT_EQ(ParticleOwnerIndex(elsewhere), 0);
+
+    ClearParticles();
+    LabObjects[4] = Boiling(373);
+    LabObjects[4].precipitate = 1;
+    UpdateBubbles(LabObjects[4], 4, 100, 40, 120, 1.0, true, nullptr);
+    UpdatePrecipitateParticles(LabObjects[4], 4, 40, 1.0, 50, nullptr);
+    RemoveObjectParticles(elsewhere);  // not a bench record: nothing goes
+    EXPECT_EQ(Particles.bubbles.size(), 5u);
+    RemoveObjectParticles(LabObjects[4]);
+    EXPECT_TRUE(Particles.bubbles.empty());
+    EXPECT_TRUE(Particles.precipitate.empty());
+    ResetLabObjects();
 }
