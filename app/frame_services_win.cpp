@@ -55,7 +55,6 @@ void FreeTitrationPoints() {}
 void FreeFormatBarFonts() { FreeFontTable(); }
 
 int BenchFontPoints() { return 12; }
-void CreateBenchImageLists() {}
 void ResetTitrationDatasetRecord() {}
 void PrepareFormatBar() {}
 bool DemoRecordingActive() { return false; }
