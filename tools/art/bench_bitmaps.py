@@ -22,16 +22,10 @@ import sys
 
 import cairo
 
-OUTLINE = (0x2B / 255, 0x3A / 255, 0x4A / 255)
-GLASS = (0.955, 0.972, 0.985)
-GRADUATION = (0.22, 0.24, 0.27)
-METAL_LIGHT = (0.86, 0.87, 0.89)
-METAL_DARK = (0.50, 0.52, 0.55)
-PANEL = (0.20, 0.23, 0.27)
-DISPLAY = (0.80, 0.90, 0.78)
+from glass import (DISPLAY, GLASS, GRADUATION, METAL_DARK, METAL_LIGHT, OUTLINE, PANEL,
+                   RUBBER, polygon, rounded_rect, text)
+
 LIQUID = (0.45, 0.68, 0.92)
-RUBBER = (0.70, 0.22, 0.16)
-FONT = "DejaVu Sans"
 
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
        (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
@@ -165,38 +159,6 @@ def canvas(w, h, antialias=True):
     return s, ctx
 
 
-def rounded_rect(ctx, x, y, w, h, r):
-    r = max(0.0, min(r, w / 2, h / 2))
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 3 * math.pi / 2)
-    ctx.close_path()
-
-
-def polygon(ctx, points):
-    ctx.new_path()
-    ctx.move_to(*points[0])
-    for p in points[1:]:
-        ctx.line_to(*p)
-    ctx.close_path()
-
-
-def text(ctx, x, y, s, size, colour, bold=False, anchor="left"):
-    ctx.select_font_face(FONT, cairo.FONT_SLANT_NORMAL,
-                         cairo.FONT_WEIGHT_BOLD if bold else cairo.FONT_WEIGHT_NORMAL)
-    ctx.set_font_size(size)
-    ext = ctx.text_extents(s)
-    if anchor == "centre":
-        x -= ext.x_advance / 2
-    elif anchor == "right":
-        x -= ext.x_advance
-    ctx.set_source_rgb(*colour)
-    ctx.move_to(x, y)
-    ctx.show_text(s)
-
-
 # ---- the pictures ----
 
 def pointer(direction):
@@ -249,7 +211,7 @@ def small_frame(bezel, window):
     ctx.set_source_rgb(*vga(window))
     ctx.fill()
     # Lit edge on the upper left of the bezel.
-    ctx.set_source_rgb(*vga(WHITE if bezel != SILVER else WHITE))
+    ctx.set_source_rgb(*vga(WHITE))
     ctx.rectangle(2, 1, 60, 1)
     ctx.rectangle(1, 2, 1, 26)
     ctx.fill()
@@ -264,11 +226,10 @@ WIDE_FRAMES = [
 ]
 
 
-def wide_frame(style):
-    """115 x 30: an instrument display window in a dark slate bezel."""
-    s, ctx = canvas(115, 30)
-    rounded_rect(ctx, 0.5, 0.5, 114, 29, 5)
-    g = cairo.LinearGradient(0, 0, 0, 30)
+def panel(ctx, w, h):
+    """An instrument's dark slate panel, lit from above."""
+    rounded_rect(ctx, 0.5, 0.5, w - 1, h - 1, 5)
+    g = cairo.LinearGradient(0, 0, 0, h)
     g.add_color_stop_rgb(0, 0.34, 0.38, 0.43)
     g.add_color_stop_rgb(1, *PANEL)
     ctx.set_source(g)
@@ -276,6 +237,12 @@ def wide_frame(style):
     ctx.set_source_rgb(*OUTLINE)
     ctx.set_line_width(1)
     ctx.stroke()
+
+
+def wide_frame(style):
+    """115 x 30: an instrument display window in a dark slate bezel."""
+    s, ctx = canvas(115, 30)
+    panel(ctx, 115, 30)
     window = {"lcd": DISPLAY, "led": (0.10, 0.04, 0.03), "paper": (0.99, 0.99, 0.97)}[style]
     rounded_rect(ctx, 5, 5, 105, 20, 2)
     ctx.set_source_rgb(*window)
@@ -351,15 +318,7 @@ COUNTERS = [432, 431, 435, 434, 436, 440]   # needle at 0, 20 .. 100 % of the di
 def counter_dial(fraction):
     """66 x 51: the count-rate meter, its needle at fraction of full scale."""
     s, ctx = canvas(66, 51)
-    rounded_rect(ctx, 0.5, 0.5, 65, 50, 5)
-    g = cairo.LinearGradient(0, 0, 0, 51)
-    g.add_color_stop_rgb(0, 0.34, 0.38, 0.43)
-    g.add_color_stop_rgb(1, *PANEL)
-    ctx.set_source(g)
-    ctx.fill_preserve()
-    ctx.set_source_rgb(*OUTLINE)
-    ctx.set_line_width(1)
-    ctx.stroke()
+    panel(ctx, 66, 51)
     rounded_rect(ctx, 5, 5, 56, 37, 3)
     ctx.set_source_rgb(0.98, 0.97, 0.92)
     ctx.fill()
@@ -385,7 +344,7 @@ def counter_dial(fraction):
     ctx.stroke()
     ctx.arc(cx, cy, 2.5, 0, 2 * math.pi)
     ctx.fill()
-    text(ctx, 33, 49, "cpm", 7, (0.92, 0.93, 0.95), anchor="centre")
+    text(ctx, 33, 46.5, "cpm", 7, (0.92, 0.93, 0.95), align="centre")
     return s
 
 
