@@ -1,0 +1,104 @@
+// labsim over a lab file: the JSON dump, the written lab file, bad input.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "tests/app/lab_file_fixtures.h"
+#include "tools/labsim/labsim_run.h"
+
+namespace {
+
+std::string WriteFixture(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                std::streamsize(bytes.size()));
+    return path;
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), {});
+}
+
+struct LabsimRun {
+    int status;
+    std::string out, err;
+};
+
+LabsimRun Labsim(std::vector<std::string> args) {
+    args.insert(args.begin(), "labsim");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    const int status = RunLabsim(int(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(Labsim, DumpsJsonAndWritesALabFileTheProgramOpens) {
+    auto bench = MakeBench(3);
+    bench[1].liquidColour[0] = 200;
+    bench[1].slots[1].cas = 7647145;
+    bench[1].slots[1].grams = 2.5;
+    TitrationData data = MakeDataset(4);
+    const auto input = EncodeBench(bench, &data, 1, false);
+    const std::string in = WriteFixture("labsim_in.lab", input);
+    const std::string out = testing::TempDir() + "labsim_out.lab";
+
+    const LabsimRun run = Labsim({in, "--json", "--out", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("{\"module\": \"OLVARIS.DLL\", \"objects\": ["), std::string::npos);
+    EXPECT_NE(run.out.find("\"index\": 3, \"type\": 3"), std::string::npos);
+    EXPECT_NE(run.out.find("\"liquid_colour\": [200, 0, 0]"), std::string::npos);
+    EXPECT_NE(run.out.find("{\"cas\": 7647145, \"phase\": 0, \"grams\": 2.5, \"kelvin\": 0}"),
+              std::string::npos);
+    EXPECT_EQ(run.out.find("\"index\": 4"), std::string::npos);
+
+    // Saved as the program saves: the same bytes as the file it read.
+    const auto written = ReadAll(out);
+    EXPECT_EQ(written, input);
+    LabDocument doc;
+    EXPECT_EQ(DecodeLabFile(written.data(), written.size(), LabFileReadContext{}, &doc),
+              LabFileError::kNone);
+    EXPECT_EQ(doc.datasets.size(), 1u);
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}
+
+TEST(Labsim, ModuleOptionRenamesTheLab) {
+    const std::string in = WriteFixture("labsim_module.lab", EncodeBench(MakeBench(1), nullptr, 0, false));
+    const LabsimRun run = Labsim({in, "--module", "tessaly", "--ticks", "10"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("{\"module\": \"TESSALY.DLL\"", 0), 0u);
+    std::remove(in.c_str());
+}
+
+TEST(Labsim, BadInputGetsOneLineAndStatusTwo) {
+    auto damaged = EncodeBench(MakeBench(2), nullptr, 0, false);
+    damaged[8] = 60;  // object count
+    const std::string bad = WriteFixture("labsim_bad.lab", damaged);
+    const std::string good = WriteFixture("labsim_good.lab", EncodeBench(MakeBench(1), nullptr, 0, false));
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {bad},
+        {testing::TempDir() + "labsim_missing.lab"},
+        {good, "--ticks", "-3"},
+        {good, "--ticks"},
+        {good, "--module", "NOSUCH.DLL"},
+        {good, "--colour"},
+        {good, "--out", testing::TempDir() + "no_such_folder/x.lab"},
+    };
+    for (const auto& args : cases) {
+        const LabsimRun run = Labsim(args);
+        EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("labsim: ", 0), 0u);
+    }
+    std::remove(bad.c_str());
+    std::remove(good.c_str());
+}
