@@ -118,6 +118,12 @@ void RecordComment(const char* text, int32_t category) {
     WriteComment(r, text, category);
 }
 
+void RecordAuthorComment(const char* text) {
+    DemoRecorder& r = LabDemoRecorder;
+    if (!r.recording || !text) return;
+    WriteComment(r, text, kCommentProcedure);
+}
+
 void RecordStringComment(int32_t stringId, int32_t category) {
     DemoRecorder& r = LabDemoRecorder;
     if (!r.recording) return;

@@ -62,6 +62,8 @@ void EndDemoFile();
 int RecordLabState(int32_t count, const LabObject* first);
 void RecordComment(const char* text, int32_t category);
 void RecordStringComment(int32_t stringId, int32_t category);
+// Start Demo and End Demo: procedure comments that the throttle never drops.
+void RecordAuthorComment(const char* text);
 void RecordEvent(const char* text, int32_t type, int32_t p1, int32_t p2, int32_t p3, int32_t p4,
                  int32_t p5);
 void RecordModuleLoad(const char* moduleName, const char* udlName);

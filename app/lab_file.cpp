@@ -100,10 +100,16 @@ LabFileError DecodeDatasets(const uint8_t* bytes, uint64_t start, uint64_t end, 
     return at == end ? LabFileError::kNone : LabFileError::kBadDatasetSection;
 }
 
+void AppendBytes(std::vector<uint8_t>& out, const void* bytes, size_t length) {
+    if (!length) return;
+    const size_t at = out.size();
+    out.resize(at + length);
+    std::memcpy(out.data() + at, bytes, length);
+}
+
 template <typename T>
 void Append(std::vector<uint8_t>& out, const T& value) {
-    const auto* p = reinterpret_cast<const uint8_t*>(&value);
-    out.insert(out.end(), p, p + sizeof value);
+    AppendBytes(out, &value, sizeof value);
 }
 
 }  // namespace
@@ -255,9 +261,8 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
     std::vector<uint8_t> out;
     out.reserve(kHeaderBytes + work.size() * kObjectBytes + observationsRtf.size() + kTrailerBytes);
     Append(out, header);
-    const auto* objectBytes = reinterpret_cast<const uint8_t*>(work.data());
-    out.insert(out.end(), objectBytes, objectBytes + work.size() * kObjectBytes);
-    out.insert(out.end(), observationsRtf.begin(), observationsRtf.end());
+    AppendBytes(out, work.data(), work.size() * kObjectBytes);
+    AppendBytes(out, observationsRtf.data(), observationsRtf.size());
 
     LabFileTrailer trailer{};
     std::memcpy(trailer.signature, kLabFileTrailerSignature, sizeof trailer.signature);
@@ -273,8 +278,7 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
         record.allocatedCount = held;
         record.pointBufferAddress = 0;
         Append(out, record);
-        const auto* points = reinterpret_cast<const uint8_t*>(data.points.data());
-        out.insert(out.end(), points, points + size_t(record.pointCount) * kPointBytes);
+        AppendBytes(out, data.points.data(), size_t(record.pointCount) * kPointBytes);
         trailer.datasetBytes += int32_t(kDatasetBytes + size_t(record.pointCount) * kPointBytes);
     }
     Append(out, trailer);

@@ -144,16 +144,20 @@ TEST_F(DemoRecorderTest, CommentThrottleDropsOnlyWithinTwoSecondsOfARateChange) 
     RecordComment("Decrease Titration Rate", kCommentTitrationRate);
     clockNow = 4;
     RecordStringComment(9999, kCommentProcedure);  // dropped: 1 s after a rate change
+    RecordAuthorComment("End Demo");  // never dropped
     clockNow = 5;
     RecordStringComment(9999, kCommentProcedure);
     RecordStringComment(673, kCommentProcedure);
 
     const auto events = Events();
     std::vector<std::string> texts;
-    for (const Recorded& r : events)
-        texts.push_back(r.header.type == kDemoComment ? r.text : "#" + std::to_string(r.header.p1));
+    for (const Recorded& r : events) {
+        std::string text = "#";
+        text += std::to_string(r.header.p1);
+        texts.push_back(r.header.type == kDemoComment ? r.text : text);
+    }
     EXPECT_EQ(texts, (std::vector<std::string>{"Increase Titration Rate", "Show Data", "#2000",
-                                               "Decrease Titration Rate", "Missing Comment",
+                                               "Decrease Titration Rate", "End Demo", "Missing Comment",
                                                "Start Demo"}));
     EXPECT_EQ(events[1].header.seconds, events[2].header.seconds);
     EXPECT_EQ(events[2].header.payloadLength, 0);
