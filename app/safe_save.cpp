@@ -23,6 +23,10 @@ bool StdioSaveTarget::Close() {
 }
 
 bool StdioSaveTarget::Replace(const std::string& tempPath, const std::string& finalPath) {
+    if (std::rename(tempPath.c_str(), finalPath.c_str()) == 0) return true;
+    // Some C libraries (Windows') never rename over an existing file; the
+    // complete temporary file is there before the old one goes.
+    std::remove(finalPath.c_str());
     return std::rename(tempPath.c_str(), finalPath.c_str()) == 0;
 }
 
