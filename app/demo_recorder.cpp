@@ -174,12 +174,14 @@ void RunDemoTimeMarkRule(bool frameWritten) {
 
 void AppendDelta(const uint8_t* previous, const uint8_t* current, size_t length,
                  std::vector<uint8_t>& out) {
+    constexpr size_t kBlock = 64;
     size_t at = 0;
     while (at < length) {
-        if (previous[at] == current[at]) {
-            ++at;
-            continue;
-        }
+        // Most of a frame is unchanged: step over equal blocks quickly.
+        while (length - at >= kBlock && std::memcmp(previous + at, current + at, kBlock) == 0)
+            at += kBlock;
+        while (at < length && previous[at] == current[at]) ++at;
+        if (at == length) break;
         const size_t start = at;
         while (at < length && previous[at] != current[at]) ++at;
         const int32_t header[2] = {int32_t(start), int32_t(at - start)};
