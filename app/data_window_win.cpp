@@ -33,8 +33,27 @@ bool RecordsTemperature(DataWindowState* s) {
     return (s->labStyle & kLabStyleRecordsTemperature) != 0;
 }
 
+// The user's locale number format with a fixed number of decimals.
+std::string LocaleNumber(double value, int decimals) {
+    const std::string plain = FormatPlainNumber(value, decimals);
+    char decimal[8] = ".", thousand[8] = ",";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, sizeof decimal);
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousand, sizeof thousand);
+    NUMBERFMTA format = {};
+    format.NumDigits = UINT(decimals);
+    format.LeadingZero = 1;
+    format.Grouping = 3;
+    format.lpDecimalSep = decimal;
+    format.lpThousandSep = thousand;
+    format.NegativeOrder = 1;
+    char text[128];
+    if (GetNumberFormatA(LOCALE_USER_DEFAULT, 0, plain.c_str(), &format, text, sizeof text) > 0)
+        return text;
+    return plain;
+}
+
 NumberFormatter Formatter() {
-    return DataWindowHooks.formatNumber ? DataWindowHooks.formatNumber : FormatPlainNumber;
+    return DataWindowHooks.formatNumber ? DataWindowHooks.formatNumber : LocaleNumber;
 }
 
 std::string LoadText(int id, const char* fallback) {
