@@ -11,7 +11,10 @@ extern int32_t LabObjectCount;
 // Clears every record and the count.
 void ResetLabObjects();
 
+// The first container in base[1..count], other than the object, whose
+// rectangle meets the dippable object's; an index into that run, 0 = none.
 int32_t FindIntersectingObject(int32_t count, const LabObject* base, const LabObject& object);
+// The combinable partner whose rectangle holds the selected object's bottom edge.
 int32_t FindObjectUnderSelection();
 bool ObjectsBoundingRect(RectI32* out);
 

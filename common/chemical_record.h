@@ -10,7 +10,7 @@
 constexpr unsigned char kFormulaSubscript = 0x7F;
 constexpr unsigned char kFormulaSuperscript = 0xC7;
 
-enum ChemicalFlags : uint32_t {
+enum ChemicalFlagBits : uint32_t {
     kChemStock = 0x1,    // offered in the Chemicals dialog
     kChemProduct = 0x2,  // reaction product
 };
@@ -38,11 +38,11 @@ struct ReactionTextRef {
 };
 static_assert(sizeof(ReactionTextRef) == 140);
 
-struct MixtureComponent {
+struct MixtureEntry {
     CasNumber cas;   // 0 4
     float fraction;  // 4 4
 };
-static_assert(sizeof(MixtureComponent) == 8);
+static_assert(sizeof(MixtureEntry) == 8);
 
 struct ChemicalRecord {
     CasNumber cas;                                   //    0 4
@@ -50,7 +50,7 @@ struct ChemicalRecord {
     char name[kChemNameLength];                      //   54 100
     char description[kChemDescriptionLength];        //  154 100
     uint8_t zero254[2];                              //  254 2
-    uint32_t flags;                                  //  256 4  ChemicalFlags
+    uint32_t flags;                                  //  256 4  ChemicalFlagBits
     int32_t state;                                   //  260 4  ChemicalKind
     uint8_t colour[3];                               //  264 3  r, g, b
     uint8_t zero267;                                 //  267 1
@@ -76,7 +76,7 @@ struct ChemicalRecord {
     char unknownName[kUnknownNameLength];            // 2256 31
     uint8_t zero2287;                                // 2287 1
     double ionCharge;                                // 2288 8
-    MixtureComponent mixture[kMixtureComponentCount];// 2296 32
+    MixtureEntry mixture[kMixtureComponentCount];    // 2296 32
     float gramsPerUnit;                              // 2328 4
     uint8_t flameColour[3];                          // 2332 3
     uint8_t zero2335[49];                            // 2335 49

@@ -60,7 +60,8 @@ struct LabObject {
     int32_t pictureHeight;        //   24 4
     int32_t pictureWidth;         //   28 4
     int32_t openingWidth;         //   32 4  mouth width, centred
-    uint8_t headGeometry36[8];    //   36 8  picture geometry (catalogue, renderer)
+    int32_t combineOffsetX;       //   36 4  shifts a hosted item off the host's centre
+    uint8_t headGeometry40[4];    //   40 4
     int32_t printPictureId;       //   44 4  low 16 bits
     uint8_t headGeometry48[4];    //   48 4
     int32_t currentPictureId;     //   52 4  animated kinds
@@ -70,13 +71,16 @@ struct LabObject {
     uint8_t headGeometry68[4];    //   68 4
     int32_t accessoryOffsetX;     //   72 4
     int32_t accessoryOffsetY;     //   76 4
-    uint8_t headGeometry80[28];   //   80 28
+    int32_t thermometerX;         //   80 4  thermometer bulb, from left
+    int32_t thermometerY;         //   84 4  thermometer bulb, from top
+    uint8_t headGeometry88[20];   //   88 20
     RectI32 labelArea;            //  108 16 relative to the object
     uint8_t headGeometry124[16];  //  124 16
     PointI32 liquidOutline[6];    //  140 48
     int32_t outlineShape;         //  188 4  1 polygon, 3 rectangle
     float liquidHeightScale;      //  192 4
-    uint8_t headGeometry196[56];  //  196 56
+    float liquidWidthScale;       //  196 4  tipped rows: pixels per tenth of ml along x
+    uint8_t headGeometry200[52];  //  200 52
     float addWaterStep;           //  252 4  tenths of ml
     float pourStep;               //  256 4  tenths of ml per 500 ms
     uint8_t headGeometry260[4];   //  260 4
@@ -172,6 +176,7 @@ LAB_OBJECT_AT(variant, 20);
 LAB_OBJECT_AT(pictureHeight, 24);
 LAB_OBJECT_AT(pictureWidth, 28);
 LAB_OBJECT_AT(openingWidth, 32);
+LAB_OBJECT_AT(combineOffsetX, 36);
 LAB_OBJECT_AT(printPictureId, 44);
 LAB_OBJECT_AT(currentPictureId, 52);
 LAB_OBJECT_AT(printMaskId, 56);
@@ -179,10 +184,13 @@ LAB_OBJECT_AT(tiltable, 60);
 LAB_OBJECT_AT(combineCategory, 64);
 LAB_OBJECT_AT(accessoryOffsetX, 72);
 LAB_OBJECT_AT(accessoryOffsetY, 76);
+LAB_OBJECT_AT(thermometerX, 80);
+LAB_OBJECT_AT(thermometerY, 84);
 LAB_OBJECT_AT(labelArea, 108);
 LAB_OBJECT_AT(liquidOutline, 140);
 LAB_OBJECT_AT(outlineShape, 188);
 LAB_OBJECT_AT(liquidHeightScale, 192);
+LAB_OBJECT_AT(liquidWidthScale, 196);
 LAB_OBJECT_AT(addWaterStep, 252);
 LAB_OBJECT_AT(pourStep, 256);
 LAB_OBJECT_AT(outletX, 264);
