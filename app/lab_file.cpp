@@ -18,12 +18,6 @@ int32_t ClampCoordinate(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, -kCoordinateLimit, kCoordinateLimit));
 }
 
-int32_t HeadCombineX(const LabObject& o) {
-    int32_t v;
-    std::memcpy(&v, o.headGeometry36, sizeof v);
-    return v;
-}
-
 void SetRectFromHead(LabObject& o) {
     o.position.right = ClampCoordinate(int64_t{o.position.left} + o.pictureWidth);
     o.position.bottom = ClampCoordinate(int64_t{o.position.top} + o.pictureHeight);
@@ -144,8 +138,8 @@ double ChooseLabFileScale(int32_t availableHeight, int32_t lowestBottom) {
 
 void ReseatHostedObject(LabObject& object, LabObject& host, int32_t lift) {
     const int64_t dx = int64_t{host.position.right} -
-                       (int64_t{host.pictureWidth} - object.pictureWidth) / 2 - HeadCombineX(object) -
-                       object.position.right + HeadCombineX(host);
+                       (int64_t{host.pictureWidth} - object.pictureWidth) / 2 - object.combineOffsetX -
+                       object.position.right + host.combineOffsetX;
     const int64_t dy = int64_t{host.position.bottom} - object.position.bottom - lift;
     RectI32& r = object.position;
     r = {ClampCoordinate(r.left + dx), ClampCoordinate(r.top + dy), ClampCoordinate(r.right + dx),

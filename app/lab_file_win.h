@@ -6,11 +6,12 @@
 #include <cstdint>
 
 #include "app/lab_file.h"
+#include "app/lab_file_templates.h"
 
 struct LabFileWin32 {
     HWND observationsPane = nullptr;  // rich edit; its RTF goes into the file
     int32_t availableHeight = 900;    // see AvailableBenchHeight
-    LabFileTemplates templates;
+    LabFileTemplates templates = CatalogueLabFileTemplates();
     int* udlInPersonalFolder = nullptr;  // UdlInPersonalFolder, read and set
 };
 

@@ -5,10 +5,13 @@
 #include <cstring>
 
 #include "app/lab_file.h"
+#include "app/lab_file_templates.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LabFileReadContext context;
     context.availableHeight = size ? 300 + data[0] * 4 : 900;
+    // Half the inputs go through the catalogue's re-templating as well.
+    if (size && (data[size - 1] & 1)) context.templates = CatalogueLabFileTemplates();
     LabDocument doc;
     if (DecodeLabFile(data, size, context, &doc) != LabFileError::kNone) return 0;
     for (int32_t i = 1; i <= doc.objectCount; ++i) {
@@ -19,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto again = EncodeLabFile(doc.objectCount, doc.moduleName, doc.udlName,
                                      doc.objects.data(), doc.observationsRtf, doc.datasets.data(),
                                      int32_t(doc.datasets.size()), doc.trailer.reserved,
-                                     doc.udlInPersonalFolder, LabFileTemplates{});
+                                     doc.udlInPersonalFolder, context.templates);
     LabDocument second;
     if (DecodeLabFile(again.data(), again.size(), context, &second) != LabFileError::kNone)
         std::abort();

@@ -17,7 +17,7 @@ inline LabObject MakeObject(int32_t type, int32_t left, int32_t top, int32_t wid
     return o;
 }
 
-inline void SetCombineX(LabObject& o, int32_t v) { std::memcpy(o.headGeometry36, &v, sizeof v); }
+inline void SetCombineX(LabObject& o, int32_t v) { o.combineOffsetX = v; }
 
 // Records 0..count: objects of every kind spread over a bench whose lowest
 // bottom stays below 800 units, object 2 hosted in object 1.

@@ -7,6 +7,8 @@
 #include <functional>
 #include <limits>
 
+#include "app/lab_file_templates.h"
+#include "bench/equipment_catalogue.h"
 #include "tests/app/lab_file_fixtures.h"
 
 namespace {
@@ -299,4 +301,37 @@ TEST(LabFile, BareNames) {
     for (const char* ok : {"OLVARIS.DLL", "my lab.udl", "a.b.c"}) EXPECT_TRUE(IsBareFileName(ok));
     for (const char* bad : std::initializer_list<const char*>{"", "..", "a\\b", "a/b", "c:x", "..x", "x..", nullptr})
         EXPECT_FALSE(IsBareFileName(bad)) << (bad ? bad : "null");
+}
+
+TEST(LabFile, CatalogueHeadsRoundTripAndKindsWithoutASaveRowStillHalve) {
+    const LabFileTemplates templates = CatalogueLabFileTemplates();
+    std::vector<LabObject> bench(29);
+    for (int32_t type = 1; type <= 28; ++type) {
+        bench[size_t(type)] = EquipmentPrototype(type, false);
+        RectI32& r = bench[size_t(type)].position;
+        const int32_t width = r.right - r.left, height = r.bottom - r.top;
+        r = {30 * type + 1, 101 + type % 5, 30 * type + 1 + width, 101 + type % 5 + height};
+    }
+    bench[5].sizeIndex = 99;  // a key no template row has
+    const auto first = EncodeLabFile(28, "OLVARIS.DLL", "", bench.data(), "", nullptr, 0, 0, false,
+                                     templates);
+    LabObject stored;
+    std::memcpy(&stored, first.data() + ObjectOffset(5), sizeof stored);
+    EXPECT_EQ(stored.position.left, bench[5].position.left / 2);
+    EXPECT_EQ(stored.position.top, bench[5].position.top / 2);
+
+    LabFileReadContext context = Screen(4000);
+    context.templates = templates;
+    LabDocument doc;
+    ASSERT_EQ(DecodeLabFile(first.data(), first.size(), context, &doc), LabFileError::kNone);
+    for (int32_t type = 1; type <= 28; ++type) {
+        SCOPED_TRACE(type);
+        const LabObject& o = doc.objects[size_t(type)];
+        EXPECT_EQ(o.position.left, bench[size_t(type)].position.left / 2 * 2);
+        if (type != 5) EXPECT_EQ(o.pictureWidth, bench[size_t(type)].pictureWidth);
+    }
+    const auto second = EncodeLabFile(doc.objectCount, doc.moduleName, doc.udlName,
+                                      doc.objects.data(), doc.observationsRtf, nullptr, 0, 0,
+                                      false, templates);
+    EXPECT_EQ(first, second);
 }

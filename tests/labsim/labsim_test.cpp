@@ -7,6 +7,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "app/lab_file_templates.h"
+#include "bench/equipment_catalogue.h"
 #include "tests/app/lab_file_fixtures.h"
 #include "tools/labsim/labsim_run.h"
 
@@ -41,12 +43,22 @@ LabsimRun Labsim(std::vector<std::string> args) {
 }  // namespace
 
 TEST(Labsim, DumpsJsonAndWritesALabFileTheProgramOpens) {
-    auto bench = MakeBench(3);
+    // A beaker, a flask and a test tube from the catalogue, saved as the program saves.
+    std::vector<LabObject> bench(4);
+    const int32_t types[] = {3, 4, 3};
+    for (int32_t i = 1; i <= 3; ++i) {
+        bench[size_t(i)] = EquipmentPrototype(types[i - 1], false);
+        bench[size_t(i)].position.left += 200 * i;
+        bench[size_t(i)].position.right += 200 * i;
+    }
     bench[1].liquidColour[0] = 200;
+    bench[1].liquidColour[1] = 10;
+    bench[1].liquidColour[2] = 20;
     bench[1].slots[1].cas = 7647145;
     bench[1].slots[1].grams = 2.5;
     TitrationData data = MakeDataset(4);
-    const auto input = EncodeBench(bench, &data, 1, false);
+    const auto input = EncodeLabFile(3, "OLVARIS.DLL", "", bench.data(), "{\\rtf1 notes}", &data,
+                                     1, 0, false, CatalogueLabFileTemplates());
     const std::string in = WriteFixture("labsim_in.lab", input);
     const std::string out = testing::TempDir() + "labsim_out.lab";
 
@@ -54,14 +66,14 @@ TEST(Labsim, DumpsJsonAndWritesALabFileTheProgramOpens) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("{\"module\": \"OLVARIS.DLL\", \"objects\": ["), std::string::npos);
     EXPECT_NE(run.out.find("\"index\": 3, \"type\": 3"), std::string::npos);
-    EXPECT_NE(run.out.find("\"liquid_colour\": [200, 0, 0]"), std::string::npos);
-    EXPECT_NE(run.out.find("{\"cas\": 7647145, \"phase\": 0, \"grams\": 2.5, \"kelvin\": 0}"),
+    EXPECT_NE(run.out.find("\"liquid_colour\": [200, 10, 20]"), std::string::npos);
+    EXPECT_NE(run.out.find("{\"cas\": 7647145, \"phase\": 0, \"grams\": 2.5,"),
               std::string::npos);
     EXPECT_EQ(run.out.find("\"index\": 4"), std::string::npos);
 
     // Saved as the program saves: the same bytes as the file it read.
     const auto written = ReadAll(out);
-    EXPECT_EQ(written, input);
+    EXPECT_TRUE(written == input) << written.size() << " bytes written, " << input.size() << " read";
     LabDocument doc;
     EXPECT_EQ(DecodeLabFile(written.data(), written.size(), LabFileReadContext{}, &doc),
               LabFileError::kNone);

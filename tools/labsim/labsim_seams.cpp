@@ -1,7 +1,9 @@
 #include "tools/labsim/labsim_seams.h"
 
+#include "app/lab_file_templates.h"
+
 LabTickFunction LabsimTick = nullptr;
-LabFileTemplates LabsimTemplates;
+LabFileTemplates LabsimTemplates = CatalogueLabFileTemplates();
 
 ShippedModule LabsimModules[] = {
     {"OLVARIS.DLL", nullptr, 0},

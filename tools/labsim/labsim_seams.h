@@ -1,6 +1,6 @@
-// What labsim needs from the simulation and the catalogue, reached through
-// pointers that stay null until those parts are linked in: the tick runs
-// nothing and the positions keep the file's head geometry meanwhile.
+// What labsim needs from the simulation and the modules, reached through
+// pointers that stay null until those parts are linked in (the tick then
+// runs nothing). The catalogue's re-templating is linked.
 #pragma once
 #include <cstdint>
 
