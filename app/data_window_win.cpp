@@ -67,6 +67,17 @@ void TextAt(HDC dc, int x, int y, const std::string& text, UINT align) {
     TextOutA(dc, x, y, text.c_str(), int(text.size()));
 }
 
+template <typename PointOf>
+void DrawCurve(HDC dc, const TitrationData& data, PointOf pointOf) {
+    for (int32_t i = 0; i < data.record.pointCount; ++i) {
+        const POINT p = pointOf(data.points[size_t(i)]);
+        if (i == 0)
+            MoveToEx(dc, p.x, p.y, nullptr);
+        else
+            LineTo(dc, p.x, p.y);
+    }
+}
+
 void FillTable(HWND window, DataWindowState* s) {
     const std::string text =
         BuildTitrationTable(LabTitrationData, RecordsTemperature(s), Formatter());
@@ -331,25 +342,14 @@ void PaintTitrationGraph(HDC dc, int32_t width, int32_t height, const TitrationD
     LineTo(dc, right, bottom - g.rowStep * 14);
 
     SelectObject(dc, GetStockObject(BLACK_PEN));
-    const int32_t count = data.record.pointCount;
-    for (int32_t i = 0; i < count; ++i) {
-        const DataPoint& p = data.points[size_t(i)];
-        const int x = GraphVolumeX(g, p.volumeMl), y = GraphPhY(g, height, p.ph);
-        if (i == 0)
-            MoveToEx(dc, x, y, nullptr);
-        else
-            LineTo(dc, x, y);
-    }
+    DrawCurve(dc, data, [&](const DataPoint& p) {
+        return POINT{GraphVolumeX(g, p.volumeMl), GraphPhY(g, height, p.ph)};
+    });
     if (withTemperature) {
         SelectObject(dc, red);
-        for (int32_t i = 0; i < count; ++i) {
-            const DataPoint& p = data.points[size_t(i)];
-            const int x = GraphVolumeX(g, p.volumeMl), y = GraphKelvinY(g, height, p.kelvin);
-            if (i == 0)
-                MoveToEx(dc, x, y, nullptr);
-            else
-                LineTo(dc, x, y);
-        }
+        DrawCurve(dc, data, [&](const DataPoint& p) {
+            return POINT{GraphVolumeX(g, p.volumeMl), GraphKelvinY(g, height, p.kelvin)};
+        });
     }
     SelectObject(dc, oldPen);
     SelectObject(dc, oldFont);

@@ -9,20 +9,11 @@
 
 #include "app/demo_reader.h"
 #include "app/demo_recorder.h"
+#include "tests/app/memory_demo_sink.h"
 
 namespace {
 
 int64_t clockNow = 0;
-
-class MemorySink : public DemoSink {
-public:
-    bool Write(const void* bytes, size_t length) override {
-        const auto* p = static_cast<const uint8_t*>(bytes);
-        data.insert(data.end(), p, p + length);
-        return true;
-    }
-    std::vector<uint8_t> data;
-};
 
 struct Recorded {
     DemoEvent header;
@@ -46,7 +37,7 @@ protected:
     void TearDown() override { LabDemoRecorder = DemoRecorder{}; }
 
     void Start() {
-        sink = MemorySink{};
+        sink = MemoryDemoSink{};
         LabDemoRecorder.recording = true;
         BeginDemoFile(&sink, "OLVARIS.DLL", "", 700);
     }
@@ -73,7 +64,7 @@ protected:
         return types;
     }
 
-    MemorySink sink;
+    MemoryDemoSink sink;
     LabObject bench[3] = {};
 };
 
@@ -268,7 +259,7 @@ TEST(DemoDelta, MalformedRunsAreRefusedAndChangeNothing) {
 }
 
 TEST(DemoReader, RefusesDamagedEvents) {
-    MemorySink sink;
+    MemoryDemoSink sink;
     LabDemoRecorder = DemoRecorder{};
     LabDemoRecorder.recording = true;
     BeginDemoFile(&sink, "OLVARIS.DLL", "", 600);

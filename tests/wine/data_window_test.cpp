@@ -13,22 +13,13 @@
 #include "app/data_window_win.h"
 #include "app/demo_reader.h"
 #include "app/demo_recorder.h"
+#include "tests/app/memory_demo_sink.h"
 #include "resources/brevane/document_ids.h"
 
 namespace {
 
 std::string exportPath;
 int helpKey;
-
-class MemorySink : public DemoSink {
-public:
-    bool Write(const void* bytes, size_t length) override {
-        const auto* p = static_cast<const uint8_t*>(bytes);
-        data.insert(data.end(), p, p + length);
-        return true;
-    }
-    std::vector<uint8_t> data;
-};
 
 void PumpMessages() {
     MSG msg;
@@ -217,7 +208,7 @@ TEST_F(DataWindowTest, GraphOptionsOkStoresAndCancelKeeps) {
 }
 
 TEST_F(DataWindowTest, ClosingHidesAndIsRecordedOnlyWhileRecording) {
-    MemorySink sink;
+    MemoryDemoSink sink;
     BeginDemoFile(&sink, "OLVARIS.DLL", "", 500);
     SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(window));
