@@ -133,3 +133,51 @@ TEST_F(LabFileWinTest, FailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(kept == "old lab") << kept.size() << " bytes";
     EXPECT_EQ(GetFileAttributesA((path + ".~tmp").c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+namespace {
+
+// Answers the standard file dialog from inside its modal loop: types a bare
+// name and presses OK, or cancels.
+const char* typedName;
+
+void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = nullptr;
+    for (HWND w = FindWindowA("#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == GetCurrentProcessId() && IsWindowVisible(w)) dialog = w;
+    }
+    if (!dialog) return;
+    KillTimer(nullptr, id);
+    if (!typedName) {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    // The file-name box of the classic dialog (edt1), or its combo box (cmb13).
+    HWND name = GetDlgItem(dialog, 0x480);
+    if (!name) name = GetDlgItem(dialog, 0x47c);
+    SetWindowTextA(name, typedName);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+TEST(LabFileDialogs, SaveAddsTheLabExtensionAndCancelReturnsZero) {
+    InitLabFileDialog(nullptr);
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    SetCurrentDirectoryA(folder);
+    // No overwrite prompt may appear: nothing answers it.
+    DeleteFileA((std::string(folder) + "titration.lab").c_str());
+    char path[MAX_PATH] = "", title[512] = "";
+    typedName = "titration";
+    SetTimer(nullptr, 0, 100, AnswerFileDialog);
+    ASSERT_TRUE(ShowSaveLabDialog(nullptr, path, title));
+    const std::string chosen = path;
+    EXPECT_EQ(chosen.substr(chosen.size() - 14), "\\titration.lab");
+    EXPECT_STREQ(title, "titration.lab");
+
+    typedName = nullptr;
+    SetTimer(nullptr, 0, 100, AnswerFileDialog);
+    EXPECT_FALSE(ShowOpenLabDialog(nullptr, path, title));
+}
