@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/safe_save.h"
+#include "bench/chemical_table.h"
 #include "tools/labsim/labsim_seams.h"
 
 namespace {
@@ -184,14 +185,16 @@ int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream
         module = FindModule(doc.moduleName);
     }
 
+    if (module) SetChemicalTable(module->lab->chemicals, module->lab->chemicalCount);
     if (options.ticks > 0) {
         if (!LabsimTick) {
             err << "labsim: warning: the simulation tick is not linked in; objects left as read\n";
         } else {
             const LabsimSettings settings;
             for (long long t = 0; t < options.ticks; ++t)
-                LabsimTick(doc.objectCount, doc.objects.data(), module ? module->hook : nullptr,
-                           module ? module->labStyle : 0, settings);
+                LabsimTick(doc.objectCount, doc.objects.data(),
+                           module ? module->lab->simulationHook : nullptr,
+                           module ? module->lab->style : 0, settings);
         }
     }
 

@@ -1,14 +1,18 @@
 #include "tools/labsim/labsim_seams.h"
 
 #include "app/lab_file_templates.h"
+#include "modules/dunmere/dunmere_lab.h"
+#include "modules/morvena/morvena_lab.h"
+#include "modules/olvaris/olvaris_lab.h"
+#include "modules/tessaly/tessaly_lab.h"
 
 LabTickFunction LabsimTick = nullptr;
 LabFileTemplates LabsimTemplates = CatalogueLabFileTemplates();
 
-ShippedModule LabsimModules[] = {
-    {"OLVARIS.DLL", nullptr, 0},
-    {"TESSALY.DLL", nullptr, 0},
-    {"MORVENA.DLL", nullptr, 0},
-    {"DUNMERE.DLL", nullptr, 0},
+const ShippedModule LabsimModules[] = {
+    {"OLVARIS.DLL", &kOlvarisLab},
+    {"TESSALY.DLL", &kTessalyLab},
+    {"MORVENA.DLL", &kMorvenaLab},
+    {"DUNMERE.DLL", &kDunmereLab},
 };
 const int32_t LabsimModuleCount = int32_t(sizeof LabsimModules / sizeof LabsimModules[0]);

@@ -1,0 +1,5 @@
+// The fractional crystallization lab: what Morvena.dll serves through the module frame.
+#pragma once
+#include "modules/frame/lab_module.h"
+
+extern const LabModuleDefinition kMorvenaLab;
