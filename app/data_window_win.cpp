@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/demo_recorder.h"
+#include "app/module_host.h"
 #include "app/win32_save_target_win.h"
 #include "resources/brevane/document_ids.h"
 
@@ -29,7 +30,8 @@ DataWindowState* StateOf(HWND window) {
 }
 
 bool RecordsTemperature(DataWindowState* s) {
-    if (DataWindowHooks.queryLabStyle) s->labStyle = DataWindowHooks.queryLabStyle();
+    s->labStyle = DataWindowHooks.queryLabStyle ? DataWindowHooks.queryLabStyle()
+                                                : uint32_t(QueryCurrentLabStyle());
     return (s->labStyle & kLabStyleRecordsTemperature) != 0;
 }
 

@@ -8,7 +8,8 @@
 #include "app/titration_data.h"
 
 // What the window asks of the rest of the program; null entries fall back to
-// no lab style, no help, the standard save dialog and plain numbers.
+// the loaded module's style, no help, the standard save dialog and the
+// user's locale number format.
 struct DataWindowSeams {
     uint32_t (*queryLabStyle)() = nullptr;  // the loaded module's LabStyle
     void (*showHelp)(HWND owner, int controlId, int key) = nullptr;

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/demo_recorder.h"
-#include "app/lab_file.h"
+#include "app/module_host.h"
 #include "common/lab_object.h"
 
 namespace {
@@ -43,7 +43,7 @@ bool ValidEvent(DemoEventView& e) {
             e.udlName = BoundedText(e.payload + kDemoPathLength, kDemoPathLength);
             if (e.moduleName.size() == kDemoPathLength || e.udlName.size() == kDemoPathLength)
                 return false;
-            if (!IsBareFileName(std::string(e.moduleName).c_str())) return false;
+            if (!IsBareModuleName(std::string(e.moduleName).c_str())) return false;
             return e.udlName.empty() || IsBareFileName(std::string(e.udlName).c_str());
         }
         case kDemoUiCommand:
@@ -66,7 +66,7 @@ DemoReadStatus DemoReader::ReadHeader(DemoFileHeader* out) {
         return DemoReadStatus::kBadHeader;
     h.moduleName[sizeof h.moduleName - 1] = '\0';
     h.udlName[sizeof h.udlName - 1] = '\0';
-    if (!IsBareFileName(h.moduleName) || (h.udlName[0] && !IsBareFileName(h.udlName)))
+    if (!IsBareModuleName(h.moduleName) || (h.udlName[0] && !IsBareFileName(h.udlName)))
         return DemoReadStatus::kBadHeader;
     *out = h;
     at_ = sizeof h;

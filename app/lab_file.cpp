@@ -1,5 +1,7 @@
 #include "app/lab_file.h"
 
+#include "app/module_host.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -124,12 +126,6 @@ const char* LabFileErrorText(LabFileError error) {
     return "unknown error";
 }
 
-bool IsBareFileName(const char* name) {
-    if (!name || !*name) return false;
-    if (std::strpbrk(name, "\\/:")) return false;
-    return std::strstr(name, "..") == nullptr;
-}
-
 double ChooseLabFileScale(int32_t availableHeight, int32_t lowestBottom) {
     double scale = int64_t{availableHeight} < 2 * int64_t{lowestBottom} ? 1.0 : 2.0;
     if (availableHeight > 0 && lowestBottom > 0 && availableHeight < lowestBottom) scale = 0.75;
@@ -159,7 +155,7 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
     if (count < 0 || count > kMaxLabObjects) return LabFileError::kBadObjectCount;
     TerminateField(header.moduleName, sizeof header.moduleName);
     TerminateField(header.udlName, sizeof header.udlName);
-    if (!IsBareFileName(header.moduleName)) return LabFileError::kBadName;
+    if (!IsBareModuleName(header.moduleName)) return LabFileError::kBadName;
     if (header.udlName[0] && !IsBareFileName(header.udlName)) return LabFileError::kBadName;
     const uint64_t objectsEnd = kHeaderBytes + (uint64_t(count) + 1) * kObjectBytes;
     if (size < objectsEnd) return LabFileError::kTooShort;

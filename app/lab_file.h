@@ -73,6 +73,3 @@ double ChooseLabFileScale(int32_t availableHeight, int32_t lowestBottom);
 void ReseatHostedObject(LabObject& object, LabObject& host, int32_t lift);
 constexpr int32_t kReadLift = 50;
 constexpr int32_t kSaveLift = 8;
-
-// A name a file may carry: no folder parts, no drive, no "..".
-bool IsBareFileName(const char* name);

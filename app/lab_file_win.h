@@ -7,12 +7,13 @@
 
 #include "app/lab_file.h"
 #include "app/lab_file_templates.h"
+#include "app/module_host.h"
 
 struct LabFileWin32 {
     HWND observationsPane = nullptr;  // rich edit; its RTF goes into the file
     int32_t availableHeight = 900;    // see AvailableBenchHeight
     LabFileTemplates templates = CatalogueLabFileTemplates();
-    int* udlInPersonalFolder = nullptr;  // UdlInPersonalFolder, read and set
+    int32_t* udlInPersonalFolder = &UdlInPersonalFolder;  // read on saving, set on opening
 };
 
 // Full-screen client height less the toolbar's and the status bar's heights.

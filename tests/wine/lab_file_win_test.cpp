@@ -52,7 +52,7 @@ TEST_F(LabFileWinTest, SavedLabOpensWithItsObjectsNotesAndData) {
     SetWindowTextA(source, "Observed a pink colour at 24.5 ml.");
     auto bench = MakeBench(4);
     TitrationData data = MakeDataset(7);
-    int personal = 1;
+    int32_t personal = 1;
     LabFileWin32 save;
     save.observationsPane = source;
     save.udlInPersonalFolder = &personal;
@@ -71,7 +71,7 @@ TEST_F(LabFileWinTest, SavedLabOpensWithItsObjectsNotesAndData) {
     char module[260] = {}, udl[260] = {};
     TitrationData read;
     LabFileTrailer readTrailer{};
-    int readPersonal = 0;
+    int32_t readPersonal = 0;
     LabFileWin32 open;
     open.observationsPane = target;
     open.udlInPersonalFolder = &readPersonal;
