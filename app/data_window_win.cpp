@@ -361,7 +361,7 @@ void PaintTitrationGraph(HDC dc, int32_t width, int32_t height, const TitrationD
 
 bool ExportTitrationCsv(const char* path, const TitrationData& data, bool withTemperature) {
     const std::string rows = BuildTitrationCsv(data, withTemperature);
-    Win32SaveTarget target;
+    Win32SaveTarget target(0);  // the export is not shared while it is written
     return SaveFileReplacing(path, reinterpret_cast<const uint8_t*>(rows.data()), rows.size(),
                              target);
 }

@@ -5,7 +5,7 @@ Win32SaveTarget::~Win32SaveTarget() {
 }
 
 bool Win32SaveTarget::Create(const std::string& tempPath) {
-    file_ = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    file_ = CreateFileA(tempPath.c_str(), GENERIC_WRITE, shareMode_, nullptr, CREATE_ALWAYS,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
     return file_ != INVALID_HANDLE_VALUE;
 }

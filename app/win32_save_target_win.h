@@ -7,6 +7,7 @@
 
 class Win32SaveTarget : public SaveTarget {
 public:
+    explicit Win32SaveTarget(DWORD shareMode = FILE_SHARE_READ) : shareMode_(shareMode) {}
     ~Win32SaveTarget() override;
     bool Create(const std::string& tempPath) override;
     bool Write(const void* bytes, size_t length) override;
@@ -15,5 +16,6 @@ public:
     void Remove(const std::string& tempPath) override;
 
 private:
+    DWORD shareMode_;
     HANDLE file_ = INVALID_HANDLE_VALUE;
 };
