@@ -7,17 +7,16 @@
 #include <cstring>
 #include <string>
 
+#include "app/app_windows_win.h"
 #include "app/demo_recorder.h"
+#include "app/frame_services_win.h"
 #include "app/module_host.h"
 #include "app/win32_save_target_win.h"
 #include "resources/brevane/document_ids.h"
 
 DataWindowSeams DataWindowHooks;
-HWND DataWindow = nullptr;
 
 namespace {
-
-const char kClassName[] = "GraphData";
 
 struct DataWindowState {
     bool showTable = false;
@@ -199,6 +198,8 @@ void OnCommand(HWND window, DataWindowState* s, int id) {
     }
 }
 
+}  // namespace
+
 LRESULT CALLBACK DataWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     DataWindowState* s = StateOf(window);
     switch (msg) {
@@ -215,7 +216,6 @@ LRESULT CALLBACK DataWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_DESTROY:
             delete s;
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            if (DataWindow == window) DataWindow = nullptr;
             return 0;
         case WM_SIZE:
             if (s && s->showTable) MoveWindow(s->table, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
@@ -258,34 +258,6 @@ LRESULT CALLBACK DataWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
             return 0;
     }
     return DefWindowProcA(window, msg, wParam, lParam);
-}
-
-}  // namespace
-
-ATOM RegisterDataWindowClass(HINSTANCE instance) {
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = DataWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(4));
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_DATA_WINDOW_MENU);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc);
-}
-
-HWND CreateDataWindow(HINSTANCE instance, HWND owner, double dpiFactor) {
-    const int side = int(400 * dpiFactor);
-    const int inset = int(450 * dpiFactor);
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const std::string title = LoadText(IDS_TITRATION_DATA, "Titration Data");
-    DataWindow = CreateWindowExA(0, kClassName, title.c_str(),
-                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
-                                 desktop.right - inset, desktop.bottom - inset, side, side, owner,
-                                 nullptr, instance, nullptr);
-    return DataWindow;
 }
 
 bool DataWindowShowsTable(HWND window) {

@@ -18,12 +18,10 @@ struct DataWindowSeams {
     NumberFormatter formatNumber = nullptr;
 };
 extern DataWindowSeams DataWindowHooks;
-extern HWND DataWindow;
 
-ATOM RegisterDataWindowClass(HINSTANCE instance);
-// Created hidden, owned by the frame, 400 x factor square at the desktop's
-// bottom-right corner (450 x factor in from it).
-HWND CreateDataWindow(HINSTANCE instance, HWND owner, double dpiFactor);
+// The "GraphData" class's procedure (start-up registers the class with menu
+// 341 and creates the one window, DataWindow).
+LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 bool DataWindowShowsTable(HWND window);
 
 // Draws the graph view of `data` into a client area of the given size.

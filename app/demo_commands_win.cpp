@@ -5,7 +5,11 @@
 
 #include <string>
 
+#include "app/app_windows_win.h"
 #include "app/demo_recorder.h"
+#include "app/module_host.h"
+#include "bench/command_ids.h"
+#include "bench/command_router.h"
 #include "resources/brevane/document_ids.h"
 
 DemoCommandSeams DemoCommandHooks;
@@ -121,4 +125,15 @@ void OnStopRecording(HWND statusBar) {
     if (!statusBar) return;
     SendMessageA(statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
     SendMessageA(statusBar, SB_SETICON, 1, 0);
+}
+
+void RegisterRecordingCommands() {
+    static const CommandEntry entries[] = {
+        {kCmdStartRecording,
+         [](const CommandMessage&) {
+             OnStartRecording(BenchWindow, StatusBar, CurrentModuleName, CurrentUdlName);
+         }},
+        {kCmdStopRecording, [](const CommandMessage&) { OnStopRecording(StatusBar); }},
+    };
+    RegisterCommands(entries, 2);
 }

@@ -17,3 +17,6 @@ void CloseDemoFile();
 // Commands 197 and 198; the status bar's part 1 shows the recording.
 void OnStartRecording(HWND bench, HWND statusBar, const char* moduleName, const char* udlName);
 void OnStopRecording(HWND statusBar);
+// Puts 197 and 198 on the bench's command table (the program's windows and
+// the current module and lab names).
+void RegisterRecordingCommands();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/app_windows_win.h"
+#include "app/demo_commands_win.h"
 #include "bench/add_equipment_commands.h"
 #include "bench/bench_state.h"
 #include "bench/lab_objects.h"
@@ -40,13 +41,6 @@ void CreateTextPanesAndTabs(HWND frame) {
 }
 void ReadProgramSettings() {}
 void CreateToolbars(HWND) {}
-LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        ShowWindow(window, SW_HIDE);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 bool AcceleratorsApply(const MSG&) { return true; }
 
 const char* CurrentLabTitle() { return labTitle; }
@@ -59,20 +53,18 @@ void FillToolbarTip(NMTTDISPINFOA*) {}
 void ShowFrameContextHelp(HWND, HELPINFO*) {}
 void ReapplyScreenTemplates() {}
 void ReleaseFrameResources() {}
-void EndDemonstrationRecording() {}
-void FreeTitrationPoints() {}
 void UnloadLabModuleAtExit() {}
 void FreeFormatBarFonts() {}
 
 int BenchFontPoints() { return 12; }
 void CreateBenchImageLists() {}
-void ResetTitrationDatasetRecord() {}
-void RegisterBenchCommands() { RegisterAddEquipmentCommands(); }
+void RegisterBenchCommands() {
+    RegisterAddEquipmentCommands();
+    RegisterRecordingCommands();
+}
 void PrepareFormatBar() {}
 void ResolvePerUserFolder() {}
 void OpenCommandLineOrDefaultLab(HWND, const char*) {}
-bool DemoRecordingActive() { return false; }
-void RecordBenchState() {}
 void RenderBench(HDC) {}
 void RedrawSelectionFrames(HWND) {}
 void CycleSelection(HWND, int) {}

@@ -56,6 +56,8 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>* out) {
 
 }  // namespace
 
+LabFileTrailer CurrentLabFileTrailer;
+
 int32_t AvailableBenchHeight(HWND toolbar, HWND statusBar) {
     int32_t height = GetSystemMetrics(SM_CYFULLSCREEN);
     RECT r;

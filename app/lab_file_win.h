@@ -16,6 +16,9 @@ struct LabFileWin32 {
     int32_t* udlInPersonalFolder = &UdlInPersonalFolder;  // read on saving, set on opening
 };
 
+// The open lab's trailer: its dataset count (0 or 1) is the session's.
+extern LabFileTrailer CurrentLabFileTrailer;
+
 // Full-screen client height less the toolbar's and the status bar's heights.
 int32_t AvailableBenchHeight(HWND toolbar, HWND statusBar);
 

@@ -2,12 +2,7 @@
 // and demonstration recording. Plain defines: the resource compiler reads them.
 #pragma once
 
-// Bench commands
-#define IDM_DATA_WINDOW_SHOW 174
-#define IDM_START_RECORDING 197
-#define IDM_STOP_RECORDING 198
-
-// Data window menu and its commands
+// The data window's own menu and commands (the bench's are in bench/command_ids.h)
 #define IDR_DATA_WINDOW_MENU 341
 #define IDM_DATA_VIEW 170
 #define IDM_DATA_EXPORT_CSV 171
