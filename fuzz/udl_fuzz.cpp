@@ -1,0 +1,70 @@
+// Feeds arbitrary bytes to the user-defined lab reader, then runs the engine
+// over a small bench with whatever reactions, indicators and spectra it read.
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "wizard/reaction_engine.h"
+#include "wizard/udl_file.h"
+#include "zephrane/chemical_database.h"
+
+namespace {
+
+class MemoryIo : public UdlIo {
+public:
+    const uint8_t* data = nullptr;
+    size_t length = 0;
+    bool ReadWholeFile(const std::string&, std::vector<uint8_t>& bytes) override {
+        bytes.assign(data, data + length);
+        return true;
+    }
+    bool WriteWholeFile(const std::string& path, const void*, size_t) override {
+        // Every extracted file must stay a bare name inside the folder.
+        if (path.rfind("F\\", 0) != 0 || path.find_first_of("\\/:", 2) != std::string::npos) __builtin_trap();
+        return true;
+    }
+    std::string PerUserFolder() override { return "F"; }
+    void ShowMessage(int, int) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    MemoryIo io;
+    io.data = data;
+    io.length = size;
+    UdlLab lab;
+    if (!ReadUdlFile("fuzz.UDL", lab, io)) return 0;
+
+    // Written again, the lab reads back to the same bytes.
+    std::vector<uint8_t> once = SerializeUdl(lab);
+    UdlLab again;
+    if (ParseUdl(once.data(), once.size(), again) != UdlParse::kGood || SerializeUdl(again) != once)
+        __builtin_trap();
+
+    RegisterChemicals(lab.chemicals.data(), int32_t(lab.chemicals.size()));
+    std::vector<LabObject> bench(kLabObjectArrayLength);
+    memset(bench.data(), 0, bench.size() * sizeof(LabObject));
+    const int32_t types[] = {kBeaker, kBunsenBurner, kMetalWire, kConductivityMeter, kCuvette};
+    for (int i = 1; i <= 5; ++i) {
+        LabObject& o = bench[size_t(i)];
+        o.type = types[i - 1];
+        o.kindFlags = kKindContainer;
+        o.temperature = 330;
+        o.position = RectI32{100, 100, 160, 200};
+        o.slots[0] = ComponentSlot{kCasWater, kPhaseLiquid, 500, 330, {}, 0, {}};
+        for (int k = 1; k < kComponentSlotCount && k <= int(lab.chemicals.size()); ++k)
+            o.slots[k] = ComponentSlot{lab.chemicals[size_t(k - 1)].cas, uint32_t(1u << (k % 8)), 2.5, 330, {}, 0, {}};
+        o.indicatorAmount = 1;
+        o.indicatorId = lab.indicators.empty() ? 0 : lab.indicators[0].id;
+        o.wavelength = 500;
+    }
+    bench[4].host = 1;
+    parvell::EngineLab engine = parvell::EngineLabOf(lab);
+    engine.labStyle |= 0x253;
+    parvell::LabSimulationProc(engine, 5, bench.data());
+    RegisterChemicals(nullptr, 0);
+    return 0;
+}

@@ -1,0 +1,29 @@
+// The authoring module's own contents operations. They differ from the
+// bench's: an addition overwrites the slot temperature instead of mixing, a
+// matching slot must have exactly the same phase, and volumes leave out gases
+// and dissolved solids.
+#pragma once
+#include <cstdint>
+
+#include "bench/contents.h"
+#include "common/lab_object.h"
+
+namespace parvell {
+
+// 1 added, 0 when no slot had room (the amount is lost).
+int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double grams, double kelvin);
+// 1 taken, 0 when no slot matched; a slot never goes below 0 grams.
+int RemoveReactionComponent(LabObject& o, CasNumber cas, uint32_t phaseMask, double grams);
+// Millilitres of the matching slots that are neither gas nor dissolved.
+double ReactionPhaseVolume(const LabObject& o, uint32_t phaseMask);
+
+// The sums and the clearing are the bench's own.
+using ::ClearComponents;
+using ::MassByPhase;
+using ::MassOfComponent;
+using ::TotalComponentMass;
+
+// Grams / molar mass, 0 when the library has no molar mass for it.
+double Moles(CasNumber cas, double grams);
+
+}  // namespace parvell

@@ -1,0 +1,72 @@
+#include "wizard/udl_io_win.h"
+
+#include <shlobj.h>
+
+namespace {
+
+// A lab file is headers, texts and molecule files: anything larger is not one,
+// and reading it whole could exhaust a 32-bit address space.
+constexpr LONGLONG kLargestLabFile = 256LL * 1024 * 1024;
+
+std::string FolderOf(const std::string& path) {
+    size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? std::string(".") : path.substr(0, cut);
+}
+
+}  // namespace
+
+bool UdlIoWin::ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size{};
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestLabFile;
+    if (ok) {
+        bytes.resize(size_t(size.QuadPart));
+        size_t done = 0;
+        while (ok && done < bytes.size()) {
+            DWORD got = 0;
+            ok = ReadFile(file, bytes.data() + done, DWORD(bytes.size() - done), &got, nullptr) && got > 0;
+            done += got;
+        }
+        // A file that shrank while being read keeps what was there.
+        bytes.resize(done);
+        ok = true;
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+bool UdlIoWin::WriteWholeFile(const std::string& path, const void* data, size_t length) {
+    char temporary[MAX_PATH];
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "udl", 0, temporary)) return false;
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool ok = file != INVALID_HANDLE_VALUE;
+    const char* bytes = static_cast<const char*>(data);
+    size_t done = 0;
+    while (ok && done < length) {
+        DWORD wrote = 0;
+        ok = WriteFile(file, bytes + done, DWORD(length - done), &wrote, nullptr) && wrote > 0;
+        done += wrote;
+    }
+    if (file != INVALID_HANDLE_VALUE) ok = CloseHandle(file) && ok;
+    if (ok) ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileA(temporary);
+    return ok;
+}
+
+std::string UdlIoWin::PerUserFolder() {
+    char appData[MAX_PATH];
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, appData)))
+        return "";
+    std::string folder = std::string(appData) + "\\Brevane";
+    if (!CreateDirectoryA(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return "";
+    return folder;
+}
+
+void UdlIoWin::ShowMessage(int textId, int captionId) {
+    char text[256] = "", caption[128] = "";
+    LoadStringA(module_, UINT(textId), text, sizeof text);
+    LoadStringA(module_, UINT(captionId), caption, sizeof caption);
+    MessageBoxA(owner_, text, caption, MB_OK);
+}
