@@ -28,14 +28,18 @@ HWND WaitForWindow(const char* cls, DWORD pid, int ms) {
     return nullptr;
 }
 
+bool StartProgram(PROCESS_INFORMATION* pi) {
+    std::string exe = ProgramFolder() + "Brevane.exe";
+    STARTUPINFOA si = {sizeof(si)};
+    return CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          pi) != 0;
+}
+
 }  // namespace
 
 TEST(ProgramWindow, StartsShowsCaptionAndClosesCleanly) {
-    std::string exe = ProgramFolder() + "Brevane.exe";
-    STARTUPINFOA si = {sizeof(si)};
     PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &pi));
+    ASSERT_TRUE(StartProgram(&pi));
     HWND frame = WaitForWindow("Brevane", pi.dwProcessId, 10000);
     ASSERT_NE(frame, nullptr);
     char caption[256] = {};
@@ -52,11 +56,8 @@ TEST(ProgramWindow, StartsShowsCaptionAndClosesCleanly) {
 }
 
 TEST(ProgramWindow, TitrationDataWindowShowsItsTableAndHidesOnClose) {
-    std::string exe = ProgramFolder() + "Brevane.exe";
-    STARTUPINFOA si = {sizeof(si)};
     PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &pi));
+    ASSERT_TRUE(StartProgram(&pi));
     HWND frame = WaitForWindow("Brevane", pi.dwProcessId, 10000);
     HWND data = WaitForWindow("GraphData", pi.dwProcessId, 10000);
     ASSERT_NE(frame, nullptr);
