@@ -54,6 +54,7 @@ bench: setup
 	@if [ -x $(BUILD)/bench/bin/brevane_bench ]; then $(BUILD)/bench/bin/brevane_bench; \
 	else echo "no benchmarks yet"; fi
 	@tools/paint-bench $(WIN32) 2>/dev/null || true
+	@$(MAKE) --no-print-directory win32 >/dev/null && tools/startup-bench $(WIN32) || echo "start-up benchmark not run"
 
 fuzz: setup
 	CXX=clang++ CC=clang cmake -S fuzz -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -5,6 +5,9 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include "app/message_boxes_win.h"
+#include "app/text_panes_win.h"
+
 // Start-up
 void StartGraphicsForProgram();
 void StopGraphicsForProgram();
@@ -18,7 +21,6 @@ bool AcceleratorsApply(const MSG& msg);
 
 // Frame
 const char* CurrentLabTitle();
-HWND TextPaneWindow(int index);  // 0 Introduction, 1 Procedure, 2 Observations
 HWND ObservationsPane();
 void SyncFormatBarWithObservations(HWND frame);
 void DropFilesOnObservations(ENDROPFILES* drop);
@@ -52,8 +54,4 @@ void UpdateMenuState(HMENU popup, int position);
 void ShowMenuHelp(UINT item, UINT flags, HMENU menu);
 void ClearCurrentLab();
 void ClearSelection();
-
-// Until the text panes and message boxes land.
-int ConfirmSaveChanges(HWND owner, const char* labTitle);
-extern bool PaneStreamGuard;
 void ShowTextPane(int index);

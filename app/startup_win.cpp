@@ -8,6 +8,7 @@
 #include "app/startup_win.h"
 #include "app/frame_services_win.h"
 #include "app/modeless_dialogs.h"
+#include "app/timer_pause_win.h"
 #include "bench/bench_state.h"
 #include "bench/command_ids.h"
 
@@ -151,6 +152,8 @@ bool CreateProgramWindows(HINSTANCE instance, HINSTANCE previous, const char* co
                                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER, 0, 0, 0, 0, FrameWindow,
                                   nullptr, instance, const_cast<char*>(commandLine ? commandLine : ""));
     LayoutFrame(BenchWindow);
+    SetBoxOwnerWindow(BenchWindow);
+    InstallBenchTimerPause(BenchWindow);
     return StartLabTimer();
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/app_windows_win.h"
+#include "app/first_paint_signal_win.h"
 #include "app/frame_services_win.h"
 #include "bench/bench_state.h"
 #include "bench/bench_window_win.h"
@@ -77,6 +78,7 @@ void OnPaint(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     RenderBench(dc);
     EndPaint(window, &paint);
+    SignalFirstPaintWhenAsked();
 }
 
 void OnErase(HWND window, HDC dc) {

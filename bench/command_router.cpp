@@ -66,8 +66,12 @@ bool HasCommandHandler(int id) {
 
 bool RouteCommand(const CommandMessage& command) {
     if (command.fromControl) AddAtCursor = false;
-    CommandHandler* slot = SlotFor(CanonicalCommandId(command.id));
+    // Handlers that serve several ids tell them apart by id: give them the
+    // menu id, never the toolbar's second id.
+    CommandMessage canonical = command;
+    canonical.id = CanonicalCommandId(command.id);
+    CommandHandler* slot = SlotFor(canonical.id);
     if (!slot || !*slot) return false;
-    (*slot)(command);
+    (*slot)(canonical);
     return true;
 }

@@ -29,12 +29,13 @@ struct CommandRouter : testing::Test {
 
 }  // namespace
 
-TEST_F(CommandRouter, SecondIdsRunTheMenuHandler) {
-    const int ids[] = {3, 6, 23, 28, 94, 222};
-    for (int id : ids) {
+TEST_F(CommandRouter, SecondIdsRunTheMenuHandlerWithTheMenuId) {
+    const int ids[][2] = {{3, kCmdCut}, {6, kCmdNew}, {23, kCmdAddBuretBody},
+                          {28, kCmdHelp}, {94, kCmdHelp}, {222, kCmdRemovePaper}};
+    for (const auto& id : ids) {
         ran.clear();
-        EXPECT_TRUE(RouteCommand({id, 0, false})) << id;
-        EXPECT_EQ(ran.size(), 1u) << id;
+        EXPECT_TRUE(RouteCommand({id[0], 0, false})) << id[0];
+        EXPECT_EQ(ran, std::vector<int>{id[1]}) << id[0];
     }
 }
 

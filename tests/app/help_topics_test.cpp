@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "app/help_topics.h"
+
+namespace {
+
+TEST(HelpTopics, FindHelpRowAnswersEachKindOfSearch) {
+    struct Case {
+        int32_t id, key;
+        const char* topic;
+        int32_t rowId, rowKey;
+    };
+    const Case cases[] = {
+        {30, 0, "manual.chm::/html/simulations.htm", 30, 1002},
+        {0, 1037, "manual.chm::/html/options.htm", 103, 1037},
+        {0, 0, "manual.chm::/html/contents.htm", 0, 0},
+        {9999, 0, "Parvell.chm::/html/introduction.htm", 0, 2000},  // first row with no id
+        {0, 9999, "manual.chm::/html/contents.htm", 0, 0},          // last row
+        {0, 2014, "Parvell.chm::/html/pdbfiles.htm", 0, 2014},
+        {121, 0, "Parvell.chm::/html/contents.htm", 121, 1002},
+        {0, 1002, "manual.chm::/html/simulations.htm", 30, 1002},  // first row with that key
+        {192, 1058, "manual.chm::/html/toolbar.htm", 192, 1058},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.id) + "/" + std::to_string(c.key));
+        const HelpRow& row = FindHelpRow(c.id, c.key);
+        EXPECT_STREQ(row.topic, c.topic);
+        EXPECT_EQ(row.controlId, c.rowId);
+        EXPECT_EQ(row.key, c.rowKey);
+    }
+}
+
+TEST(HelpTopics, TableIsOrderedIdsThenWizardPagesThenContents) {
+    const HelpRow* rows = HelpRows();
+    int count = HelpRowCount();
+    int firstZero = 0;
+    while (rows[firstZero].controlId != 0) ++firstZero;
+    EXPECT_EQ(firstZero, 121);
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_EQ(rows[firstZero + i].controlId, 0);
+        EXPECT_EQ(rows[firstZero + i].key, 2000 + i);
+    }
+    ASSERT_EQ(count, firstZero + 16);
+    EXPECT_EQ(rows[count - 1].key, 0);
+    std::set<int32_t> ids;
+    for (int i = 0; i < firstZero; ++i) EXPECT_TRUE(ids.insert(rows[i].controlId).second);
+    for (int i = 0; i < count; ++i) {
+        SCOPED_TRACE(rows[i].topic);
+        // every path is "<file>::/html/<page>.htm" with no doubled part
+        const char* marker = strstr(rows[i].topic, "::/html/");
+        ASSERT_NE(marker, nullptr);
+        EXPECT_EQ(strstr(marker + 1, "::"), nullptr);
+        char file[32];
+        ASSERT_TRUE(HelpFileOfTopic(rows[i].topic, file, sizeof file));
+        EXPECT_TRUE(std::string(file) == "manual.chm" || std::string(file) == "Parvell.chm");
+    }
+}
+
+TEST(HelpTopics, HelpFileOfTopicIsBounded) {
+    char small[5];
+    EXPECT_FALSE(HelpFileOfTopic("manual.chm::/html/a.htm", small, sizeof small));
+    EXPECT_STREQ(small, "");
+    EXPECT_FALSE(HelpFileOfTopic("no-separator", small, sizeof small));
+    char file[16];
+    EXPECT_TRUE(HelpFileOfTopic("a.chm::/html/b.htm", file, sizeof file));
+    EXPECT_STREQ(file, "a.chm");
+}
+
+#ifndef _WIN32
+// Every manual page and anchor the table names exists in the help sources.
+TEST(HelpTopics, EveryManualTopicHasItsPageAndAnchor) {
+    namespace fs = std::filesystem;
+    fs::path html = fs::path(__FILE__).parent_path() / "../../resources/help/manual/html";
+    ASSERT_TRUE(fs::is_directory(html)) << html;
+    for (int i = 0; i < HelpRowCount(); ++i) {
+        std::string topic = HelpRows()[i].topic;
+        if (topic.rfind("manual.chm::/html/", 0) != 0) continue;
+        std::string page = topic.substr(strlen("manual.chm::/html/"));
+        std::string anchor;
+        if (size_t hash = page.find('#'); hash != std::string::npos) {
+            anchor = page.substr(hash + 1);
+            page = page.substr(0, hash);
+        }
+        SCOPED_TRACE(topic);
+        std::ifstream in(html / page);
+        ASSERT_TRUE(in.good());
+        std::stringstream text;
+        text << in.rdbuf();
+        if (!anchor.empty()) EXPECT_NE(text.str().find("id=\"" + anchor + "\""), std::string::npos);
+    }
+}
+#endif
+
+}  // namespace
