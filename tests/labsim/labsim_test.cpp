@@ -114,3 +114,29 @@ TEST(Labsim, BadInputGetsOneLineAndStatusTwo) {
     std::remove(bad.c_str());
     std::remove(good.c_str());
 }
+
+TEST(Labsim, TicksRunTheSimulation) {
+    std::vector<LabObject> bench(2);
+    bench[1] = EquipmentPrototype(kBeaker, false);
+    bench[1].slots[0].cas = kCasWater;
+    bench[1].slots[0].phase = kPhaseLiquid;
+    bench[1].slots[0].grams = 100.0;
+    bench[1].slots[0].kelvin = 353.0;
+    bench[1].liquidVolume = 1000.0;
+    bench[1].temperature = 353.0f;
+    const std::string in = WriteFixture("labsim_tick.lab",
+                                        EncodeLabFile(1, "OLVARIS.DLL", "", bench.data(), "", nullptr, 0, 0,
+                                                      false, CatalogueLabFileTemplates()));
+    const std::string out = testing::TempDir() + "labsim_tick_out.lab";
+    const LabsimRun run = Labsim({in, "--ticks", "50", "--out", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("not linked"), std::string::npos);
+    const auto written = ReadAll(out);
+    LabDocument doc;
+    ASSERT_EQ(DecodeLabFile(written.data(), written.size(), LabFileReadContext{}, &doc), LabFileError::kNone);
+    // Ten heavy steps of cooling toward the room.
+    EXPECT_LT(doc.objects[1].temperature, 353.0f - 0.1f);
+    EXPECT_GT(doc.objects[1].temperature, 293.0f);
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}

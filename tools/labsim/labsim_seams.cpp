@@ -6,7 +6,6 @@
 #include "modules/olvaris/olvaris_lab.h"
 #include "modules/tessaly/tessaly_lab.h"
 
-LabTickFunction LabsimTick = nullptr;
 LabFileTemplates LabsimTemplates = CatalogueLabFileTemplates();
 
 const ShippedModule LabsimModules[] = {
