@@ -397,20 +397,24 @@ def marquee():
 
 # ---- cursors and icons ----
 
-def split_cursor():
-    """A bar with arrows to left and right: drag the bench's edge."""
+def arrow_cursor(points):
+    """A black arrow shape with a white rim, seen on any bench colour."""
     s, ctx = canvas(32, 32)
-    def shape():
-        polygon(ctx, [(2, 16), (9, 9), (9, 13), (13, 13), (13, 3), (19, 3), (19, 13), (23, 13),
-                      (23, 9), (30, 16), (23, 23), (23, 19), (19, 19), (19, 29), (13, 29),
-                      (13, 19), (9, 19), (9, 23)])
-    shape()
+    polygon(ctx, points)
     ctx.set_source_rgb(1, 1, 1)
     ctx.set_line_width(2)
     ctx.stroke()
-    shape()
+    polygon(ctx, points)
     ctx.set_source_rgb(0, 0, 0)
     ctx.fill()
+    return s, ctx
+
+
+def split_cursor():
+    """A bar with arrows to left and right: drag the bench's edge."""
+    s, ctx = arrow_cursor([(2, 16), (9, 9), (9, 13), (13, 13), (13, 3), (19, 3), (19, 13), (23, 13),
+                           (23, 9), (30, 16), (23, 23), (23, 19), (19, 19), (19, 29), (13, 29),
+                           (13, 19), (9, 19), (9, 23)])
     ctx.rectangle(15, 4, 2, 24)
     ctx.set_source_rgb(1, 1, 1)
     ctx.fill()
@@ -419,19 +423,10 @@ def split_cursor():
 
 def move_cursor():
     """Four arrows: an object is carried across the bench."""
-    s, ctx = canvas(32, 32)
-    def shape():
-        polygon(ctx, [(16, 2), (22, 8), (18, 8), (18, 14), (24, 14), (24, 10), (30, 16), (24, 22),
-                      (24, 18), (18, 18), (18, 24), (22, 24), (16, 30), (10, 24), (14, 24),
-                      (14, 18), (8, 18), (8, 22), (2, 16), (8, 10), (8, 14), (14, 14), (14, 8),
-                      (10, 8)])
-    shape()
-    ctx.set_source_rgb(1, 1, 1)
-    ctx.set_line_width(2)
-    ctx.stroke()
-    shape()
-    ctx.set_source_rgb(0, 0, 0)
-    ctx.fill()
+    s, _ = arrow_cursor([(16, 2), (22, 8), (18, 8), (18, 14), (24, 14), (24, 10), (30, 16), (24, 22),
+                         (24, 18), (18, 18), (18, 24), (22, 24), (16, 30), (10, 24), (14, 24),
+                         (14, 18), (8, 18), (8, 22), (2, 16), (8, 10), (8, 14), (14, 14), (14, 8),
+                         (10, 8)])
     return s
 
 
