@@ -18,10 +18,14 @@ strip, so the numbers here are the renderer's:
   window (3, 5) shows digit d at 10 + 6 d, so the meniscus lies at 5 + 10 + 6 d.
 """
 import os
-import struct
 import sys
 
 import cairo
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from bench_bitmaps import VGA, bmp_bytes  # noqa: E402
+from glass import GLASS, OUTLINE  # noqa: E402
 
 PICTURE_W, PICTURE_H = 62, 95
 STRIP_W = 37
@@ -30,8 +34,6 @@ BURET_TOP, BURET_PER_ML = 20, 40
 CYLINDER_TOP, CYLINDER_PER_STEP = 10, 6
 BURET_WINDOW_Y, CYLINDER_WINDOW_Y = 8, 5
 
-OUTLINE = (0x2B / 255, 0x3A / 255, 0x4A / 255)
-GLASS = (0.955, 0.972, 0.985)
 LIQUID = (0.62, 0.78, 0.93)
 GRADUATION = (0.12, 0.13, 0.15)
 FONT = "DejaVu Sans"
@@ -63,32 +65,8 @@ def pixels(s):
 
 
 def bmp(path, rows, bits, palette=None):
-    """An uncompressed Windows bitmap, bottom-up."""
-    h, w = len(rows), len(rows[0])
-    row_bytes = ((w * bits + 31) // 32) * 4
-    body = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        if bits == 24:
-            for r, g, b in row:
-                line += bytes((b, g, r))
-        else:
-            per_byte = 8 // bits
-            for x0 in range(0, w, per_byte):
-                v = 0
-                for i in range(per_byte):
-                    idx = row[x0 + i] if x0 + i < w else 0
-                    v |= idx << (8 - bits * (i + 1))
-                line.append(v)
-        line += bytes(row_bytes - len(line))
-        body += line
-    pal = b"".join(bytes((b, g, r, 0)) for r, g, b in (palette or []))
-    offset = 14 + 40 + len(pal)
-    head = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, bits, 0, len(body), 3780, 3780,
-                       len(palette or []), 0)
     with open(path, "wb") as f:
-        f.write(head + info + pal + body)
+        f.write(bmp_bytes(rows, bits, palette))
 
 
 # ---- the magnified tube ----
@@ -140,11 +118,7 @@ def picture(path, meniscus_y):
 
 # ---- the scale strips ----
 
-# The standard 16-colour palette, in its usual order: a 4-bit image list
-# keeps its own copy of it, so the strips use exactly those colours.
-VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
-       (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
-       (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+# A 4-bit image list keeps the standard 16 colours, so the strips use exactly those.
 BLACK, GREY, SILVER, WHITE = 0, 8, 7, 15
 
 
