@@ -42,13 +42,10 @@ int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
     return n;
 }
 
-class ContentsAndParticles : public testing::Test {
+class ContentsAndParticles : public BenchPaintTest {
 protected:
-    static void SetUpTestSuite() { ASSERT_EQ(StartGraphics(), Gdiplus::Ok); }
     void SetUp() override {
-        ObjectSelected = false;
-        SelectedObject = 0;
-        MultiSelection = MultiSelectionState{};
+        BenchPaintTest::SetUp();
         BenchRenderSettings().showLabBench = false;
         ClearParticles();
         SetParticleRandom(&random_);

@@ -78,15 +78,7 @@ std::vector<Bench> EveryKind() {
     return benches;
 }
 
-class RenderBench : public testing::Test {
-protected:
-    static void SetUpTestSuite() { ASSERT_EQ(StartGraphics(), Gdiplus::Ok); }
-    void SetUp() override {
-        ObjectSelected = false;
-        SelectedObject = 0;
-        MultiSelection = MultiSelectionState{};
-    }
-};
+class RenderBench : public BenchPaintTest {};
 
 TEST_F(RenderBench, EveryPictureIsInTheResourcesAtItsSize) {
     int missing = 0;

@@ -1,6 +1,7 @@
 // An off-screen bench the rendering pass paints into, with its pixels
 // readable and savable as a PNG, for the tests of what the pass draws.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
@@ -9,7 +10,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/selection.h"
 #include "common/lab_object.h"
+#include "render/graphics_win.h"
 #include "render/render3d_win.h"
 #include "render/render_settings_win.h"
 
@@ -86,5 +89,16 @@ inline bool Near(COLORREF c, int r, int g, int b, int tolerance) {
            std::abs(GetBValue(c) - b) <= tolerance;
 }
 
+
+// GDI+ started, nothing selected: the bench as a paint test finds it.
+class BenchPaintTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(StartGraphics(), Gdiplus::Ok); }
+    void SetUp() override {
+        ObjectSelected = false;
+        SelectedObject = 0;
+        MultiSelection = MultiSelectionState{};
+    }
+};
 
 }  // namespace render_test
