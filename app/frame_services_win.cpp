@@ -51,7 +51,6 @@ void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
 void ReapplyScreenTemplates() {}
 void ReleaseFrameResources() {}
 void EndDemonstrationRecording() {}
-void FreeTitrationPoints() {}
 void FreeFormatBarFonts() { FreeFontTable(); }
 
 int BenchFontPoints() { return 12; }
@@ -64,7 +63,6 @@ void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
 void RedrawSelectionFrames(HWND) {}
 void CycleSelection(HWND, int) {}
 char* DemoMessageBuffer() { return demoMessage; }
-void RunSimulationTick(HWND window, WPARAM, LPARAM) { InvalidateRect(window, nullptr, FALSE); }
 void UpdateMenuState(HMENU, int) {}
 void ShowMenuHelp(UINT, UINT, HMENU) {}
 void ClearCurrentLab() { labTitle[0] = 0; }

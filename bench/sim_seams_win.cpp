@@ -1,0 +1,94 @@
+// The bench window's answers to what the simulation tick asks, on top of the
+// bench seams it already answers, and the tick itself on WM_TIMER.
+#include "bench/sim_seams_win.h"
+
+#include <windows.h>
+
+#include "app/app_windows_win.h"
+#include "app/frame_services_win.h"
+#include "app/module_host.h"
+#include "app/settings.h"
+#include "bench/bench_seams_win.h"
+#include "bench/bench_window_win.h"
+#include "bench/sim_tick.h"
+#include "bench/titration_buffer.h"
+
+namespace {
+
+class WindowSimSeams final : public SimSeams {
+public:
+    explicit WindowSimSeams(BenchSeams& bench) : bench_(bench) {}
+
+    // ---- what the bench window already answers ----
+    int32_t FullScreenHeight() const override { return bench_.FullScreenHeight(); }
+    double DpiFactor() const override { return bench_.DpiFactor(); }
+    PointI32 DeviceToLogical(PointI32 device) const override { return bench_.DeviceToLogical(device); }
+    RectI32 BenchClientRect() const override { return bench_.BenchClientRect(); }
+    void WarnPausingTimer(int32_t stringId) override { bench_.WarnPausingTimer(stringId); }
+    bool LoadResString(int32_t id, std::string* text) const override { return bench_.LoadResString(id, text); }
+    void InvalidateLogicalRect(const RectI32& rect) override { bench_.InvalidateLogicalRect(rect); }
+    void DrawSelectionFrame(const RectI32& rect) override { bench_.DrawSelectionFrame(rect); }
+    bool DemoRecording() const override { return bench_.DemoRecording(); }
+    void RecordComment(const std::string& text, int32_t category) override {
+        bench_.RecordComment(text, category);
+    }
+    void NewEquipmentAddition(LabObject& object) override { bench_.NewEquipmentAddition(object); }
+    void RemoveObjectParticles(const LabObject& object) override { bench_.RemoveObjectParticles(object); }
+    void RenumberParticleOwners(const IndexRemap& remap) override { bench_.RenumberParticleOwners(remap); }
+    int32_t TitrationBuret() const override { return bench_.TitrationBuret(); }
+    void TitrationBuretMoved(int32_t oldIndex, int32_t newIndex) override {
+        bench_.TitrationBuretMoved(oldIndex, newIndex);
+    }
+
+    // ---- bench window ----
+    void InvalidateBench() override {
+        if (BenchWindow) InvalidateRect(BenchWindow, nullptr, FALSE);
+    }
+
+    // The bench's own DC keeps its logical mapping, so the rectangle needs no
+    // conversion.
+    void EraseWithWindowColour(const RectI32& rect) override {
+        if (!BenchDC) return;
+        const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+        FillRect(BenchDC, &r, GetSysColorBrush(COLOR_WINDOW));
+    }
+
+    // ---- settings, read from the registry at start-up ----
+    int32_t BunsenBurnerHeat() const override { return ::BunsenBurnerHeat; }
+    int32_t HotPlateIncrements() const override { return ::HotPlateIncrements; }
+
+    // ---- loaded lab module ----
+    uint32_t QueryLabStyle() override { return static_cast<uint32_t>(QueryCurrentLabStyle()); }
+    bool HasLabSimulationProc() const override { return LabModuleHandle && PluginTable.LabSimulationProc; }
+    void LabSimulationProc(int32_t count, LabObject* base) override {
+        if (HasLabSimulationProc()) PluginTable.LabSimulationProc(count, base);
+    }
+
+    // ---- demonstration recorder: not built yet, so it writes nothing ----
+    int RecordLabState(int32_t, const LabObject*) override { return 0; }
+    void RecordTimeMark(int) override {}
+
+    // ---- titration: the dialog is not built yet, so it is never open ----
+    bool TitrationWindowOpen() const override { return false; }
+    void ForwardTimerToTitration(const TimerMessage&) override {}
+    void InvalidateDataWindow() override {
+        if (DataWindow && IsWindowVisible(DataWindow)) InvalidateRect(DataWindow, nullptr, TRUE);
+    }
+
+private:
+    BenchSeams& bench_;
+};
+
+}  // namespace
+
+SimSeams& BenchWindowSimSeams() {
+    static WindowSimSeams seams(BenchWindowBenchSeams());
+    return seams;
+}
+
+// Every WM_TIMER of the bench window is a tick, whatever its id.
+void RunSimulationTick(HWND, WPARAM wParam, LPARAM lParam) {
+    SimulationTick(BenchWindowSimSeams(), TimerMessage{wParam, lParam});
+}
+
+void FreeTitrationPoints() { FreeTitrationPoints(TitrationPoints); }
