@@ -7,7 +7,7 @@ JOBS   ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 export WINEPREFIX ?= $(abspath $(BUILD))/wine
 
-.PHONY: all setup build native win32 run test test-native test-win32 bench fuzz clean
+.PHONY: all setup build native win32 run test test-native test-win32 bench fuzz labsim clean
 
 all: build
 
@@ -27,6 +27,9 @@ win32: $(WIN32)/CMakeCache.txt
 	cmake --build $(WIN32) -j $(JOBS)
 
 build: native win32
+
+labsim: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS) --target labsim
 
 run: setup win32
 	@if [ -n "$$DISPLAY" ]; then tools/wine-run $(WIN32)/bin/Brevane.exe; \

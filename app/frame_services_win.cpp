@@ -30,13 +30,6 @@ void CreateTextPanesAndTabs(HWND frame) {
 }
 void ReadProgramSettings() { LoadSettings(); }
 void CreateToolbars(HWND) {}
-LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        ShowWindow(window, SW_HIDE);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 bool AcceleratorsApply(const MSG&) { return true; }
 
 const char* CurrentLabTitle() { return labTitle; }
@@ -50,15 +43,10 @@ void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
 }
 void ReapplyScreenTemplates() {}
 void ReleaseFrameResources() {}
-void EndDemonstrationRecording() {}
 void FreeFormatBarFonts() { FreeFontTable(); }
 
 int BenchFontPoints() { return 12; }
-void CreateBenchImageLists() {}
-void ResetTitrationDatasetRecord() {}
 void PrepareFormatBar() {}
-bool DemoRecordingActive() { return false; }
-void RecordBenchState() {}
 void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
 void RedrawSelectionFrames(HWND) {}
 void CycleSelection(HWND, int) {}

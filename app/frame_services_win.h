@@ -36,7 +36,6 @@ void FreeFormatBarFonts();
 
 // Bench window
 int BenchFontPoints();
-void CreateBenchImageLists();
 void ResetTitrationDatasetRecord();
 void RegisterBenchCommands();
 void PrepareFormatBar();

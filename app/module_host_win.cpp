@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/demo_recorder.h"
 #include "bench/chemical_table.h"
 
 namespace {
@@ -138,6 +139,8 @@ void RecordLoadComment(const char* moduleName, const char* udlName) {
     std::string text = format.empty() ? std::string("Missing Comment")
                                       : Format(format, *udlName ? udlName : moduleName);
     Services.recordComment(kCommentCategoryModuleLoad, text.c_str());
+    // The player loads the same module at this point of the recording.
+    if (Services.recordModuleLoad) Services.recordModuleLoad(moduleName, udlName);
 }
 
 std::string FindLabFile(HWND owner, const std::string& programFolder, const char* udlName,
@@ -190,6 +193,9 @@ ModuleHostServices DefaultModuleHostServices() {
     services.programFolder = ProgramFolderOfExe;
     services.perUserFolder = AppDataBrevaneFolder;
     services.releaseChemicalBlock = ReleaseChemicalBlock;
+    services.recordingDemonstration = [] { return LabDemoRecorder.recording; };
+    services.recordComment = [](int32_t category, const char* text) { RecordComment(text, category); };
+    services.recordModuleLoad = RecordModuleLoad;
     return services;
 }
 

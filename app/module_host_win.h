@@ -34,9 +34,11 @@ struct ModuleHostServices {
     // folder; the application-data folder plus "\Brevane".
     bool (*programFolder)(char* out, size_t size);
     bool (*perUserFolder)(char* out, size_t size);
-    // Demonstration recording: one comment per load.
+    // Demonstration recording: one comment and one module-load event per
+    // load. Defaults: the demonstration recorder.
     bool (*recordingDemonstration)();
     void (*recordComment)(int32_t category, const char* text);
+    void (*recordModuleLoad)(const char* moduleName, const char* udlName);
     // Unlocks and frees a chemical block the host owns. Default
     // ReleaseChemicalBlock.
     void (*releaseChemicalBlock)(HGLOBAL block);

@@ -7,6 +7,8 @@
 
 #include "app/app_windows_win.h"
 #include "app/bench_helpers_win.h"
+#include "app/demo_commands_win.h"
+#include "app/demo_recorder.h"
 #include "app/frame_services_win.h"
 #include "app/message_boxes_win.h"
 #include "app/module_host.h"
@@ -69,8 +71,9 @@ public:
     }
 
     bool DemoRecording() const override { return DemoRecordingActive(); }
-    // The recorder is not built yet; nothing is recording.
-    void RecordComment(const std::string&, int32_t) override {}
+    void RecordComment(const std::string& text, int32_t category) override {
+        ::RecordComment(text.c_str(), category);
+    }
 
     void NewEquipmentAddition(LabObject& object) override {
         if (LabModuleHandle && PluginTable.NewEquipmentAddition) PluginTable.NewEquipmentAddition(&object);
@@ -135,4 +138,5 @@ void InstallBenchWindowSeams() {
 void RegisterBenchCommands() {
     InstallBenchWindowSeams();
     RegisterAddEquipmentCommands();
+    RegisterRecordingCommands();
 }

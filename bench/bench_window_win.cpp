@@ -9,6 +9,7 @@
 #include "app/app_windows_win.h"
 #include "app/first_paint_signal_win.h"
 #include "app/frame_services_win.h"
+#include "bench/bench_image_lists_win.h"
 #include "bench/bench_state.h"
 #include "bench/bench_window_win.h"
 #include "bench/command_router.h"

@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include "app/app_windows_win.h"
+#include "app/demo_recorder.h"
 #include "app/frame_services_win.h"
 #include "app/module_host.h"
 #include "app/settings.h"
 #include "bench/bench_seams_win.h"
 #include "bench/bench_window_win.h"
 #include "bench/sim_tick.h"
-#include "bench/titration_buffer.h"
 
 namespace {
 
@@ -64,9 +64,11 @@ public:
         if (HasLabSimulationProc()) PluginTable.LabSimulationProc(count, base);
     }
 
-    // ---- demonstration recorder: not built yet, so it writes nothing ----
-    int RecordLabState(int32_t, const LabObject*) override { return 0; }
-    void RecordTimeMark(int) override {}
+    // ---- demonstration recorder ----
+    int RecordLabState(int32_t count, const LabObject* firstObject) override {
+        return ::RecordLabState(count, firstObject);
+    }
+    void RecordTimeMark(int frameWritten) override { RunDemoTimeMarkRule(frameWritten != 0); }
 
     // ---- titration: the dialog is not built yet, so it is never open ----
     bool TitrationWindowOpen() const override { return false; }
@@ -90,5 +92,3 @@ SimSeams& BenchWindowSimSeams() {
 void RunSimulationTick(HWND, WPARAM wParam, LPARAM lParam) {
     SimulationTick(BenchWindowSimSeams(), TimerMessage{wParam, lParam});
 }
-
-void FreeTitrationPoints() { FreeTitrationPoints(TitrationPoints); }

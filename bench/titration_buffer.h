@@ -5,17 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-struct DataPoint {
-    double volumeMl;  //  0 8  delivered by the buret
-    double ph;        //  8 8  of the receiving vessel
-    double reserved;  // 16 8  never written by the collector, never read
-    double kelvin;    // 24 8  of the receiving vessel
-};
-static_assert(sizeof(DataPoint) == 32);
-static_assert(offsetof(DataPoint, volumeMl) == 0);
-static_assert(offsetof(DataPoint, ph) == 8);
-static_assert(offsetof(DataPoint, reserved) == 16);
-static_assert(offsetof(DataPoint, kelvin) == 24);
+#include "common/titration_dataset.h"
 
 constexpr int32_t kTitrationPointsPerBlock = 100;
 

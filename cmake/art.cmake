@@ -31,11 +31,13 @@ add_custom_command(
     COMMENT "Drawing the equipment pictures"
     VERBATIM)
 add_custom_target(brevane_art DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/art_pictures.inc)
+include(${CMAKE_CURRENT_LIST_DIR}/bench_bitmaps.cmake)
+add_dependencies(brevane_art brevane_bench_bitmaps)
 
 # A target whose resource script includes art.rc is rebuilt when it changes.
 function(brevane_use_art target)
     add_dependencies(${target} brevane_art)
     target_include_directories(${target} PRIVATE ${BREVANE_ART_DIR})
     set_property(SOURCE ${BREVANE_RC} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY
-                 OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc)
+                 OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_BENCH_BITMAPS_RC})
 endfunction()

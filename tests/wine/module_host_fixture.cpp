@@ -45,6 +45,9 @@ ModuleHostServices RecordingServices() {
     services.recordComment = [](int32_t category, const char* text) {
         ModuleHostTest::Comments.push_back(std::to_string(category) + " " + text);
     };
+    services.recordModuleLoad = [](const char* moduleName, const char* udlName) {
+        ModuleHostTest::Comments.push_back(std::string("module load ") + moduleName + " " + udlName);
+    };
     services.releaseChemicalBlock = [](HGLOBAL block) {
         ModuleHostTest::Released.push_back(block);
         // Freeing a block twice, or one the host does not own, fails here.

@@ -230,7 +230,8 @@ TEST_F(ModuleHostTest, LabFileMissingInTheProgramFolderIsOfferedFromThePersonalF
             EXPECT_EQ(Boxes[1].text, "Unable to locate the simulation file:\n\n" + programPath);
         EXPECT_EQ(UdlInPersonalFolder, c.personal);
         EXPECT_EQ(ModuleCalls(), "LoadUDLSimulation:" + c.given + "|LoadLabChemicals|");
-        EXPECT_EQ(Comments, std::vector<std::string>{"5 Load Simulation: lab.udl"});
+        EXPECT_EQ(Comments, (std::vector<std::string>{"5 Load Simulation: lab.udl",
+                                                      "module load FakeAuthoring.dll lab.udl"}));
     }
 }
 

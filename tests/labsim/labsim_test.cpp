@@ -1,0 +1,142 @@
+// labsim over a lab file: the JSON dump, the written lab file, bad input.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "app/lab_file_templates.h"
+#include "bench/equipment_catalogue.h"
+#include "tests/app/lab_file_fixtures.h"
+#include "tools/labsim/labsim_run.h"
+
+namespace {
+
+std::string WriteFixture(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                std::streamsize(bytes.size()));
+    return path;
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), {});
+}
+
+struct LabsimRun {
+    int status;
+    std::string out, err;
+};
+
+LabsimRun Labsim(std::vector<std::string> args) {
+    args.insert(args.begin(), "labsim");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    const int status = RunLabsim(int(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(Labsim, DumpsJsonAndWritesALabFileTheProgramOpens) {
+    // A beaker, a flask and a test tube from the catalogue, saved as the program saves.
+    std::vector<LabObject> bench(4);
+    const int32_t types[] = {3, 4, 3};
+    for (int32_t i = 1; i <= 3; ++i) {
+        bench[size_t(i)] = EquipmentPrototype(types[i - 1], false);
+        bench[size_t(i)].position.left += 200 * i;
+        bench[size_t(i)].position.right += 200 * i;
+    }
+    bench[1].liquidColour[0] = 200;
+    bench[1].liquidColour[1] = 10;
+    bench[1].liquidColour[2] = 20;
+    bench[1].slots[1].cas = 7647145;
+    bench[1].slots[1].grams = 2.5;
+    TitrationData data = MakeDataset(4);
+    const auto input = EncodeLabFile(3, "OLVARIS.DLL", "", bench.data(), "{\\rtf1 notes}", &data,
+                                     1, 0, false, CatalogueLabFileTemplates());
+    const std::string in = WriteFixture("labsim_in.lab", input);
+    const std::string out = testing::TempDir() + "labsim_out.lab";
+
+    const LabsimRun run = Labsim({in, "--json", "--out", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("{\"module\": \"OLVARIS.DLL\", \"objects\": ["), std::string::npos);
+    EXPECT_NE(run.out.find("\"index\": 3, \"type\": 3"), std::string::npos);
+    EXPECT_NE(run.out.find("\"liquid_colour\": [200, 10, 20]"), std::string::npos);
+    EXPECT_NE(run.out.find("{\"cas\": 7647145, \"phase\": 0, \"grams\": 2.5,"),
+              std::string::npos);
+    EXPECT_EQ(run.out.find("\"index\": 4"), std::string::npos);
+
+    // Saved as the program saves: the same bytes as the file it read.
+    const auto written = ReadAll(out);
+    EXPECT_TRUE(written == input) << written.size() << " bytes written, " << input.size() << " read";
+    LabDocument doc;
+    EXPECT_EQ(DecodeLabFile(written.data(), written.size(), LabFileReadContext{}, &doc),
+              LabFileError::kNone);
+    EXPECT_EQ(doc.datasets.size(), 1u);
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}
+
+TEST(Labsim, ModuleOptionRenamesTheLab) {
+    const std::string in = WriteFixture("labsim_module.lab", EncodeBench(MakeBench(1), nullptr, 0, false));
+    const LabsimRun run = Labsim({in, "--module", "tessaly", "--ticks", "10"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("{\"module\": \"TESSALY.DLL\"", 0), 0u);
+    std::remove(in.c_str());
+}
+
+TEST(Labsim, BadInputGetsOneLineAndStatusTwo) {
+    auto damaged = EncodeBench(MakeBench(2), nullptr, 0, false);
+    damaged[8] = 60;  // object count
+    const std::string bad = WriteFixture("labsim_bad.lab", damaged);
+    const std::string good = WriteFixture("labsim_good.lab", EncodeBench(MakeBench(1), nullptr, 0, false));
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {bad},
+        {testing::TempDir() + "labsim_missing.lab"},
+        {good, "--ticks", "-3"},
+        {good, "--ticks"},
+        {good, "--module", "NOSUCH.DLL"},
+        {good, "--colour"},
+        {good, "--out", testing::TempDir() + "no_such_folder/x.lab"},
+    };
+    for (const auto& args : cases) {
+        const LabsimRun run = Labsim(args);
+        EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("labsim: ", 0), 0u);
+    }
+    std::remove(bad.c_str());
+    std::remove(good.c_str());
+}
+
+TEST(Labsim, TicksRunTheSimulation) {
+    std::vector<LabObject> bench(2);
+    bench[1] = EquipmentPrototype(kBeaker, false);
+    bench[1].slots[0].cas = kCasWater;
+    bench[1].slots[0].phase = kPhaseLiquid;
+    bench[1].slots[0].grams = 100.0;
+    bench[1].slots[0].kelvin = 353.0;
+    bench[1].liquidVolume = 1000.0;
+    bench[1].temperature = 353.0f;
+    const std::string in = WriteFixture("labsim_tick.lab",
+                                        EncodeLabFile(1, "OLVARIS.DLL", "", bench.data(), "", nullptr, 0, 0,
+                                                      false, CatalogueLabFileTemplates()));
+    const std::string out = testing::TempDir() + "labsim_tick_out.lab";
+    const LabsimRun run = Labsim({in, "--ticks", "50", "--out", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("not linked"), std::string::npos);
+    const auto written = ReadAll(out);
+    LabDocument doc;
+    ASSERT_EQ(DecodeLabFile(written.data(), written.size(), LabFileReadContext{}, &doc), LabFileError::kNone);
+    // Ten heavy steps of cooling toward the room.
+    EXPECT_LT(doc.objects[1].temperature, 353.0f - 0.1f);
+    EXPECT_GT(doc.objects[1].temperature, 293.0f);
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}

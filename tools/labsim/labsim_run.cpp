@@ -1,0 +1,216 @@
+#include "tools/labsim/labsim_run.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/safe_save.h"
+#include "bench/chemical_table.h"
+#include "tools/labsim/labsim_seams.h"
+
+namespace {
+
+struct Options {
+    std::string input;
+    std::string module;
+    std::string output;
+    long long ticks = 0;
+    int32_t height = 900;
+    bool json = false;
+};
+
+bool ParseNumber(const char* text, long long low, long long high, long long* out) {
+    const char* end = text + std::strlen(text);
+    auto [ptr, ec] = std::from_chars(text, end, *out);
+    return ec == std::errc() && ptr == end && *out >= low && *out <= high;
+}
+
+// Error text, or empty when the arguments are good.
+std::string ParseOptions(int argc, const char* const* argv, Options* o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char** v) {
+            if (i + 1 >= argc) return false;
+            *v = argv[++i];
+            return true;
+        };
+        const char* v = nullptr;
+        long long n = 0;
+        if (arg == "--json") {
+            o->json = true;
+        } else if (arg == "--module") {
+            if (!value(&v)) return "--module needs a name";
+            o->module = v;
+        } else if (arg == "--out") {
+            if (!value(&v)) return "--out needs a file name";
+            o->output = v;
+        } else if (arg == "--ticks") {
+            if (!value(&v) || !ParseNumber(v, 0, 100000000, &n)) return "--ticks needs a count";
+            o->ticks = n;
+        } else if (arg == "--height") {
+            if (!value(&v) || !ParseNumber(v, 1, 100000, &n)) return "--height needs pixels";
+            o->height = int32_t(n);
+        } else if (arg.rfind("--", 0) == 0) {
+            return "unknown option " + arg;
+        } else if (o->input.empty()) {
+            o->input = arg;
+        } else {
+            return "more than one input file";
+        }
+    }
+    if (o->input.empty())
+        return "usage: labsim IN.LAB [--module NAME] [--ticks N] [--height H] [--out OUT.LAB] "
+               "[--json]";
+    return "";
+}
+
+bool SameName(const char* a, const std::string& b) {
+    std::string x = a, y = b;
+    for (auto* s : {&x, &y})
+        for (char& c : *s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return x == y || x == y + ".DLL";
+}
+
+const ShippedModule* FindModule(const std::string& name) {
+    for (int32_t i = 0; i < LabsimModuleCount; ++i)
+        if (SameName(LabsimModules[i].fileName, name)) return &LabsimModules[i];
+    return nullptr;
+}
+
+void AppendNumber(std::string& s, double v) {
+    char text[64];
+    auto r = std::to_chars(text, text + sizeof text, v);
+    s.append(text, r.ptr);
+}
+
+void AppendString(std::string& s, const char* text) {
+    s += '"';
+    for (const char* p = text; *p; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += char(c);
+        } else if (c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            s += escape;
+        } else {
+            s += char(c);
+        }
+    }
+    s += '"';
+}
+
+}  // namespace
+
+std::string LabDocumentJson(const char* moduleName, int32_t count, const LabObject* base) {
+    std::string s = "{\"module\": ";
+    AppendString(s, moduleName);
+    s += ", \"objects\": [";
+    for (int32_t i = 1; i <= count; ++i) {
+        const LabObject& o = base[i];
+        s += i > 1 ? ",\n  {" : "\n  {";
+        s += "\"index\": " + std::to_string(i) + ", \"type\": " + std::to_string(o.type) +
+             ", \"size\": " + std::to_string(o.sizeIndex) + ", \"variant\": " +
+             std::to_string(o.variant) + ", \"state\": " + std::to_string(o.stateBits) +
+             ", \"rect\": [" + std::to_string(o.position.left) + ", " +
+             std::to_string(o.position.top) + ", " + std::to_string(o.position.right) + ", " +
+             std::to_string(o.position.bottom) + "], \"host\": " + std::to_string(o.host);
+        s += ", \"liquid_volume\": ";
+        AppendNumber(s, o.liquidVolume);
+        s += ", \"solid_volume\": ";
+        AppendNumber(s, o.solidVolume);
+        s += ", \"temperature\": ";
+        AppendNumber(s, o.temperature);
+        s += ", \"boiling_point\": ";
+        AppendNumber(s, o.boilingPoint);
+        s += ", \"liquid_colour\": [" + std::to_string(o.liquidColour[0]) + ", " +
+             std::to_string(o.liquidColour[1]) + ", " + std::to_string(o.liquidColour[2]) + "]";
+        s += ", \"slots\": [";
+        bool first = true;
+        for (const ComponentSlot& slot : o.slots) {
+            if (slot.grams == 0) continue;
+            s += first ? "{" : ", {";
+            first = false;
+            s += "\"cas\": " + std::to_string(slot.cas) + ", \"phase\": " + std::to_string(slot.phase) +
+                 ", \"grams\": ";
+            AppendNumber(s, slot.grams);
+            s += ", \"kelvin\": ";
+            AppendNumber(s, slot.kelvin);
+            s += "}";
+        }
+        s += "]}";
+    }
+    s += count ? "\n]}\n" : "]}\n";
+    return s;
+}
+
+int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    Options options;
+    const std::string problem = ParseOptions(argc, argv, &options);
+    if (!problem.empty()) {
+        err << "labsim: " << problem << "\n";
+        return 2;
+    }
+    std::ifstream in(options.input, std::ios::binary);
+    if (!in) {
+        err << "labsim: cannot open " << options.input << "\n";
+        return 2;
+    }
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    LabFileReadContext context;
+    context.availableHeight = options.height;
+    context.templates = LabsimTemplates;
+    LabDocument doc;
+    const LabFileError error = DecodeLabFile(bytes.data(), bytes.size(), context, &doc);
+    if (error != LabFileError::kNone) {
+        err << "labsim: " << options.input << ": " << LabFileErrorText(error) << "\n";
+        return 2;
+    }
+
+    const ShippedModule* module = nullptr;
+    if (!options.module.empty()) {
+        module = FindModule(options.module);
+        if (!module) {
+            err << "labsim: unknown module " << options.module << "\n";
+            return 2;
+        }
+        std::memset(doc.moduleName, 0, sizeof doc.moduleName);
+        std::strncpy(doc.moduleName, module->fileName, sizeof doc.moduleName - 1);
+    } else {
+        module = FindModule(doc.moduleName);
+    }
+
+    if (module) SetChemicalTable(module->lab->chemicals, module->lab->chemicalCount);
+    if (options.ticks > 0) {
+        if (!LabsimTick) {
+            err << "labsim: warning: the simulation tick is not linked in; objects left as read\n";
+        } else {
+            const LabsimSettings settings;
+            for (long long t = 0; t < options.ticks; ++t)
+                LabsimTick(doc.objectCount, doc.objects.data(),
+                           module ? module->lab->simulationHook : nullptr,
+                           module ? module->lab->style : 0, settings);
+        }
+    }
+
+    if (!options.output.empty()) {
+        const auto file = EncodeLabFile(doc.objectCount, doc.moduleName, doc.udlName,
+                                        doc.objects.data(), doc.observationsRtf,
+                                        doc.datasets.data(), int32_t(doc.datasets.size()),
+                                        doc.trailer.reserved, doc.udlInPersonalFolder,
+                                        LabsimTemplates);
+        StdioSaveTarget target;
+        if (!SaveFileReplacing(options.output, file.data(), file.size(), target)) {
+            err << "labsim: cannot write " << options.output << "\n";
+            return 2;
+        }
+    }
+    if (options.json || options.output.empty())
+        out << LabDocumentJson(doc.moduleName, doc.objectCount, doc.objects.data());
+    return 0;
+}

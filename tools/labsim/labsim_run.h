@@ -1,0 +1,11 @@
+// labsim IN.LAB [--module NAME] [--ticks N] [--height H] [--out OUT.LAB] [--json]
+#pragma once
+#include <ostream>
+#include <string>
+
+#include "app/lab_file.h"
+
+// Runs labsim; the result is the exit status (2 for bad input, one line on err).
+int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+std::string LabDocumentJson(const char* moduleName, int32_t count, const LabObject* base);

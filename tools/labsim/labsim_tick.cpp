@@ -1,0 +1,70 @@
+// labsim's tick: the program's own SimulationTick over the lab file's
+// objects, with a bench that has no window (no boxes, no redraws).
+#include <algorithm>
+#include <cstring>
+
+#include "bench/bench_seams.h"
+#include "bench/lab_objects.h"
+#include "bench/sim_seams.h"
+#include "bench/sim_tick.h"
+#include "tools/labsim/labsim_seams.h"
+
+namespace {
+
+class HeadlessSimSeams final : public SimSeams {
+public:
+    LabSimulationProcEntry* hook = nullptr;
+    uint32_t style = 0;
+    LabsimSettings settings;
+
+    int32_t FullScreenHeight() const override { return settings.smallScreen ? 768 : 1024; }
+    double DpiFactor() const override { return 1.0; }
+    PointI32 DeviceToLogical(PointI32 device) const override { return device; }
+    RectI32 BenchClientRect() const override { return RectI32{0, 0, 905, 940}; }
+    void WarnPausingTimer(int32_t) override {}
+    bool LoadResString(int32_t, std::string*) const override { return false; }
+    void InvalidateLogicalRect(const RectI32&) override {}
+    void DrawSelectionFrame(const RectI32&) override {}
+    bool DemoRecording() const override { return false; }
+    void RecordComment(const std::string&, int32_t) override {}
+    void NewEquipmentAddition(LabObject&) override {}
+    void RemoveObjectParticles(const LabObject&) override {}
+    void RenumberParticleOwners(const IndexRemap&) override {}
+    int32_t TitrationBuret() const override { return 0; }
+    void TitrationBuretMoved(int32_t, int32_t) override {}
+
+    void InvalidateBench() override {}
+    void EraseWithWindowColour(const RectI32&) override {}
+    int32_t BunsenBurnerHeat() const override { return settings.bunsenBurnerHeat; }
+    int32_t HotPlateIncrements() const override { return settings.hotPlateIncrements; }
+    uint32_t QueryLabStyle() override { return style; }
+    bool HasLabSimulationProc() const override { return hook != nullptr; }
+    void LabSimulationProc(int32_t count, LabObject* base) override { hook(count, base); }
+    int RecordLabState(int32_t, const LabObject*) override { return 0; }
+    void RecordTimeMark(int) override {}
+    bool TitrationWindowOpen() const override { return false; }
+    void ForwardTimerToTitration(const TimerMessage&) override {}
+    void InvalidateDataWindow() override {}
+};
+
+HeadlessSimSeams seams;
+
+// The tick works on the bench's one array, so the objects visit it for
+// the length of each tick.
+void RunOneTick(int32_t count, LabObject* base, LabSimulationProcEntry* hook, uint32_t labStyle,
+                const LabsimSettings& settings) {
+    count = std::clamp(count, 0, kMaxLabObjects);
+    seams.hook = hook;
+    seams.style = labStyle;
+    seams.settings = settings;
+    SetBenchSeams(&seams);
+    std::memcpy(&LabObjects[0], base, sizeof(LabObject) * static_cast<size_t>(count + 1));
+    LabObjectCount = count;
+    SimulationTick(seams, TimerMessage{1, 0});
+    std::memcpy(base, &LabObjects[0], sizeof(LabObject) * static_cast<size_t>(LabObjectCount + 1));
+    SetBenchSeams(nullptr);
+}
+
+}  // namespace
+
+LabTickFunction LabsimTick = RunOneTick;
