@@ -9,6 +9,7 @@
 #include "app/frame_services_win.h"
 #include "app/module_host.h"
 #include "app/settings.h"
+#include "app/titration_data.h"
 #include "bench/bench_seams_win.h"
 #include "bench/bench_window_win.h"
 #include "bench/sim_tick.h"
@@ -76,9 +77,25 @@ public:
     void InvalidateDataWindow() override {
         if (DataWindow && IsWindowVisible(DataWindow)) InvalidateRect(DataWindow, nullptr, TRUE);
     }
+    // Collected points go straight into the dataset the data window shows
+    // and lab files keep.
+    TitrationPointSink& TitrationSink() override { return dataset_; }
 
 private:
+    class DatasetSink final : public TitrationPointSink {
+    public:
+        int32_t PointCount() const override { return LabTitrationData.record.pointCount; }
+        const DataPoint& PointAt(int32_t index) const override {
+            return LabTitrationData.points[static_cast<size_t>(index)];
+        }
+        bool AppendPoint(const DataPoint& point) override {
+            AddDataPoint(LabTitrationData, point);
+            return true;
+        }
+    };
+
     BenchSeams& bench_;
+    DatasetSink dataset_;
 };
 
 }  // namespace
