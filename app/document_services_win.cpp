@@ -11,6 +11,7 @@
 #include "app/lab_file_win.h"
 #include "app/titration_data.h"
 #include "bench/lab_objects.h"
+#include "bench/titration_buffer.h"
 #include "resources/brevane/document_ids.h"
 
 namespace {
@@ -30,6 +31,8 @@ void ResetTitrationDatasetRecord() {
 
 void FreeTitrationPoints() {
     ClearTitrationPoints(LabTitrationData);
+    // The tick's collector keeps its own buffer.
+    FreeTitrationPoints(TitrationPoints);
     CurrentLabFileTrailer.datasetCount = 0;
 }
 

@@ -51,7 +51,6 @@ void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
 void RedrawSelectionFrames(HWND) {}
 void CycleSelection(HWND, int) {}
 char* DemoMessageBuffer() { return demoMessage; }
-void RunSimulationTick(HWND window, WPARAM, LPARAM) { InvalidateRect(window, nullptr, FALSE); }
 void UpdateMenuState(HMENU, int) {}
 void ShowMenuHelp(UINT, UINT, HMENU) {}
 void ClearCurrentLab() { labTitle[0] = 0; }

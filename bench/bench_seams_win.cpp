@@ -18,6 +18,7 @@
 #include "bench/bench_command_seams.h"
 #include "bench/bench_seams.h"
 #include "bench/bench_window_win.h"
+#include "bench/sim_seams_win.h"
 
 namespace {
 
@@ -125,9 +126,12 @@ BenchWindowCommandSeams commandSeams;
 
 }  // namespace
 
+BenchSeams& BenchWindowBenchSeams() { return benchSeams; }
+
 void InstallBenchWindowSeams() {
     if (MarqueeBrush) SetSelectionMarqueeBrush(MarqueeBrush);
-    SetBenchSeams(&benchSeams);
+    // The simulation seams wrap these, so the tick and the catalogue share one.
+    SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
 }
 

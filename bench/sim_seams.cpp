@@ -17,3 +17,8 @@ int SimSeams::SetDrainVariant(LabObject& object, int redraw, int32_t variant) {
 int SimSeams::TogglePourPosition(LabObject& object, int redraw) {
     return ::TogglePourPosition(object, redraw);
 }
+
+TitrationPointSink& SimSeams::TitrationSink() {
+    static TitrationBufferSink bench(TitrationPoints);
+    return bench;
+}

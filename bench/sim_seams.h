@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "bench/bench_seams.h"
+#include "bench/titration_buffer.h"
 #include "common/geometry.h"
 #include "common/lab_object.h"
 
@@ -55,4 +56,7 @@ public:
     virtual void ForwardTimerToTitration(const TimerMessage& message) = 0;
     // Redraws the data window (with erase) when it is open and visible.
     virtual void InvalidateDataWindow() = 0;
+    // Where collected points go: the bench's own buffer unless the program
+    // sends them to its dataset.
+    virtual TitrationPointSink& TitrationSink();
 };

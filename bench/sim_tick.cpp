@@ -109,7 +109,7 @@ void ModuleHook(TickContext& tick, int32_t count, LabObject* base) {
 
 void TitrationSamples(TickContext& tick, int32_t count, LabObject* base) {
     if (tick.labStyle & kStylePhMeter)
-        CollectDataSample(count, base, TitrationPoints, TitrationSampling, tick.seams);
+        CollectDataSample(count, base, tick.seams.TitrationSink(), TitrationSampling, tick.seams);
 }
 
 void GasSyringes(TickContext& tick, int32_t count, LabObject* base) {

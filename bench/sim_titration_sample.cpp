@@ -20,7 +20,7 @@ bool SameReading(const DataPoint& point, const LabObject& receiver) {
 
 }  // namespace
 
-void CollectDataSample(int32_t count, LabObject* base, TitrationBuffer& buffer, TitrationSampler& sampler,
+void CollectDataSample(int32_t count, LabObject* base, TitrationPointSink& points, TitrationSampler& sampler,
                        SimSeams& seams) {
     if (count > kMaxLabObjects) count = kMaxLabObjects;
     for (int32_t i = 1; i <= count; ++i) {
@@ -28,19 +28,31 @@ void CollectDataSample(int32_t count, LabObject* base, TitrationBuffer& buffer, 
         if (buret.type != kBuret) continue;
         const LabObject* receiver = sim::Linked(count, base, i, buret.pourTarget);
         if (!receiver || !receiver->collectTitration) continue;
-        if (!buffer.points && !ReserveTitrationPoint(buffer)) return;
         if (!(receiver->titrantDelivered > 0)) continue;
 
         const int32_t last = sampler.lastPoint[i];
-        if (last >= 0 && last < buffer.count && SameReading(buffer.points[last], *receiver)) continue;
-        if (!ReserveTitrationPoint(buffer)) continue;
-
-        DataPoint& point = buffer.points[buffer.count];
+        if (last >= 0 && last < points.PointCount() && SameReading(points.PointAt(last), *receiver)) continue;
+        DataPoint point{};
         point.volumeMl = receiver->titrantDelivered;
         point.ph = receiver->ph;
         point.kelvin = receiver->temperature;
-        sampler.lastPoint[i] = buffer.count;
-        ++buffer.count;
+        const int32_t index = points.PointCount();
+        if (!points.AppendPoint(point)) continue;
+        sampler.lastPoint[i] = index;
         seams.InvalidateDataWindow();
     }
+}
+
+void CollectDataSample(int32_t count, LabObject* base, TitrationBuffer& buffer, TitrationSampler& sampler,
+                       SimSeams& seams) {
+    // A collecting vessel makes the buffer exist even before its first point.
+    for (int32_t i = 1; i <= count && i <= kMaxLabObjects; ++i) {
+        const LabObject* receiver = base[i].type == kBuret ? sim::Linked(count, base, i, base[i].pourTarget) : nullptr;
+        if (receiver && receiver->collectTitration) {
+            if (!buffer.points && !ReserveTitrationPoint(buffer)) return;
+            break;
+        }
+    }
+    TitrationBufferSink sink(buffer);
+    CollectDataSample(count, base, sink, sampler, seams);
 }

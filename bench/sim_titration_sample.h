@@ -18,5 +18,7 @@ extern TitrationSampler TitrationSampling;
 
 void ResetTitrationSampler(TitrationSampler& sampler);
 
+void CollectDataSample(int32_t count, LabObject* base, TitrationPointSink& points, TitrationSampler& sampler,
+                       SimSeams& seams);
 void CollectDataSample(int32_t count, LabObject* base, TitrationBuffer& buffer, TitrationSampler& sampler,
                        SimSeams& seams);

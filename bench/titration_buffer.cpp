@@ -20,3 +20,9 @@ void FreeTitrationPoints(TitrationBuffer& buffer) {
     std::free(buffer.points);
     buffer = {0, 0, nullptr};
 }
+
+bool TitrationBufferSink::AppendPoint(const DataPoint& point) {
+    if (!ReserveTitrationPoint(buffer_)) return false;
+    buffer_.points[buffer_.count++] = point;
+    return true;
+}

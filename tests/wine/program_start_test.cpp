@@ -24,8 +24,14 @@
 #include "bench/bench_state.h"
 #include "bench/bench_window_win.h"
 #include "bench/command_ids.h"
+#include "bench/contents.h"
 #include "bench/lab_objects.h"
 #include "bench/selection.h"
+#include "bench/sim_seams_win.h"
+#include "bench/sim_tick.h"
+#include "bench/titration_buffer.h"
+#include "common/component_slot.h"
+#include "common/lab_style.h"
 #include "dialog_driver.h"
 
 namespace {
@@ -83,6 +89,59 @@ std::vector<int32_t> TypesOnBench() {
     std::sort(types.begin(), types.end());
     return types;
 }
+
+// A 100 ml beaker of 50 ml water at 293 K with a burner under it, as the
+// menu commands build them; the beaker is object 1.
+void BeakerOfWaterOnABurner() {
+    ResetBench();
+    Post(kCmdAdd100Beaker);
+    PumpUntil([] { return LabObjectCount == 1; }, 2000);
+    SelectedObject = 1;
+    ObjectSelected = true;
+    Post(kCmdAddBunsenBurner);
+    PumpUntil([] { return LabObjectCount == 2; }, 2000);
+    SelectedObject = 0;
+    ObjectSelected = false;
+    LabObject& beaker = LabObjects[1];
+    AddComponent(beaker, kCasWater, kPhaseLiquid, 50, 293);
+    beaker.liquidVolume = 500;
+    beaker.temperature = 293;
+}
+
+// Stand-ins for the loaded module's style and hook, noting when they run.
+std::atomic<uint32_t> StandInStyle{0};
+std::vector<uint32_t> HookTicks;
+int StyleCalls = 0;
+int LAB_MODULE_CALL StandInQueryLabStyle() {
+    ++StyleCalls;
+    return static_cast<int>(StandInStyle.load());
+}
+int LAB_MODULE_CALL StandInSimulationProc(int count, LabObject* base) {
+    HookTicks.push_back(LabTickCount);
+    EXPECT_EQ(count, LabObjectCount);
+    EXPECT_EQ(base, LabObjects);
+    return 0;
+}
+
+// Puts the stand-ins in the module's table for one scope.
+class StandInModuleEntries {
+public:
+    StandInModuleEntries() : style_(PluginTable.QueryLabStyle), hook_(PluginTable.LabSimulationProc) {
+        PluginTable.QueryLabStyle = StandInQueryLabStyle;
+        PluginTable.LabSimulationProc = StandInSimulationProc;
+        HookTicks.clear();
+        StyleCalls = 0;
+    }
+    ~StandInModuleEntries() {
+        PluginTable.QueryLabStyle = style_;
+        PluginTable.LabSimulationProc = hook_;
+        StandInStyle = 0;
+    }
+
+private:
+    QueryLabStyleEntry* style_;
+    LabSimulationProcEntry* hook_;
+};
 
 class ProgramStart : public testing::Test {
 protected:
@@ -324,6 +383,118 @@ TEST_F(ProgramStart, BurnerUnderASelectedBeakerGivesItTheHeatSettingClampedToIts
     BunsenBurnerHeat = setting;
     SelectedObject = 0;
     ObjectSelected = false;
+}
+
+TEST_F(ProgramStart, TheTimerWarmsWaterOverABurnerAndEverySlotTakesTheBeakersTemperature) {
+    BeakerOfWaterOnABurner();
+    const uint32_t ticks = LabTickCount;
+    const LabObject& beaker = LabObjects[1];
+    EXPECT_TRUE(PumpUntil([&] { return beaker.temperature > 294; }, 8000))
+        << "still " << beaker.temperature << " K after " << LabTickCount - ticks << " ticks";
+    EXPECT_GT(LabTickCount - ticks, 5u);
+    EXPECT_EQ(beaker.heatApplied, BunsenBurnerHeat) << "the setting, read by the tick";
+    EXPECT_FLOAT_EQ(static_cast<float>(beaker.slots[0].kelvin), beaker.temperature)
+        << "the pass after the module's hook";
+    // Away from the burner it gets no heat and cools.
+    LabObjects[2].position.left += 400;
+    LabObjects[2].position.right += 400;
+    const float hottest = beaker.temperature;
+    EXPECT_TRUE(PumpUntil([&] { return beaker.temperature < hottest; }, 8000));
+    EXPECT_EQ(beaker.heatApplied, 0);
+    ResetBench();
+}
+
+TEST_F(ProgramStart, TheModuleHookRunsOnHeavyTicksOnlyAndItsStyleIsAskedOnEveryTick) {
+    BeakerOfWaterOnABurner();
+    StandInModuleEntries entries;
+    struct Case {
+        const char* what;
+        uint32_t style;
+        bool warms;
+    };
+    const Case cases[] = {
+        {"style 0: the built-in heat runs", 0, true},
+        {"the module does its own heat", kStyleNoThermalStep, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StandInStyle = c.style;
+        LabObjects[1].temperature = 293;
+        HookTicks.clear();
+        StyleCalls = 0;
+        const uint32_t first = LabTickCount;
+        ASSERT_TRUE(PumpUntil([] { return HookTicks.size() >= 4; }, 8000));
+        const uint32_t ticks = LabTickCount - first;
+        for (uint32_t tick : HookTicks) EXPECT_EQ(tick % kHeavyTickPeriod, 0u) << tick;
+        EXPECT_GE(StyleCalls, static_cast<int>(ticks));
+        EXPECT_EQ(LabObjects[1].temperature > 293, c.warms) << LabObjects[1].temperature;
+        EXPECT_GT(LabObjects[1].heatApplied, 0) << "the burner still serves the beaker";
+    }
+
+    // Without a module handle the table's entries are never called.
+    HMODULE module = LabModuleHandle;
+    LabModuleHandle = nullptr;
+    HookTicks.clear();
+    StyleCalls = 0;
+    const uint32_t first = LabTickCount;
+    PumpUntil([&] { return LabTickCount - first >= 2 * kHeavyTickPeriod; }, 8000);
+    const bool hookWithoutModule = BenchWindowSimSeams().HasLabSimulationProc();
+    LabModuleHandle = module;
+    EXPECT_GE(LabTickCount - first, 2 * kHeavyTickPeriod);
+    EXPECT_TRUE(HookTicks.empty());
+    EXPECT_EQ(StyleCalls, 0);
+    EXPECT_FALSE(hookWithoutModule);
+    ResetBench();
+}
+
+TEST_F(ProgramStart, SimulationSeamsDrawOnTheRealBenchAndDataWindow) {
+    SimSeams& seams = BenchWindowSimSeams();
+    EXPECT_EQ(&CurrentBenchSeams(), static_cast<BenchSeams*>(&seams)) << "the catalogue and the tick share one";
+
+    // The whole bench is invalidated.
+    RECT client, dirty;
+    GetClientRect(BenchWindow, &client);
+    ValidateRect(BenchWindow, nullptr);
+    seams.InvalidateBench();
+    ASSERT_TRUE(GetUpdateRect(BenchWindow, &dirty, FALSE));
+    EXPECT_TRUE(EqualRect(&dirty, &client));
+
+    // The window colour fills just the rectangle.
+    KillTimer(BenchWindow, kLabTimerId);
+    ResetBench();
+    InvalidateRect(BenchWindow, nullptr, TRUE);
+    UpdateWindow(BenchWindow);
+    HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    const RECT area{20, 20, 80, 60};
+    FillRect(BenchDC, &area, black);
+    seams.EraseWithWindowColour({30, 30, 70, 40});
+    GdiFlush();
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(GetPixel(BenchDC, 30, 30), window);
+    EXPECT_EQ(GetPixel(BenchDC, 69, 39), window);
+    EXPECT_EQ(GetPixel(BenchDC, 50, 40), RGB(0, 0, 0)) << "the bottom edge is outside";
+    EXPECT_EQ(GetPixel(BenchDC, 70, 35), RGB(0, 0, 0)) << "the right edge is outside";
+    EXPECT_EQ(GetPixel(BenchDC, 29, 35), RGB(0, 0, 0));
+    SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
+
+    // The data window is redrawn only while it shows.
+    ASSERT_FALSE(IsWindowVisible(DataWindow));
+    ValidateRect(DataWindow, nullptr);
+    seams.InvalidateDataWindow();
+    EXPECT_FALSE(GetUpdateRect(DataWindow, nullptr, FALSE)) << "hidden";
+    ShowWindow(DataWindow, SW_SHOWNOACTIVATE);
+    UpdateWindow(DataWindow);
+    seams.InvalidateDataWindow();
+    EXPECT_TRUE(GetUpdateRect(DataWindow, nullptr, FALSE)) << "shown";
+    ShowWindow(DataWindow, SW_HIDE);
+
+    EXPECT_FALSE(seams.TitrationWindowOpen());
+
+    // The frame's clean-up frees the collected titration points.
+    ASSERT_TRUE(ReserveTitrationPoint(TitrationPoints));
+    FreeTitrationPoints();
+    EXPECT_EQ(TitrationPoints.points, nullptr);
+    EXPECT_EQ(TitrationPoints.capacity, 0);
 }
 
 // Last: it closes the frame the other tests need.
