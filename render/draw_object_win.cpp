@@ -64,15 +64,6 @@ void DrawTurned(GpGraphics* g, const PngImage* png, double x, double y, double d
     RestoreTransform(g, saved);
 }
 
-void DrawLayer(GpGraphics* g, GpBitmap* layer, double x, double y) {
-    if (!layer) return;
-    UINT w = 0, h = 0;
-    gp::GdipGetImageWidth(layer, &w);
-    gp::GdipGetImageHeight(layer, &h);
-    gp::GdipDrawImageRectI(g, layer, static_cast<INT>(x), static_cast<INT>(y), w, h);
-    gp::GdipDisposeImage(layer);
-}
-
 void ClosingSteps(const ObjectDrawing& d) {
     DrawSampleReadout(d);
     CallBalanceHook(d.bench, d.object);
@@ -107,14 +98,14 @@ void DrawLabObject(LabObject* base, int32_t index, bool large, HDC memoryDc, dou
     }
 
     const PngImage* mask = CachedPng(ids.mask);
-    GpBitmap* contents = mask ? BuildContentsLayer(d, mask) : nullptr;
+    const PixelBuffer* contents = mask ? BuildContentsLayer(d, mask) : nullptr;
 
     Gdiplus::GpMatrix* upright = SaveTransform(g);
     const Tilt tilt = StepTilt(o, bodyWidth, bodyHeight);
     if (tilt.active) RotateAbout(g, tilt.degrees, tilt.pivotX, tilt.pivotY);
 
     DrawPng(g, body, left, top);
-    DrawLayer(g, contents, left, top);
+    if (contents) DrawContentsLayer(g, *contents, mask, left, top);
 
     const PngImage* rod = CachedPng(kStirringRodImage);
     const StirringRod stir = StepStirringRod(o, large, bodyWidth, bodyHeight, rod ? rod->height : 325);

@@ -3,7 +3,11 @@
 #include "render/pixel_blend.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <string>
+#include <tuple>
+#include <vector>
 #include <memory>
 
 namespace gp = Gdiplus::DllExports;
@@ -33,6 +37,21 @@ FontCache& Fonts() {
     return fonts;
 }
 
+// A text drawn once on a clear picture and kept: most texts come back paint
+// after paint, and GDI+ text is slow on Wine. Only its ink is kept, placed
+// from the whole pixel left of and above where the text starts.
+struct TextPicture {
+    std::vector<uint32_t> pixels;  // premultiplied
+    int32_t left = 0, top = 0, width = 0, height = 0;
+};
+using TextKey = std::tuple<std::wstring, float, double, double>;  // text, size, offsets within a pixel
+constexpr size_t kMostTextPictures = 512;  // read-outs change as they run: start afresh past this
+constexpr int32_t kTextMargin = 4;
+std::map<TextKey, TextPicture>& TextPictures() {
+    static std::map<TextKey, TextPicture> pictures;
+    return pictures;
+}
+
 uint32_t* PremultipliedPixels(GpBitmap* bitmap, int32_t w, int32_t h) {
     Gdiplus::BitmapData data{};
     Gdiplus::GpRect all(0, 0, w, h);
@@ -45,9 +64,7 @@ uint32_t* PremultipliedPixels(GpBitmap* bitmap, int32_t w, int32_t h) {
     return pixels;
 }
 
-bool BlendDirectly(GpGraphics* g, const PngImage* png, double x, double y, uint8_t opacity, int width = 0,
-                   int height = 0) {
-    if (!g_directTarget.pixels || !png->premultiplied) return false;
+bool Untransformed(GpGraphics* g) {
     BOOL identity = FALSE;
     Gdiplus::GpMatrix* m = nullptr;
     gp::GdipCreateMatrix(&m);
@@ -55,14 +72,20 @@ bool BlendDirectly(GpGraphics* g, const PngImage* png, double x, double y, uint8
     gp::GdipGetWorldTransform(g, m);
     gp::GdipIsMatrixIdentity(m, &identity);
     gp::GdipDeleteMatrix(m);
-    if (!identity) return false;
-    gp::GdipFlush(g, Gdiplus::FlushIntentionSync);  // what GDI+ drew lands first
+    return identity != FALSE;
+}
+
+bool BlendDirectly(GpGraphics* g, const PngImage* png, double x, double y, uint8_t opacity, int width = 0,
+                   int height = 0) {
+    if (!png->premultiplied) return false;
+    const PixelBuffer* target = UntransformedTarget(g);
+    if (!target) return false;
     const PicturePixels picture{png->premultiplied, png->inkWidth, png->inkHeight};
     if (width > 0)
-        BlendPicture(g_directTarget, picture, static_cast<int32_t>(x), static_cast<int32_t>(y), width, height, opacity);
+        BlendPicture(*target, picture, static_cast<int32_t>(x), static_cast<int32_t>(y), width, height, opacity);
     else
-        BlendPicture(g_directTarget, picture, static_cast<int32_t>(x) + png->inkLeft,
-                     static_cast<int32_t>(y) + png->inkTop, png->inkWidth, png->inkHeight, opacity);
+        BlendPicture(*target, picture, static_cast<int32_t>(x) + png->inkLeft, static_cast<int32_t>(y) + png->inkTop,
+                     png->inkWidth, png->inkHeight, opacity);
     return true;
 }
 
@@ -182,6 +205,12 @@ void SetDirectBlendTarget(uint32_t* pixels, int32_t width, int32_t height) {
     g_directTarget = {pixels, width, height, width};
 }
 
+const PixelBuffer* UntransformedTarget(GpGraphics* g) {
+    if (!g_directTarget.pixels || !Untransformed(g)) return nullptr;
+    gp::GdipFlush(g, Gdiplus::FlushIntentionSync);  // what GDI+ drew lands first
+    return &g_directTarget;
+}
+
 void DrawPng(GpGraphics* g, const PngImage* png, double x, double y) {
     if (!png || BlendDirectly(g, png, x, y, 255)) return;
     gp::GdipDrawImageRectI(g, png->image, static_cast<INT>(x) + png->inkLeft, static_cast<INT>(y) + png->inkTop,
@@ -228,6 +257,48 @@ void RotateAbout(GpGraphics* g, double degrees, double x, double y) {
     gp::GdipTranslateWorldTransform(g, static_cast<float>(-x), static_cast<float>(-y), Gdiplus::MatrixOrderPrepend);
 }
 
+namespace {
+
+TextPicture RenderText(const wchar_t* text, Gdiplus::GpFont* font, Gdiplus::GpBrush* black, float pixels, double dx,
+                       double dy) {
+    TextPicture out;
+    const int32_t w = static_cast<int32_t>(std::wcslen(text) * pixels + 2 * kTextMargin + 2 * pixels);
+    const int32_t h = static_cast<int32_t>(2 * pixels + 2 * kTextMargin);
+    GpBitmap* bitmap = nullptr;
+    if (gp::GdipCreateBitmapFromScan0(w, h, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Gdiplus::Ok) return out;
+    GpGraphics* g = nullptr;
+    if (gp::GdipGetImageGraphicsContext(bitmap, &g) == Gdiplus::Ok && g) {
+        gp::GdipGraphicsClear(g, 0);
+        const Gdiplus::RectF at(static_cast<float>(kTextMargin + dx), static_cast<float>(kTextMargin + dy), 0.0f, 0.0f);
+        gp::GdipDrawString(g, text, -1, font, &at, nullptr, black);
+        gp::GdipDeleteGraphics(g);
+    }
+    Gdiplus::BitmapData data{};
+    Gdiplus::GpRect all(0, 0, w, h);
+    if (gp::GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) == Gdiplus::Ok) {
+        int32_t left = w, top = h, right = -1, bottom = -1;
+        auto row = [&data](int32_t y) {
+            return reinterpret_cast<const uint32_t*>(static_cast<const BYTE*>(data.Scan0) + y * data.Stride);
+        };
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x)
+                if (row(y)[x] >> 24) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        if (right >= 0) {
+            out.left = left - kTextMargin, out.top = top - kTextMargin;
+            out.width = right - left + 1, out.height = bottom - top + 1;
+            for (int32_t y = top; y <= bottom; ++y) out.pixels.insert(out.pixels.end(), row(y) + left, row(y) + right + 1);
+        }
+        gp::GdipBitmapUnlockBits(bitmap, &data);
+    }
+    gp::GdipDisposeImage(bitmap);
+    return out;
+}
+
+}  // namespace
+
 void DrawBenchText(GpGraphics* g, const wchar_t* text, double x, double y, float pixels) {
     FontCache& cache = Fonts();
     if (!cache.family && gp::GdipCreateFontFamilyFromName(L"Times New Roman", nullptr, &cache.family) != Gdiplus::Ok) {
@@ -238,6 +309,19 @@ void DrawBenchText(GpGraphics* g, const wchar_t* text, double x, double y, float
     Gdiplus::GpFont*& font = cache.fonts[pixels];
     if (!font && cache.family) gp::GdipCreateFont(cache.family, pixels, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel, &font);
     if (!font || !cache.black) return;
+    if (const PixelBuffer* target = UntransformedTarget(g)) {
+        const double left = std::floor(x), top = std::floor(y);
+        auto& pictures = TextPictures();
+        if (pictures.size() >= kMostTextPictures) pictures.clear();
+        const TextKey key{text, pixels, x - left, y - top};
+        auto it = pictures.find(key);
+        if (it == pictures.end()) it = pictures.emplace(key, RenderText(text, font, cache.black, pixels, x - left, y - top)).first;
+        const TextPicture& p = it->second;
+        if (!p.pixels.empty())
+            BlendPicture(*target, {p.pixels.data(), p.width, p.height}, static_cast<int32_t>(left) + p.left,
+                         static_cast<int32_t>(top) + p.top, p.width, p.height, 255);
+        return;
+    }
     const Gdiplus::RectF at(static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f);
     gp::GdipDrawString(g, text, -1, font, &at, nullptr, cache.black);
 }

@@ -50,6 +50,10 @@ void SetDirectBlendTarget(uint32_t* pixels, int32_t width, int32_t height);
 // The pixels set above, or null outside a pass.
 const PixelBuffer* DirectBlendTarget();
 
+// The pixels above, with what GDI+ drew flushed into them, when the
+// graphics draws without a transform; null otherwise.
+const PixelBuffer* UntransformedTarget(GpGraphics* g);
+
 // Draws a picture at its own size; a null picture is skipped.
 void DrawPng(GpGraphics* g, const PngImage* png, double x, double y);
 // A whole opaque picture stretched over a box.

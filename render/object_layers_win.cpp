@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "render/animation_frames.h"
 #include "render/contents_layers.h"
+#include "render/layer_fill.h"
 #include "render/particles.h"
 #include "render/readouts.h"
 #include "render/render_settings_win.h"
@@ -219,18 +221,71 @@ void ClipByMask(const PixelBuffer& layer, const PngImage* mask) {
     }
 }
 
-// Settling particles and the mask step work on the layer's own pixels.
-void FinishLayer(GpBitmap* layer, const PngImage* mask, const ParticleDrawList& draws, const PngImage* bubble) {
-    const Gdiplus::GpRect all(0, 0, mask->width, mask->height);
-    Gdiplus::BitmapData data{};
-    if (gp::GdipBitmapLockBits(layer, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite,
-                               PixelFormat32bppARGB, &data) != Gdiplus::Ok)
+// A plan that fills with hatches, textures or the module's hook is painted
+// through GDI+ on the layer's own pixels; the rest is plain colour.
+bool NeedsGraphics(const ContentsPlan& plan) {
+    const RenderSettings& settings = BenchRenderSettings();
+    for (int i = 0; i < plan.stepCount; ++i) {
+        const LayerStep& step = plan.steps[i];
+        if (step.kind == LayerStepKind::kCustomDraw) {
+            if (settings.customDraw && settings.moduleLoaded) return true;
+        } else if (step.brush != LayerBrush::kLiquid && step.brush != LayerBrush::kSecondLiquid &&
+                   step.brush != LayerBrush::kBlack) {
+            return true;
+        }
+    }
+    return false;
+}
+
+uint32_t StepColour(const LabObject& o, LayerBrush brush) {
+    if (brush == LayerBrush::kLiquid)
+        return Opaque(LiquidBrushColour(o.liquidColour[0], o.liquidColour[1], o.liquidColour[2]));
+    if (brush == LayerBrush::kSecondLiquid) return Opaque(SecondLiquidBrushColour(o));
+    return kBlackArgb;
+}
+
+void FillPlan(const PixelBuffer& layer, const LabObject& o, const ContentsPlan& plan, bool smallSet) {
+    ClearLayer(layer, kOpaqueWhite);
+    const double w = layer.width, h = layer.height, pen = OutlinePenWidth(smallSet);
+    for (int i = 0; i < plan.stepCount; ++i) {
+        const LayerStep& step = plan.steps[i];
+        if (step.kind == LayerStepKind::kCustomDraw) continue;  // no module draws
+        const uint32_t colour = StepColour(o, step.brush);
+        if (step.kind == LayerStepKind::kBand || step.kind == LayerStepKind::kPlainBand) {
+            const LayerBox r = StepRectangle(step, w, h);
+            FillLayerRectangle(layer, r.x, r.y, r.width, r.height, colour);
+        }
+        if (step.kind == LayerStepKind::kBand || step.kind == LayerStepKind::kEllipse) {
+            const LayerBox e = StepEllipse(step, w, h);
+            FillLayerEllipse(layer, e.x, e.y, e.width, e.height, colour);
+            OutlineLayerEllipse(layer, e.x, e.y, e.width, e.height, pen, kBlackArgb);
+        }
+    }
+}
+
+// The GDI+ painting of a plan, into the layer's pixels.
+void PaintPlanThroughGraphics(const PixelBuffer& layer, LabObject& o, const ContentsPlan& plan, bool smallSet) {
+    GpBitmap* bitmap = nullptr;
+    if (gp::GdipCreateBitmapFromScan0(layer.width, layer.height, layer.stride * 4, PixelFormat32bppARGB,
+                                      reinterpret_cast<BYTE*>(layer.pixels), &bitmap) != Gdiplus::Ok)
         return;
-    const PixelBuffer pixels{static_cast<uint32_t*>(data.Scan0), int32_t(data.Width), int32_t(data.Height),
-                             data.Stride / 4};
-    RasteriseParticles(pixels, draws, bubble);
-    ClipByMask(pixels, mask);
-    gp::GdipBitmapUnlockBits(layer, &data);
+    GpGraphics* g = nullptr;
+    if (gp::GdipGetImageGraphicsContext(bitmap, &g) == Gdiplus::Ok && g) {
+        gp::GdipGraphicsClear(g, kOpaqueWhite);
+        const LayerBrushes brushes(o, smallSet, plan);
+        PaintPlan(g, o, plan, brushes, float(layer.width), float(layer.height));
+        gp::GdipFlush(g, Gdiplus::FlushIntentionSync);
+        gp::GdipDeleteGraphics(g);
+    }
+    gp::GdipDisposeImage(bitmap);
+}
+
+// One layer is built and drawn at a time, so its pixels are kept for the
+// run instead of being allocated for every vessel of every paint.
+PixelBuffer LayerPixels(int32_t width, int32_t height) {
+    static std::vector<uint32_t> pixels;
+    pixels.resize(size_t(width) * size_t(height));
+    return {pixels.data(), width, height, width};
 }
 
 // ---- meniscus close-up ----
@@ -317,35 +372,44 @@ ReadoutServices Services() {
 
 void SetBenchTextFont(HFONT font) { benchTextFont = font; }
 
-GpBitmap* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask) {
+const PixelBuffer* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask) {
     if (!mask || mask->width <= 0 || mask->height <= 0) return nullptr;
     LabObject& o = d.object;
     const ContentsPlan plan = PlanContentsLayer(o, !d.largeSet);
     if (!plan.hasLayer) return nullptr;
-    GpBitmap* layer = nullptr;
-    if (gp::GdipCreateBitmapFromScan0(mask->width, mask->height, 0, PixelFormat32bppARGB, nullptr, &layer) !=
-        Gdiplus::Ok)
-        return nullptr;
-    GpGraphics* g = nullptr;
-    if (gp::GdipGetImageGraphicsContext(layer, &g) != Gdiplus::Ok || !g) {
-        gp::GdipDisposeImage(layer);
-        return nullptr;
-    }
-    gp::GdipGraphicsClear(g, kOpaqueWhite);
-    const float w = float(mask->width), h = float(mask->height);
-    {
-        const LayerBrushes brushes(o, !d.largeSet, plan);
-        PaintPlan(g, o, plan, brushes, w, h);
-    }
+    static PixelBuffer layer;
+    layer = LayerPixels(mask->width, mask->height);
+    { if (NeedsGraphics(plan)) PaintPlanThroughGraphics(layer, o, plan, !d.largeSet);
+    else FillPlan(layer, o, plan, !d.largeSet); }
+    const float h = float(mask->height);
     ParticleDrawList draws;
     if (plan.bubbles)
         UpdateBubbles(o, d.index, plan.liquidColumn, mask->width, mask->height, d.dpiFactor, d.bubble != nullptr,
                       &draws);
     if (plan.precipitate)
         UpdatePrecipitateParticles(o, d.index, mask->width, d.dpiFactor, h - plan.liquidColumn, &draws);
-    gp::GdipDeleteGraphics(g);
-    FinishLayer(layer, mask, draws, d.bubble);
-    return layer;
+    { RasteriseParticles(layer, draws, d.bubble);}
+    return &layer;
+}
+
+void DrawContentsLayer(GpGraphics* g, const PixelBuffer& layer, const PngImage* mask, double x, double y) {
+    const int32_t left = static_cast<int32_t>(x), top = static_cast<int32_t>(y);
+    if (!mask->premultiplied) return;
+    if (const PixelBuffer* target = UntransformedTarget(g)) {
+        const PicturePixels ink{mask->premultiplied, mask->inkWidth, mask->inkHeight};
+        BlendLayerThroughMask(*target, layer, left, top, ink, mask->inkLeft, mask->inkTop);
+        return;
+    }
+    // Turned: the clipped layer is laid through the transform by GDI+.
+    ClipByMask(layer, mask);
+    PremultiplyLayer(layer);
+    GpBitmap* bitmap = nullptr;
+    if (gp::GdipCreateBitmapFromScan0(layer.width, layer.height, layer.stride * 4, PixelFormat32bppPARGB,
+                                      reinterpret_cast<BYTE*>(layer.pixels), &bitmap) != Gdiplus::Ok)
+        return;
+    gp::GdipDrawImageRectI(g, bitmap, left, top, layer.width, layer.height);
+    gp::GdipFlush(g, Gdiplus::FlushIntentionSync);  // before the pixels are reused
+    gp::GdipDisposeImage(bitmap);
 }
 
 void DrawThermometer(const ObjectDrawing& d, int32_t bodyHeight, double dx, double dy) {
@@ -354,7 +418,10 @@ void DrawThermometer(const ObjectDrawing& d, int32_t bodyHeight, double dx, doub
         LayOutThermometer(d.object, CurrentTempScale(), small, bodyHeight, int32_t(dx), int32_t(dy));
     DrawPng(d.bench, CachedPng(small ? kSmallThermometerPng : kThermometerPng), t.imageX, t.imageY);
     Gdiplus::GpPen* pen = nullptr;
-    if (gp::GdipCreatePen1(kMercury, t.penWidth, Gdiplus::UnitPixel, &pen) == Gdiplus::Ok) {
+    if (const PixelBuffer* target = UntransformedTarget(d.bench)) {  // the column is an upright box
+        BlendBox(*target, t.columnX - t.penWidth / 2, t.columnTop, t.columnX + t.penWidth / 2, t.columnBottom,
+                 kMercury);
+    } else if (gp::GdipCreatePen1(kMercury, t.penWidth, Gdiplus::UnitPixel, &pen) == Gdiplus::Ok) {
         gp::GdipDrawLine(d.bench, pen, t.columnX, t.columnBottom, t.columnX, t.columnTop);
         gp::GdipDeletePen(pen);
     }

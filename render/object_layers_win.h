@@ -18,10 +18,13 @@ struct ObjectDrawing {
     const PngImage* bubble;
 };
 
-// The contents of a vessel on a layer of the mask's size, already clipped by
-// its alpha; null when there is nothing to lay over the body. The caller
-// disposes the layer.
-GpBitmap* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask);
+// The contents of a vessel on a layer of the mask's size (opaque: the mask
+// is applied as it is drawn); null when there is nothing to lay over the
+// body. The pixels stay valid until the next call.
+const PixelBuffer* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask);
+// Lays a built layer over the bench at (x, y) through its mask and any
+// transform in force (the layer's pixels may be changed).
+void DrawContentsLayer(GpGraphics* g, const PixelBuffer& layer, const PngImage* mask, double x, double y);
 void DrawThermometer(const ObjectDrawing& d, int32_t bodyHeight, double dx, double dy);
 void DrawInstrumentReadouts(const ObjectDrawing& d);
 void DrawSampleReadout(const ObjectDrawing& d);

@@ -1,6 +1,7 @@
 #include "render/pixel_blend.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,13 +17,16 @@ inline uint32_t Over(uint32_t src, uint32_t dst) {
     const uint32_t a = src >> 24;
     if (a == 0) return dst;
     if (a == 255) return src;
-    const uint32_t keep = 255 - a;
-    const uint32_t r = ((src >> 16) & 0xFF) + Scale((dst >> 16) & 0xFF, keep);
-    const uint32_t g = ((src >> 8) & 0xFF) + Scale((dst >> 8) & 0xFF, keep);
-    const uint32_t b = (src & 0xFF) + Scale(dst & 0xFF, keep);
-    const uint32_t da = a + Scale(dst >> 24, keep);
-    return std::min<uint32_t>(da, 255) << 24 | std::min<uint32_t>(r, 255) << 16 |
-           std::min<uint32_t>(g, 255) << 8 | std::min<uint32_t>(b, 255);
+    return SourceOver(src, dst);
+}
+
+uint32_t PremultipliedColour(uint32_t argb) {
+    const uint32_t a = argb >> 24;
+    return a << 24 | Scale((argb >> 16) & 0xFF, a) << 16 | Scale((argb >> 8) & 0xFF, a) << 8 | Scale(argb & 0xFF, a);
+}
+
+int32_t Edge(double v, int32_t limit) {
+    return static_cast<int32_t>(std::clamp(std::floor(v + 0.5), 0.0, static_cast<double>(limit)));
 }
 
 }  // namespace
@@ -51,8 +55,7 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
 void BlendDisc(const PixelBuffer& target, int32_t x, int32_t y, int32_t size, uint32_t argb) {
     const uint32_t a = argb >> 24;
     if (!target.pixels || size <= 0 || a == 0) return;
-    const uint32_t src = a << 24 | Scale((argb >> 16) & 0xFF, a) << 16 | Scale((argb >> 8) & 0xFF, a) << 8 |
-                         Scale(argb & 0xFF, a);
+    const uint32_t src = PremultipliedColour(argb);
     const double radius = size / 2.0;
     const double cx = x + radius, cy = y + radius;
     const int32_t x0 = std::max(x, 0), y0 = std::max(y, 0);
@@ -65,5 +68,16 @@ void BlendDisc(const PixelBuffer& target, int32_t x, int32_t y, int32_t size, ui
             const double dx = tx + 0.5 - cx;
             if (dx * dx + dy * dy <= radius * radius) dst[tx] = Over(src, dst[tx]);
         }
+    }
+}
+
+void BlendBox(const PixelBuffer& target, double left, double top, double right, double bottom, uint32_t argb) {
+    if (!target.pixels || (argb >> 24) == 0 || std::isnan(left + top + right + bottom)) return;
+    const uint32_t src = PremultipliedColour(argb);
+    const int32_t x0 = Edge(std::min(left, right), target.width), x1 = Edge(std::max(left, right), target.width);
+    const int32_t y0 = Edge(std::min(top, bottom), target.height), y1 = Edge(std::max(top, bottom), target.height);
+    for (int32_t ty = y0; ty < y1; ++ty) {
+        uint32_t* dst = target.pixels + int64_t{ty} * target.stride;
+        for (int32_t tx = x0; tx < x1; ++tx) dst[tx] = Over(src, dst[tx]);
     }
 }

@@ -1,6 +1,7 @@
 // Source-over blending of premultiplied pictures, as GDI+ composes them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "render/pixel_blend.h"
@@ -22,6 +23,36 @@ TEST(PixelBlend, OpaqueCoversClearKeepsHalfMixes) {
     EXPECT_EQ(t.At(1, 0), 0xFFFFFFFFu);
     EXPECT_EQ(t.At(2, 0), 0xFF7F7F7Fu);   // half-transparent black over white
     EXPECT_EQ(t.At(3, 0), 0xFFFF7F7Fu);   // half-transparent red over white
+}
+
+TEST(PixelBlend, SourceOverRoundsEveryChannelAndHoldsOverflowAt255) {
+    // Every source alpha over every destination byte, against the plain
+    // per-channel sum; sources brighter than their alpha are held at 255.
+    for (uint32_t a = 0; a < 256; ++a)
+        for (uint32_t d = 0; d < 256; d += 3) {
+            const uint32_t channel = a / 2, bright = 255 - a / 3;
+            const uint32_t src = a << 24 | channel << 16 | bright << 8 | a;
+            const uint32_t dst = d << 24 | (255 - d) << 16 | d << 8 | (d * 7 & 0xFF);
+            const auto expect = [a](uint32_t s, uint32_t t) {
+                return std::min<uint32_t>(s + (t * (255 - a) + 127) / 255, 255);
+            };
+            const uint32_t want = expect(a, d) << 24 | expect(channel, 255 - d) << 16 | expect(bright, d) << 8 |
+                                  expect(a, d * 7 & 0xFF);
+            ASSERT_EQ(SourceOver(src, dst), want) << a << " " << d;
+        }
+}
+
+TEST(PixelBlend, BoxesRoundTheirEdgesInEitherOrderAndClip) {
+    Target t(5, 4);
+    BlendBox(t.buffer, 3.4, 3.6, 0.6, 0.5, 0x80000000);  // columns 1..2, rows 1..3
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(t.At(x, y), (x >= 1 && x <= 2 && y >= 1) ? 0xFF7F7F7Fu : 0xFFFFFFFFu) << x << "," << y;
+    Target c(2, 2);
+    BlendBox(c.buffer, -100, -100, 100, 100, 0xFFFF0000);
+    EXPECT_EQ(c.pixels, std::vector<uint32_t>(4, 0xFFFF0000u));
+    BlendBox(c.buffer, 0, 0, 2, 2, 0x00FFFFFF);  // clear: nothing
+    EXPECT_EQ(c.At(1, 1), 0xFFFF0000u);
 }
 
 TEST(PixelBlend, OpacityFadesAsAColourMatrixOnAlphaWould) {

@@ -1,0 +1,118 @@
+#include "render/layer_fill.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int32_t Edge(double v) { return static_cast<int32_t>(std::floor(v + 0.5)); }
+
+// Where the pixel centres of row `y` lie inside the ellipse of half-axes
+// (rx, ry) about (cx, cy): [*from, *to), empty when the row misses it.
+bool EllipseSpan(double cx, double cy, double rx, double ry, int32_t y, int32_t* from, int32_t* to) {
+    if (rx <= 0 || ry <= 0) return false;
+    const double dy = (y + 0.5 - cy) / ry;
+    if (dy * dy > 1.0) return false;
+    const double half = rx * std::sqrt(1.0 - dy * dy);
+    // Centres x + 0.5 within [cx - half, cx + half].
+    *from = static_cast<int32_t>(std::ceil(cx - half - 0.5));
+    *to = static_cast<int32_t>(std::floor(cx + half - 0.5)) + 1;
+    return *from < *to;
+}
+
+void FillRow(const PixelBuffer& layer, int32_t y, int32_t from, int32_t to, uint32_t argb) {
+    if (y < 0 || y >= layer.height) return;
+    from = std::max(from, 0);
+    to = std::min(to, layer.width);
+    uint32_t* row = layer.pixels + int64_t{y} * layer.stride;
+    for (int32_t x = from; x < to; ++x) row[x] = argb;
+}
+
+uint32_t Premultiplied(uint32_t rgb, uint32_t a) {
+    const auto scale = [a](uint32_t c) { return (c * a + 127) / 255; };
+    return a << 24 | scale((rgb >> 16) & 0xFF) << 16 | scale((rgb >> 8) & 0xFF) << 8 | scale(rgb & 0xFF);
+}
+
+}  // namespace
+
+void ClearLayer(const PixelBuffer& layer, uint32_t argb) {
+    if (!layer.pixels) return;
+    for (int32_t y = 0; y < layer.height; ++y) FillRow(layer, y, 0, layer.width, argb);
+}
+
+void FillLayerRectangle(const PixelBuffer& layer, double x, double y, double width, double height, uint32_t argb) {
+    if (!layer.pixels || width <= 0 || height <= 0) return;
+    const int32_t top = std::max(Edge(y), 0), bottom = std::min(Edge(y + height), layer.height);
+    for (int32_t row = top; row < bottom; ++row) FillRow(layer, row, Edge(x), Edge(x + width), argb);
+}
+
+void FillLayerEllipse(const PixelBuffer& layer, double x, double y, double width, double height, uint32_t argb) {
+    if (!layer.pixels) return;
+    const double rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
+    const int32_t top = std::max(static_cast<int32_t>(std::floor(y)), 0);
+    const int32_t bottom = std::min(static_cast<int32_t>(std::ceil(y + height)), layer.height);
+    for (int32_t row = top; row < bottom; ++row) {
+        int32_t from, to;
+        if (EllipseSpan(cx, cy, rx, ry, row, &from, &to)) FillRow(layer, row, from, to, argb);
+    }
+}
+
+void OutlineLayerEllipse(const PixelBuffer& layer, double x, double y, double width, double height,
+                         double penWidth, uint32_t argb) {
+    if (!layer.pixels || penWidth <= 0) return;
+    const double half = penWidth / 2, rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
+    const int32_t top = std::max(static_cast<int32_t>(std::floor(y - half)), 0);
+    const int32_t bottom = std::min(static_cast<int32_t>(std::ceil(y + height + half)), layer.height);
+    for (int32_t row = top; row < bottom; ++row) {
+        int32_t outerFrom, outerTo, innerFrom, innerTo;
+        if (!EllipseSpan(cx, cy, rx + half, ry + half, row, &outerFrom, &outerTo)) continue;
+        // The ring is the outer ellipse less the inner one.
+        if (!EllipseSpan(cx, cy, rx - half, ry - half, row, &innerFrom, &innerTo)) {
+            FillRow(layer, row, outerFrom, outerTo, argb);
+            continue;
+        }
+        FillRow(layer, row, outerFrom, innerFrom, argb);
+        FillRow(layer, row, innerTo, outerTo, argb);
+    }
+}
+
+void PremultiplyLayer(const PixelBuffer& layer) {
+    if (!layer.pixels) return;
+    for (int32_t y = 0; y < layer.height; ++y) {
+        uint32_t* row = layer.pixels + int64_t{y} * layer.stride;
+        for (int32_t x = 0; x < layer.width; ++x) {
+            const uint32_t a = row[x] >> 24;
+            if (a != 255) row[x] = Premultiplied(row[x], a);
+        }
+    }
+}
+
+void BlendLayerThroughMask(const PixelBuffer& target, const PixelBuffer& layer, int32_t x, int32_t y,
+                           const PicturePixels& mask, int32_t maskLeft, int32_t maskTop) {
+    if (!target.pixels || !layer.pixels || !mask.pixels || maskLeft < 0 || maskTop < 0) return;
+    const int32_t rows = std::min(mask.height, layer.height - maskTop);
+    const int32_t columns = std::min(mask.width, layer.width - maskLeft);
+    // Mask columns whose target pixel is inside the target.
+    const int32_t firstColumn = std::max(0, -(x + maskLeft));
+    const int32_t endColumn = std::min<int64_t>(columns, int64_t{target.width} - x - maskLeft);
+    uint32_t lastColour = 0, lastAlpha = 0, lastSource = 0;
+    for (int32_t row = 0; row < rows; ++row) {
+        const int64_t ty = int64_t{y} + maskTop + row;
+        if (ty < 0 || ty >= target.height) continue;
+        const uint32_t* in = mask.pixels + int64_t{row} * mask.width;
+        const uint32_t* colour = layer.pixels + int64_t{maskTop + row} * layer.stride + maskLeft;
+        uint32_t* out = target.pixels + ty * target.stride;
+        const int64_t at = int64_t{x} + maskLeft;
+        for (int32_t i = firstColumn; i < endColumn; ++i) {
+            uint32_t a = in[i] >> 24;
+            if (a == 0) continue;
+            if (a == 255) a = 64;  // the contents show at a quarter opacity
+            const uint32_t rgb = colour[i] & 0x00FFFFFFu;
+            if (rgb != lastColour || a != lastAlpha) {
+                lastColour = rgb, lastAlpha = a;
+                lastSource = Premultiplied(rgb, a);
+            }
+            out[at + i] = SourceOver(lastSource, out[at + i]);
+        }
+    }
+}

@@ -1,0 +1,95 @@
+// Plain fills of a contents layer and its laying through the mask.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "render/contents_layers.h"
+#include "render/layer_fill.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu, kInk = 0xFF0000FFu;
+
+struct Pixels {
+    std::vector<uint32_t> pixels;
+    PixelBuffer buffer;
+    Pixels(int w, int h, uint32_t fill = kWhite) : pixels(size_t(w) * h, fill), buffer{pixels.data(), w, h, w} {}
+    // One character a row: '#' where the ink is, '.' elsewhere.
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int y = 0; y < buffer.height; ++y) {
+            std::string row;
+            for (int x = 0; x < buffer.width; ++x) row += pixels[size_t(y) * buffer.stride + x] == kInk ? '#' : '.';
+            rows.push_back(row);
+        }
+        return rows;
+    }
+};
+
+using Rows = std::vector<std::string>;
+
+TEST(LayerFill, RectanglesRoundTheirEdgesAndClipToTheLayer) {
+    Pixels a(6, 4);
+    FillLayerRectangle(a.buffer, 0.6, 0.4, 2.8, 2.2, kInk);  // edges at 1, 0, 3 (3.4), 3 (2.6)
+    EXPECT_EQ(a.Rows(), (Rows{".##...", ".##...", ".##...", "......"}));
+    Pixels b(4, 3);
+    FillLayerRectangle(b.buffer, -10, 1, 100, 100, kInk);
+    EXPECT_EQ(b.Rows(), (Rows{"....", "####", "####"}));
+    FillLayerRectangle(b.buffer, 0, 0, 0, 5, 0xFF00FF00u);  // empty
+    EXPECT_EQ(b.pixels[0], kWhite);
+}
+
+TEST(LayerFill, EllipsesTakeThePixelsWhoseCentresAreInside) {
+    Pixels e(8, 5);
+    FillLayerEllipse(e.buffer, 0, 0, 8, 5, kInk);
+    EXPECT_EQ(e.Rows(), (Rows{"..####..", "########", "########", "########", "..####.."}));
+    Pixels clipped(4, 3);
+    FillLayerEllipse(clipped.buffer, -4, -2, 8, 5, kInk);  // the lower right quarter
+    EXPECT_EQ(clipped.Rows(), (Rows{"####", "####", "##.."}));
+}
+
+TEST(LayerFill, OutlinesAreARingAboutTheCurveAndLeaveTheInside) {
+    Pixels o(12, 9);
+    OutlineLayerEllipse(o.buffer, 1, 1, 10, 7, 1.0, kInk);
+    const Rows rows = o.Rows();
+    EXPECT_EQ(rows[0], "............");
+    EXPECT_EQ(rows[1], "..########..");  // the top: the inner ellipse misses it
+    EXPECT_EQ(rows[2], ".##......##.");
+    EXPECT_EQ(rows[4], "#..........#");  // only the sides at the middle
+    EXPECT_EQ(rows[7], "..########..");
+    EXPECT_EQ(rows[8], "............");
+    Pixels thick(12, 9);
+    OutlineLayerEllipse(thick.buffer, 1, 1, 10, 7, 2.0, kInk);
+    EXPECT_EQ(thick.Rows()[4], "##........##");
+    OutlineLayerEllipse(thick.buffer, 1, 1, 10, 7, 0.0, 0xFF00FF00u);  // no pen
+    EXPECT_EQ(thick.Rows()[4], "##........##");
+}
+
+// What the layer pass did step by step: mask alpha, premultiply, blend.
+void ReferenceBlend(const PixelBuffer& target, std::vector<uint32_t> layer, int32_t w, int32_t h, int32_t x, int32_t y,
+                    const std::vector<uint32_t>& mask, int32_t mw, int32_t mh, int32_t ml, int32_t mt) {
+    for (uint32_t& p : layer) p &= 0x00FFFFFFu;
+    ApplyMaskAlpha(layer.data() + size_t(mt) * w + ml, w, w - ml, h - mt, mask.data(), mw, mw, mh);
+    const PixelBuffer buffer{layer.data(), w, h, w};
+    PremultiplyLayer(buffer);
+    BlendPicture(target, {layer.data(), w, h}, x, y, w, h, 255);
+}
+
+TEST(LayerFill, LayingThroughTheMaskMatchesMaskingPremultiplyingAndBlending) {
+    // Every mask alpha over every byte value of the target, from a layer of
+    // several colours, part of it off the target's edges.
+    const int32_t w = 40, h = 30, mw = 32, mh = 28, ml = 3, mt = 1;
+    std::vector<uint32_t> layer(size_t(w) * h), mask(size_t(mw) * mh);
+    for (size_t i = 0; i < layer.size(); ++i) layer[i] = 0xFF000000u | uint32_t(i * 2654435761u >> 8);
+    for (size_t i = 0; i < mask.size(); ++i) mask[i] = uint32_t(i % 256) << 24 | 0x123456;
+    for (const int32_t at : {0, -7, 25}) {
+        Pixels fast(48, 40), reference(48, 40);
+        for (size_t i = 0; i < fast.pixels.size(); ++i) fast.pixels[i] = reference.pixels[i] = uint32_t(i * 40503u) | 0xFF000000u;
+        BlendLayerThroughMask(fast.buffer, {layer.data(), w, h, w}, at, at / 2, {mask.data(), mw, mh}, ml, mt);
+        ReferenceBlend(reference.buffer, layer, w, h, at, at / 2, mask, mw, mh, ml, mt);
+        EXPECT_EQ(fast.pixels, reference.pixels) << "at " << at;
+    }
+}
+
+}  // namespace
