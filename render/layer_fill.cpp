@@ -7,16 +7,15 @@ namespace {
 
 int32_t Edge(double v) { return static_cast<int32_t>(std::floor(v + 0.5)); }
 
-// Where the pixel centres of row `y` lie inside the ellipse of half-axes
+// Where the pixels of row `y` (centres on whole coordinates) lie inside the ellipse of half-axes
 // (rx, ry) about (cx, cy): [*from, *to), empty when the row misses it.
 bool EllipseSpan(double cx, double cy, double rx, double ry, int32_t y, int32_t* from, int32_t* to) {
     if (rx <= 0 || ry <= 0) return false;
-    const double dy = (y + 0.5 - cy) / ry;
+    const double dy = (y - cy) / ry;
     if (dy * dy > 1.0) return false;
     const double half = rx * std::sqrt(1.0 - dy * dy);
-    // Centres x + 0.5 within [cx - half, cx + half].
-    *from = static_cast<int32_t>(std::ceil(cx - half - 0.5));
-    *to = static_cast<int32_t>(std::floor(cx + half - 0.5)) + 1;
+    *from = static_cast<int32_t>(std::ceil(cx - half));
+    *to = static_cast<int32_t>(std::floor(cx + half)) + 1;
     return *from < *to;
 }
 
@@ -50,7 +49,7 @@ void FillLayerEllipse(const PixelBuffer& layer, double x, double y, double width
     if (!layer.pixels) return;
     const double rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
     const int32_t top = std::max(static_cast<int32_t>(std::floor(y)), 0);
-    const int32_t bottom = std::min(static_cast<int32_t>(std::ceil(y + height)), layer.height);
+    const int32_t bottom = std::min(static_cast<int32_t>(std::floor(y + height)) + 1, layer.height);
     for (int32_t row = top; row < bottom; ++row) {
         int32_t from, to;
         if (EllipseSpan(cx, cy, rx, ry, row, &from, &to)) FillRow(layer, row, from, to, argb);
@@ -62,7 +61,7 @@ void OutlineLayerEllipse(const PixelBuffer& layer, double x, double y, double wi
     if (!layer.pixels || penWidth <= 0) return;
     const double half = penWidth / 2, rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
     const int32_t top = std::max(static_cast<int32_t>(std::floor(y - half)), 0);
-    const int32_t bottom = std::min(static_cast<int32_t>(std::ceil(y + height + half)), layer.height);
+    const int32_t bottom = std::min(static_cast<int32_t>(std::floor(y + height + half)) + 1, layer.height);
     for (int32_t row = top; row < bottom; ++row) {
         int32_t outerFrom, outerTo, innerFrom, innerTo;
         if (!EllipseSpan(cx, cy, rx + half, ry + half, row, &outerFrom, &outerTo)) continue;

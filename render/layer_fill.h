@@ -1,7 +1,7 @@
 // Opaque fills of a contents layer's pixels (0xAARRGGBB words): the bands,
 // surface ellipses and their outlines, laid the way the bench's unsmoothed
-// fills lay them (a pixel is painted when its centre is inside), so the
-// layer needs no graphics object. Everything is clipped to the buffer.
+// fills lay them, so the layer needs no graphics object. Everything is
+// clipped to the buffer.
 #pragma once
 #include <cstdint>
 
@@ -11,7 +11,8 @@
 void ClearLayer(const PixelBuffer& layer, uint32_t argb);
 // The box (x, y, width, height), its edges rounded to whole pixels.
 void FillLayerRectangle(const PixelBuffer& layer, double x, double y, double width, double height, uint32_t argb);
-// The ellipse inscribed in the box.
+// The ellipse inscribed in the box: the pixels whose centres are inside,
+// centres taken on whole coordinates as unsmoothed GDI+ takes them.
 void FillLayerEllipse(const PixelBuffer& layer, double x, double y, double width, double height, uint32_t argb);
 // The ellipse's outline, `penWidth` pixels wide and centred on the curve.
 void OutlineLayerEllipse(const PixelBuffer& layer, double x, double y, double width, double height,

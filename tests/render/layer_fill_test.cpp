@@ -41,29 +41,29 @@ TEST(LayerFill, RectanglesRoundTheirEdgesAndClipToTheLayer) {
 }
 
 TEST(LayerFill, EllipsesTakeThePixelsWhoseCentresAreInside) {
-    Pixels e(8, 5);
-    FillLayerEllipse(e.buffer, 0, 0, 8, 5, kInk);
-    EXPECT_EQ(e.Rows(), (Rows{"..####..", "########", "########", "########", "..####.."}));
+    // Centres on whole coordinates: the box 0 .. 8 spans nine pixels.
+    Pixels e(9, 5);
+    FillLayerEllipse(e.buffer, 0, 0, 8, 4, kInk);
+    EXPECT_EQ(e.Rows(), (Rows{"....#....", ".#######.", "#########", ".#######.", "....#...."}));
     Pixels clipped(4, 3);
-    FillLayerEllipse(clipped.buffer, -4, -2, 8, 5, kInk);  // the lower right quarter
-    EXPECT_EQ(clipped.Rows(), (Rows{"####", "####", "##.."}));
+    FillLayerEllipse(clipped.buffer, -4, -2, 8, 4, kInk);  // the lower right quarter
+    EXPECT_EQ(clipped.Rows(), (Rows{"####", "####", "#..."}));
 }
 
 TEST(LayerFill, OutlinesAreARingAboutTheCurveAndLeaveTheInside) {
-    Pixels o(12, 9);
-    OutlineLayerEllipse(o.buffer, 1, 1, 10, 7, 1.0, kInk);
+    Pixels o(13, 9);
+    OutlineLayerEllipse(o.buffer, 1, 1, 10, 6, 1.0, kInk);
     const Rows rows = o.Rows();
-    EXPECT_EQ(rows[0], "............");
-    EXPECT_EQ(rows[1], "..########..");  // the top: the inner ellipse misses it
-    EXPECT_EQ(rows[2], ".##......##.");
-    EXPECT_EQ(rows[4], "#..........#");  // only the sides at the middle
-    EXPECT_EQ(rows[7], "..########..");
-    EXPECT_EQ(rows[8], "............");
-    Pixels thick(12, 9);
-    OutlineLayerEllipse(thick.buffer, 1, 1, 10, 7, 2.0, kInk);
-    EXPECT_EQ(thick.Rows()[4], "##........##");
-    OutlineLayerEllipse(thick.buffer, 1, 1, 10, 7, 0.0, 0xFF00FF00u);  // no pen
-    EXPECT_EQ(thick.Rows()[4], "##........##");
+    EXPECT_EQ(rows[0], ".............");
+    EXPECT_EQ(rows[1], "....#####....");  // the top: the inner ellipse misses it
+    EXPECT_EQ(rows[4], ".#.........#.");  // only the sides at the middle
+    EXPECT_EQ(rows[7], "....#####....");
+    EXPECT_EQ(rows[8], ".............");
+    Pixels thick(13, 9);
+    OutlineLayerEllipse(thick.buffer, 1, 1, 10, 6, 2.0, kInk);
+    EXPECT_EQ(thick.Rows()[4], "##.........##");
+    OutlineLayerEllipse(thick.buffer, 1, 1, 10, 6, 0.0, 0xFF00FF00u);  // no pen
+    EXPECT_EQ(thick.Rows()[4], "##.........##");
 }
 
 // What the layer pass did step by step: mask alpha, premultiply, blend.
