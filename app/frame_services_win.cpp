@@ -10,6 +10,8 @@
 #include "app/text_pane_format_win.h"
 #include "app/text_panes_win.h"
 #include "bench/bench_state.h"
+#include "bench/command_ids.h"
+#include "bench/command_router.h"
 #include "bench/lab_objects.h"
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
@@ -51,7 +53,18 @@ void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
 void RedrawSelectionFrames(HWND) {}
 void CycleSelection(HWND, int) {}
 char* DemoMessageBuffer() { return demoMessage; }
-void UpdateMenuState(HMENU, int) {}
+// Until the menu-state rules exist, an item is offered exactly when some
+// handler will act on it, so a student never picks a command that does nothing.
+void UpdateMenuState(HMENU popup, int) {
+    const int count = GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i) {
+        if (GetSubMenu(popup, i)) continue;
+        const UINT id = GetMenuItemID(popup, i);
+        if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separator
+        const bool offered = id == kCmdExit || HasCommandHandler(static_cast<int>(id));
+        EnableMenuItem(popup, i, MF_BYPOSITION | (offered ? MF_ENABLED : MF_GRAYED));
+    }
+}
 void ShowMenuHelp(UINT, UINT, HMENU) {}
 void ClearCurrentLab() { labTitle[0] = 0; }
 void ClearSelection() {}
