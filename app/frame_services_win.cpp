@@ -32,7 +32,25 @@ void CreateTextPanesAndTabs(HWND frame) {
 }
 void ReadProgramSettings() { LoadSettings(); }
 void CreateToolbars(HWND) {}
-bool AcceleratorsApply(const MSG&) { return true; }
+// The edit keys belong to a focused text pane or edit box (so Ctrl+C there
+// copies its text), not to the bench.
+bool AcceleratorsApply(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return true;
+    char cls[32] = {};
+    HWND focus = GetFocus();
+    if (!focus || !GetClassNameA(focus, cls, sizeof cls)) return true;
+    if (lstrcmpiA(cls, "Edit") != 0 && lstrcmpiA(cls, "RichEdit20A") != 0 && lstrcmpiA(cls, "RichEdit") != 0)
+        return true;
+    const bool ctrl = GetKeyState(VK_CONTROL) & 0x8000, shift = GetKeyState(VK_SHIFT) & 0x8000;
+    const bool alt = GetKeyState(VK_MENU) & 0x8000;
+    switch (msg.wParam) {
+    case 'Z': case 'X': case 'C': case 'V': return !ctrl;
+    case VK_INSERT: return !(ctrl || shift);
+    case VK_DELETE: return false;
+    case VK_BACK: return !alt;
+    }
+    return true;
+}
 
 const char* CurrentLabTitle() { return labTitle; }
 HWND ObservationsPane() { return TextPaneWindow(kObservationsPane); }

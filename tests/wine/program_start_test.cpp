@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -511,6 +512,28 @@ TEST_F(ProgramStart, MenuItemsWithoutAHandlerAreGreyedWhenTheirMenuOpens) {
     EXPECT_FALSE(grey(equipment, 89));   // 50 ml Buret
     EXPECT_FALSE(grey(file, 35));        // Exit, handled by the frame
     EXPECT_FALSE(grey(file, 197));       // Start Recording
+}
+
+TEST_F(ProgramStart, EditKeysGoToAFocusedTextPaneNotToTheBench) {
+    HWND observations = TextPaneWindow(2);
+    ASSERT_NE(observations, nullptr);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE withCtrl[256];
+    memcpy(withCtrl, keys, sizeof withCtrl);
+    withCtrl[VK_CONTROL] = 0x80;
+    SetKeyboardState(withCtrl);
+    MSG copy = {};
+    copy.message = WM_KEYDOWN;
+    copy.wParam = 'C';
+    MSG help = copy;
+    help.wParam = VK_F1;
+    SetFocus(observations);
+    EXPECT_FALSE(AcceleratorsApply(copy));
+    EXPECT_TRUE(AcceleratorsApply(help));
+    SetFocus(BenchWindow);
+    EXPECT_TRUE(AcceleratorsApply(copy));
+    SetKeyboardState(keys);
 }
 
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
