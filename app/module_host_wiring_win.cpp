@@ -11,6 +11,7 @@
 #include "app/module_host_win.h"
 #include "app/text_panes_win.h"
 #include "app/timer_pause.h"
+#include "render/particles.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ bool HostPerUserFolder(char* out, size_t size) {
 void HostStreamGuard(bool raised) { PaneStreamGuard = raised; }
 
 void HostPanesReloaded() {
+    ClearParticles();  // a new lab starts with no bubbles or precipitate in flight
     for (int which : {kObservationsPane, kProcedurePane, kIntroductionPane})
         if (HWND pane = TextPaneWindow(which)) SetWindowPos(pane, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // Fresh panes are hidden: show the one whose tab is chosen.

@@ -9,6 +9,12 @@
 #include "app/frame_services_win.h"
 #include "app/modeless_dialogs.h"
 #include "app/timer_pause_win.h"
+#include "app/message_boxes_win.h"
+#include "app/settings.h"
+#include "app/shell_services_win.h"
+#include "bench/bench_window_win.h"
+#include "render/object_layers_win.h"
+#include "render/readouts.h"
 #include "bench/bench_state.h"
 #include "bench/command_ids.h"
 
@@ -107,6 +113,13 @@ bool StartLabTimer() {
     }
 }
 
+bool LoadReadoutString(int32_t id, char* out, int32_t size) {
+    return LoadResString(static_cast<UINT>(id), out, size) != nullptr;
+}
+
+// Read-outs follow the user's locale, string table and temperature scale.
+void InstallReadoutServices() { SetReadoutServices(ReadoutServices{FormatLocaleNumber, LoadReadoutString, &TempScale}); }
+
 }  // namespace
 
 int RunMessageLoop(HACCEL accelerators) {
@@ -146,12 +159,14 @@ bool CreateProgramWindows(HINSTANCE instance, HINSTANCE previous, const char* co
     CreateDataWindow();
     CreateTextPanesAndTabs(FrameWindow);
     ReadProgramSettings();
+    InstallReadoutServices();
     CreateToolbars(FrameWindow);
 
     BenchWindow = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, "BrevaneSpaceWnd", "LabSpace",
                                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER, 0, 0, 0, 0, FrameWindow,
                                   nullptr, instance, const_cast<char*>(commandLine ? commandLine : ""));
     LayoutFrame(BenchWindow);
+    SetBenchTextFont(LabelFont);
     SetBoxOwnerWindow(BenchWindow);
     InstallBenchTimerPause(BenchWindow);
     return StartLabTimer();

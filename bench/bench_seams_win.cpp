@@ -19,6 +19,7 @@
 #include "bench/bench_seams.h"
 #include "bench/bench_window_win.h"
 #include "bench/sim_seams_win.h"
+#include "render/particles.h"
 
 namespace {
 
@@ -80,8 +81,8 @@ public:
     }
 
     // The renderer keeps no particles yet.
-    void RemoveObjectParticles(const LabObject&) override {}
-    void RenumberParticleOwners(const IndexRemap&) override {}
+    void RemoveObjectParticles(const LabObject& o) override { ::RemoveObjectParticles(o); }
+    void RenumberParticleOwners(const IndexRemap& remap) override { ::RenumberParticleOwners(remap); }
 
     // The Titration dialog is not built yet, so it is never open.
     int32_t TitrationBuret() const override { return 0; }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -498,6 +499,43 @@ TEST_F(ProgramStart, SimulationSeamsDrawOnTheRealBenchAndDataWindow) {
 }
 
 // Last: it closes the frame the other tests need.
+TEST_F(ProgramStart, MenuItemsWithoutAHandlerAreGreyedWhenTheirMenuOpens) {
+    HMENU bar = GetMenu(FrameWindow);
+    ASSERT_NE(bar, nullptr);
+    HMENU file = GetSubMenu(bar, 0), equipment = GetSubMenu(bar, 2), procedures = GetSubMenu(bar, 4);
+    ASSERT_TRUE(file && equipment && procedures);
+    for (HMENU popup : {file, equipment, procedures})
+        SendMessageA(FrameWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    auto grey = [](HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    EXPECT_TRUE(grey(procedures, 88));   // Pour/Decant: not built yet
+    EXPECT_FALSE(grey(equipment, 55));   // Bunsen Burner
+    EXPECT_FALSE(grey(equipment, 89));   // 50 ml Buret
+    EXPECT_FALSE(grey(file, 35));        // Exit, handled by the frame
+    EXPECT_FALSE(grey(file, 197));       // Start Recording
+}
+
+TEST_F(ProgramStart, EditKeysGoToAFocusedTextPaneNotToTheBench) {
+    HWND observations = TextPaneWindow(2);
+    ASSERT_NE(observations, nullptr);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE withCtrl[256];
+    memcpy(withCtrl, keys, sizeof withCtrl);
+    withCtrl[VK_CONTROL] = 0x80;
+    SetKeyboardState(withCtrl);
+    MSG copy = {};
+    copy.message = WM_KEYDOWN;
+    copy.wParam = 'C';
+    MSG help = copy;
+    help.wParam = VK_F1;
+    SetFocus(observations);
+    EXPECT_FALSE(AcceleratorsApply(copy));
+    EXPECT_TRUE(AcceleratorsApply(help));
+    SetFocus(BenchWindow);
+    EXPECT_TRUE(AcceleratorsApply(copy));
+    SetKeyboardState(keys);
+}
+
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
     DocumentModified = true;
     DialogDriver boxes({Press(IDNO)});
