@@ -176,3 +176,32 @@ TEST_F(ContentsAndParticles, AThermometerShowsItsColumnAndTheSampleBoxSitsUnderT
     EXPECT_NEAR((area.left + area.right) / 2, (beaker.position.left + beaker.position.right) / 2, 2);
     EXPECT_EQ(canvas.At(area.left + 2, area.top + 2), RGB(0, 255, 255));
 }
+
+// Hatched solids and tipped vessels are painted through GDI+ into the layer's
+// own pixels; they must still show.
+TEST_F(ContentsAndParticles, HatchedSolidsAndATippedVesselStillShowTheirContents) {
+    LabObject& beaker = Place(kBeaker, 200, 200);
+    const std::vector<COLORREF> empty = Paint(1, Body(beaker));
+    FillWithWater(beaker, 293);
+    ASSERT_EQ(AddComponent(beaker, test_chemicals::kSodiumChloride, kPhaseSolid, 20.0, 293), 1);
+    beaker.solidVolume = 10.0;
+    beaker.solidFillKind = 2;
+    beaker.solidPatternId = 5;
+    beaker.solidColour[0] = 200, beaker.solidColour[1] = 40, beaker.solidColour[2] = 40;
+    const std::vector<COLORREF> hatched = Paint(1, Body(beaker), "contents_hatched.png");
+    EXPECT_GT(Differing(empty, hatched), int(hatched.size()) / 10);
+
+    ASSERT_EQ(TogglePourPosition(beaker, 0), 1);
+    ASSERT_EQ(beaker.variant, 1);
+    const std::vector<COLORREF> tippedEmpty = [&] {
+        LabObject keep = beaker;
+        ClearComponents(beaker);
+        beaker.liquidVolume = 0;
+        beaker.solidVolume = 0;
+        auto pixels = Paint(1, Body(beaker));
+        beaker = keep;
+        return pixels;
+    }();
+    const std::vector<COLORREF> tipped = Paint(1, Body(beaker), "contents_tipped.png");
+    EXPECT_GT(Differing(tippedEmpty, tipped), int(tipped.size()) / 50);
+}
