@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/blend_rows.h"
+
 namespace {
 
 int32_t Edge(double v) { return static_cast<int32_t>(std::floor(v + 0.5)); }
@@ -23,8 +25,8 @@ void FillRow(const PixelBuffer& layer, int32_t y, int32_t from, int32_t to, uint
     if (y < 0 || y >= layer.height) return;
     from = std::max(from, 0);
     to = std::min(to, layer.width);
-    uint32_t* row = layer.pixels + int64_t{y} * layer.stride;
-    for (int32_t x = from; x < to; ++x) row[x] = argb;
+    if (from >= to) return;
+    std::fill_n(layer.pixels + int64_t{y} * layer.stride + from, to - from, argb);
 }
 
 uint32_t Premultiplied(uint32_t rgb, uint32_t a) {
@@ -94,24 +96,13 @@ void BlendLayerThroughMask(const PixelBuffer& target, const PixelBuffer& layer, 
     // Mask columns whose target pixel is inside the target.
     const int32_t firstColumn = std::max(0, -(x + maskLeft));
     const int32_t endColumn = std::min<int64_t>(columns, int64_t{target.width} - x - maskLeft);
-    uint32_t lastColour = 0, lastAlpha = 0, lastSource = 0;
+    if (firstColumn >= endColumn) return;
     for (int32_t row = 0; row < rows; ++row) {
         const int64_t ty = int64_t{y} + maskTop + row;
         if (ty < 0 || ty >= target.height) continue;
         const uint32_t* in = mask.pixels + int64_t{row} * mask.width;
         const uint32_t* colour = layer.pixels + int64_t{maskTop + row} * layer.stride + maskLeft;
-        uint32_t* out = target.pixels + ty * target.stride;
-        const int64_t at = int64_t{x} + maskLeft;
-        for (int32_t i = firstColumn; i < endColumn; ++i) {
-            uint32_t a = in[i] >> 24;
-            if (a == 0) continue;
-            if (a == 255) a = 64;  // the contents show at a quarter opacity
-            const uint32_t rgb = colour[i] & 0x00FFFFFFu;
-            if (rgb != lastColour || a != lastAlpha) {
-                lastColour = rgb, lastAlpha = a;
-                lastSource = Premultiplied(rgb, a);
-            }
-            out[at + i] = SourceOver(lastSource, out[at + i]);
-        }
+        uint32_t* out = target.pixels + ty * target.stride + int64_t{x} + maskLeft;
+        MaskedRow(in + firstColumn, colour + firstColumn, out + firstColumn, endColumn - firstColumn);
     }
 }

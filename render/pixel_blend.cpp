@@ -1,5 +1,7 @@
 #include "render/pixel_blend.h"
 
+#include "render/blend_rows.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +46,10 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
         const int32_t sy = stretched ? static_cast<int32_t>(int64_t{ty - y} * picture.height / height) : ty - y;
         const uint32_t* src = picture.pixels + int64_t{sy} * picture.width;
         uint32_t* dst = target.pixels + int64_t{ty} * target.stride;
+        if (!stretched && opacity == 255) {
+            if (x1 > x0) OverRow(src + (x0 - x), dst + x0, x1 - x0);
+            continue;
+        }
         for (int32_t tx = x0; tx < x1; ++tx) {
             const int32_t sx = stretched ? static_cast<int32_t>(int64_t{tx - x} * picture.width / width) : tx - x;
             const uint32_t p = src[sx];
