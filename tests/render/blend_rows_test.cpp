@@ -29,19 +29,26 @@ std::vector<uint32_t> RandomRow(std::mt19937& rng, int length) {
     return row;
 }
 
+// Both loops, wide and one by one, over copies of the same destination.
+void ExpectFormsAgree(const std::vector<uint32_t>& src, const std::vector<uint32_t>& mask,
+                      const std::vector<uint32_t>& dst, const char* what, int which) {
+    const int n = static_cast<int>(dst.size());
+    auto wide = dst, single = dst;
+    OverRow(src.data(), wide.data(), n);
+    OverRowOneByOne(src.data(), single.data(), n);
+    ASSERT_EQ(wide, single) << "over, " << what << " " << which;
+    wide = dst, single = dst;
+    MaskedRow(mask.data(), src.data(), wide.data(), n);
+    MaskedRowOneByOne(mask.data(), src.data(), single.data(), n);
+    ASSERT_EQ(wide, single) << "masked, " << what << " " << which;
+}
+
 TEST(BlendRows, WideAndOneByOneAgreeOnRandomRowsOfEveryLength) {
     std::mt19937 rng(7);
     for (int round = 0; round < 40; ++round)
         for (int length = 0; length <= 67; ++length) {
             const auto src = RandomRow(rng, length), mask = RandomRow(rng, length), dst = RandomRow(rng, length);
-            auto wide = dst, single = dst;
-            OverRow(src.data(), wide.data(), length);
-            OverRowOneByOne(src.data(), single.data(), length);
-            ASSERT_EQ(wide, single) << "over, length " << length;
-            wide = dst, single = dst;
-            MaskedRow(mask.data(), src.data(), wide.data(), length);
-            MaskedRowOneByOne(mask.data(), src.data(), single.data(), length);
-            ASSERT_EQ(wide, single) << "masked, length " << length;
+            ExpectFormsAgree(src, mask, dst, "length", length);
         }
 }
 
@@ -56,15 +63,7 @@ TEST(BlendRows, WideAndOneByOneAgreeForEveryAlphaOverEveryByte) {
             mask.push_back(a << 24 | d);
             dst.push_back(d << 24 | (255 - d) << 16 | d << 8 | (d * 7 & 0xFF));
         }
-        const int n = static_cast<int>(dst.size());
-        auto wide = dst, single = dst;
-        OverRow(src.data(), wide.data(), n);
-        OverRowOneByOne(src.data(), single.data(), n);
-        ASSERT_EQ(wide, single) << "over, alpha " << a;
-        wide = dst, single = dst;
-        MaskedRow(mask.data(), src.data(), wide.data(), n);
-        MaskedRowOneByOne(mask.data(), src.data(), single.data(), n);
-        ASSERT_EQ(wide, single) << "masked, alpha " << a;
+        ExpectFormsAgree(src, mask, dst, "alpha", static_cast<int>(a));
     }
 }
 
