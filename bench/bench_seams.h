@@ -53,8 +53,30 @@ public:
     virtual void TitrationBuretMoved(int32_t oldIndex, int32_t newIndex) = 0;
 };
 
-// A quiet stand-in used until the bench window installs its own: a
-// 1280 x 1024 screen (large set), 96 DPI, no boxes, no log, no module.
+// The quiet answers to every bench seam, over any seams class that extends
+// BenchSeams: a 1280 x 1024 screen (large set), 96 DPI, no boxes, no log,
+// no module. Windowless runners derive from it and add what they need.
+template <class Seams>
+class QuietBench : public Seams {
+public:
+    int32_t FullScreenHeight() const override { return 1024 - 30; }
+    double DpiFactor() const override { return 1.0; }
+    PointI32 DeviceToLogical(PointI32 device) const override { return device; }
+    RectI32 BenchClientRect() const override { return {0, 0, 1280, 1024}; }
+    void WarnPausingTimer(int32_t) override {}
+    bool LoadResString(int32_t, std::string*) const override { return false; }
+    void InvalidateLogicalRect(const RectI32&) override {}
+    void DrawSelectionFrame(const RectI32&) override {}
+    bool DemoRecording() const override { return false; }
+    void RecordComment(const std::string&, int32_t) override {}
+    void NewEquipmentAddition(LabObject&) override {}
+    void RemoveObjectParticles(const LabObject&) override {}
+    void RenumberParticleOwners(const IndexRemap&) override {}
+    int32_t TitrationBuret() const override { return 0; }
+    void TitrationBuretMoved(int32_t, int32_t) override {}
+};
+
+// The stand-in used until the bench window installs its own.
 BenchSeams& QuietBenchSeams();
 
 void SetBenchSeams(BenchSeams* seams);  // nullptr restores the quiet one

@@ -11,27 +11,14 @@
 
 namespace {
 
-class HeadlessSimSeams final : public SimSeams {
+class HeadlessSimSeams final : public QuietBench<SimSeams> {
 public:
     LabSimulationProcEntry* hook = nullptr;
     uint32_t style = 0;
     LabsimSettings settings;
 
     int32_t FullScreenHeight() const override { return settings.smallScreen ? 768 : 1024; }
-    double DpiFactor() const override { return 1.0; }
-    PointI32 DeviceToLogical(PointI32 device) const override { return device; }
     RectI32 BenchClientRect() const override { return RectI32{0, 0, 905, 940}; }
-    void WarnPausingTimer(int32_t) override {}
-    bool LoadResString(int32_t, std::string*) const override { return false; }
-    void InvalidateLogicalRect(const RectI32&) override {}
-    void DrawSelectionFrame(const RectI32&) override {}
-    bool DemoRecording() const override { return false; }
-    void RecordComment(const std::string&, int32_t) override {}
-    void NewEquipmentAddition(LabObject&) override {}
-    void RemoveObjectParticles(const LabObject&) override {}
-    void RenumberParticleOwners(const IndexRemap&) override {}
-    int32_t TitrationBuret() const override { return 0; }
-    void TitrationBuretMoved(int32_t, int32_t) override {}
 
     void InvalidateBench() override {}
     void EraseWithWindowColour(const RectI32&) override {}
