@@ -2,17 +2,24 @@
 // each service.
 #include "app/frame_services_win.h"
 
+#include <shellapi.h>
+
 #include <cstring>
 
 #include "app/app_windows_win.h"
 #include "app/help_win.h"
+#include "app/select_object.h"
+#include "app/settings.h"
 #include "app/settings_win.h"
 #include "app/text_pane_format_win.h"
 #include "app/text_panes_win.h"
 #include "bench/bench_state.h"
 #include "bench/command_ids.h"
 #include "bench/command_router.h"
+#include "bench/bench_seams.h"
+#include "bench/equipment_catalogue.h"
 #include "bench/lab_objects.h"
+#include "bench/selection.h"
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
 
@@ -55,21 +62,55 @@ bool AcceleratorsApply(const MSG& msg) {
 const char* CurrentLabTitle() { return labTitle; }
 HWND ObservationsPane() { return TextPaneWindow(kObservationsPane); }
 void SyncFormatBarWithObservations(HWND) {}
-void DropFilesOnObservations(ENDROPFILES*) {}
+void DropFilesOnObservations(ENDROPFILES* drop) {
+    HDROP files = static_cast<HDROP>(drop->hDrop);
+    if (DragQueryFileA(files, 0xFFFFFFFF, nullptr, 0) != 1) return;
+    char path[MAX_PATH] = {};
+    if (!DragQueryFileA(files, 0, path, MAX_PATH)) return;
+    if (std::strstr(path, "txt") || std::strstr(path, "TXT"))
+        StreamFileIntoPane(ObservationsPane(), SF_TEXT, path);
+    else if (std::strstr(path, "rtf") || std::strstr(path, "RTF"))
+        StreamFileIntoPane(ObservationsPane(), SF_RTF, path);
+}
 LRESULT ShowToolbarDropDown(HWND, NMTOOLBARA*) { return 0; }
 void FillToolbarTip(NMTTDISPINFOA*) {}
 void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
     if (help) ShowContextHelp(frame, help->iCtrlId, 0);
 }
-void ReapplyScreenTemplates() {}
+void ReapplyScreenTemplates() {
+    for (int32_t i = 1; i <= LabObjectCount && i <= kMaxLabObjects; ++i) ApplyScreenTemplate(LabObjects[i]);
+}
 void ReleaseFrameResources() {}
 void FreeFormatBarFonts() { FreeFontTable(); }
 
-int BenchFontPoints() { return 12; }
+int BenchFontPoints() { return FontSize > 0 ? FontSize : 12; }
 void PrepareFormatBar() {}
 void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
-void RedrawSelectionFrames(HWND) {}
-void CycleSelection(HWND, int) {}
+// The frames are XOR: an erase wipes them, so they are drawn again after it.
+void RedrawSelectionFrames(HWND) {
+    if (ObjectSelected && SelectedObject >= 1 && SelectedObject <= LabObjectCount)
+        CurrentBenchSeams().DrawSelectionFrame(LabObjects[SelectedObject].position);
+    else if (MultiSelection.memberCount > 1)
+        CurrentBenchSeams().DrawSelectionFrame(MultiSelection.bounds);
+    else if (MultiSelection.memberCount == 1)
+        CurrentBenchSeams().DrawSelectionFrame(LabObjects[MultiSelection.members[0]].position);
+}
+void CycleSelection(HWND, int step) {
+    if (LabObjectCount <= 0) return;
+    BenchSeams& seams = CurrentBenchSeams();
+    if (MultiSelection.memberCount > 1) {
+        seams.DrawSelectionFrame(MultiSelection.bounds);
+        MultiSelection.memberCount = 0;
+    }
+    int32_t next = SelectedObject + step;
+    if (next > LabObjectCount) next = 1;
+    if (next < 1) next = LabObjectCount;
+    if (ObjectSelected && SelectedObject >= 1 && SelectedObject <= LabObjectCount)
+        seams.DrawSelectionFrame(LabObjects[SelectedObject].position);
+    SelectLabObject(next, next);
+    ObjectSelected = true;
+    seams.DrawSelectionFrame(LabObjects[next].position);
+}
 char* DemoMessageBuffer() { return demoMessage; }
 // Until the menu-state rules exist, an item is offered exactly when some
 // handler will act on it, so a student never picks a command that does nothing.
@@ -85,4 +126,8 @@ void UpdateMenuState(HMENU popup, int) {
 }
 void ShowMenuHelp(UINT, UINT, HMENU) {}
 void ClearCurrentLab() { labTitle[0] = 0; }
-void ClearSelection() {}
+void ClearSelection() {
+    SelectLabObject(0, 0);
+    ObjectSelected = false;
+    MultiSelection = MultiSelectionState{};
+}

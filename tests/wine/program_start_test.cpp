@@ -536,6 +536,49 @@ TEST_F(ProgramStart, EditKeysGoToAFocusedTextPaneNotToTheBench) {
     SetKeyboardState(keys);
 }
 
+TEST_F(ProgramStart, CtrlArrowsCycleTheSelectionAndWrapRound) {
+    ResetBench();
+    for (int i = 0; i < 3; ++i) SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    ASSERT_EQ(LabObjectCount, 3);
+    auto ctrl = [](bool down) {  // the bench reads the key's real state
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = VK_CONTROL;
+        in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        SendInput(1, &in, sizeof in);
+        for (int i = 0; i < 20 && ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down; ++i) Pump(10);
+    };
+    SelectedObject = LabObjectCount;
+    ObjectSelected = true;
+    ctrl(true);
+    if (!(GetAsyncKeyState(VK_CONTROL) & 0x8000)) {
+        ctrl(false);
+        GTEST_SKIP() << "this display takes no synthetic key presses";
+    }
+    SendMessageA(BenchWindow, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(SelectedObject, 1);  // past the last: the first
+    SendMessageA(BenchWindow, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(SelectedObject, LabObjectCount);  // below the first: the last
+    ctrl(false);
+    SendMessageA(BenchWindow, WM_KEYDOWN, VK_RIGHT, 0);  // without Ctrl: nothing
+    EXPECT_EQ(SelectedObject, LabObjectCount);
+    SelectedObject = 0;
+    ObjectSelected = false;
+}
+
+TEST_F(ProgramStart, ADpiChangeReTemplatesEveryObjectKeepingItsPlace) {
+    ResetBench();
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    ASSERT_EQ(LabObjectCount, 1);
+    LabObject& o = LabObjects[1];
+    const RectI32 before = o.position;
+    o.pictureWidth += 7;  // a head that no longer matches its row
+    SendMessageA(FrameWindow, WM_DPICHANGED, MAKEWPARAM(96, 96), 0);
+    EXPECT_EQ(o.position.left, before.left);
+    EXPECT_EQ(o.position.top, before.top);
+    EXPECT_EQ(o.pictureWidth, before.right - before.left);
+}
+
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
     DocumentModified = true;
     DialogDriver boxes({Press(IDNO)});
