@@ -4,11 +4,14 @@
 // state is global, so the whole suite shares one start.
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -577,6 +580,57 @@ TEST_F(ProgramStart, ADpiChangeReTemplatesEveryObjectKeepingItsPlace) {
     EXPECT_EQ(o.position.left, before.left);
     EXPECT_EQ(o.position.top, before.top);
     EXPECT_EQ(o.pictureWidth, before.right - before.left);
+}
+
+namespace {
+
+// A drop of the given files, as the shell hands it over.
+HGLOBAL MakeDrop(const std::vector<std::string>& files) {
+    size_t chars = 1;
+    for (const auto& f : files) chars += f.size() + 1;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    char* names = reinterpret_cast<char*>(drop + 1);
+    for (const auto& f : files) {
+        memcpy(names, f.c_str(), f.size() + 1);
+        names += f.size() + 1;
+    }
+    GlobalUnlock(block);
+    return block;
+}
+
+std::string PaneText(HWND pane) {
+    char text[512] = {};
+    GetWindowTextA(pane, text, sizeof text);
+    return text;
+}
+
+}  // namespace
+
+TEST_F(ProgramStart, OneDroppedNotesFileReplacesTheObservationsAndTwoDoNothing) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string notes = std::string(folder) + "notes.RTF";
+    FILE* f = fopen(notes.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fputs("{\\rtf1\\ansi Dropped notes\\par}", f);
+    fclose(f);
+    HWND observations = ObservationsPane();
+    SetWindowTextA(observations, "Before");
+
+    ENDROPFILES drop = {};
+    drop.hDrop = MakeDrop({notes, notes});
+    DropFilesOnObservations(&drop);
+    EXPECT_EQ(PaneText(observations).find("Before"), 0u);
+    GlobalFree(drop.hDrop);
+
+    drop.hDrop = MakeDrop({notes});
+    DropFilesOnObservations(&drop);
+    EXPECT_NE(PaneText(observations).find("Dropped notes"), std::string::npos);
+    EXPECT_EQ(PaneText(observations).find("Before"), std::string::npos);
+    GlobalFree(drop.hDrop);
+    DeleteFileA(notes.c_str());
 }
 
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
