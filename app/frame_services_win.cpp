@@ -80,7 +80,7 @@ void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
 void ReapplyScreenTemplates() {
     for (int32_t i = 1; i <= LabObjectCount && i <= kMaxLabObjects; ++i) ApplyScreenTemplate(LabObjects[i]);
 }
-void ReleaseFrameResources() {}
+void ReleaseFrameResources() { ReleaseBenchCanvas(); }
 void FreeFormatBarFonts() { FreeFontTable(); }
 
 int BenchFontPoints() { return FontSize > 0 ? FontSize : 12; }

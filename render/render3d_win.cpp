@@ -27,7 +27,71 @@ void DrawHostOver(GpGraphics* g, const LabObject& host, bool large) {
     DrawObjectLabel(g, host, kLabelPixels);
 }
 
+// The off-screen canvas is kept between paints while the bench keeps its
+// size: making a fresh screen-sized bitmap and touching its pages for the
+// first time cost about a third of a paint. What is shown is the same, since
+// every paint starts from white.
+struct BenchCanvas {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+    uint32_t* pixels = nullptr;
+    int32_t width = 0, height = 0;
+    GpBitmap* image = nullptr;  // GDI+'s view of the same pixels
+    GpGraphics* graphics = nullptr;
+};
+BenchCanvas g_canvas;
+
+// Released in the reverse order of making: the graphics before the pixels it
+// draws into, the bitmap only once it is out of its DC.
+void ReleaseCanvas(BenchCanvas& c) {
+    if (c.graphics) gp::GdipDeleteGraphics(c.graphics);
+    if (c.image) gp::GdipDisposeImage(c.image);
+    if (c.dc && c.oldBitmap) SelectObject(c.dc, c.oldBitmap);
+    if (c.bitmap) DeleteObject(c.bitmap);
+    if (c.dc) DeleteDC(c.dc);
+    c = BenchCanvas{};
+}
+
+// The memory bitmap is a DIB section whose pixels GDI+ draws into directly:
+// blending into memory is far quicker than through a DC (on Wine tenfold)
+// and shows the same.
+BenchCanvas& CanvasOfSize(HDC paintDc, int32_t width, int32_t height) {
+    width = width > 0 ? width : 1;
+    height = height > 0 ? height : 1;
+    BenchCanvas& c = g_canvas;
+    if (c.graphics && c.width == width && c.height == height) return c;
+    ReleaseCanvas(c);
+    c.dc = CreateCompatibleDC(paintDc);
+    if (!c.dc) return c;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pixels = nullptr;
+    c.bitmap = CreateDIBSection(c.dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (!c.bitmap || !pixels) return c;
+    c.oldBitmap = SelectObject(c.dc, c.bitmap);
+    c.pixels = static_cast<uint32_t*>(pixels);
+    c.width = width;
+    c.height = height;
+    if (gp::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppRGB, static_cast<BYTE*>(pixels),
+                                      &c.image) != Gdiplus::Ok ||
+        gp::GdipGetImageGraphicsContext(c.image, &c.graphics) != Gdiplus::Ok) {
+        c.graphics = nullptr;
+        return c;
+    }
+    // Pictures are drawn at their own size, so no resampling is needed;
+    // the smoothness is in the pictures themselves.
+    gp::GdipSetInterpolationMode(c.graphics, Gdiplus::InterpolationModeNearestNeighbor);
+    return c;
+}
+
 }  // namespace
+
+void ReleaseBenchCanvas() { ReleaseCanvas(g_canvas); }
 
 RenderSettings& BenchRenderSettings() {
     static RenderSettings settings{nullptr, true, nullptr, false};
@@ -47,34 +111,16 @@ void Render3D(HDC paintDc, LabObject* base, int32_t count) {
     const bool large = GetSystemMetrics(SM_CYFULLSCREEN) >= kLargeScreenHeight;
     const double dpiFactor = GetDeviceCaps(paintDc, LOGPIXELSX) / 96.0;
 
-    // The memory bitmap is a DIB section whose pixels GDI+ draws into
-    // directly: blending into memory is far quicker than through a DC (on
-    // Wine tenfold) and shows the same.
-    HDC memory = CreateCompatibleDC(paintDc);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width > 0 ? width : 1;
-    info.bmiHeader.biHeight = -(height > 0 ? height : 1);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-    FillRect(memory, &client, white);
-    GdiFlush();
-    GpBitmap* canvas = nullptr;
-    GpGraphics* g = nullptr;
-    GpStatus status = Gdiplus::GenericError;
-    if (pixels && gp::GdipCreateBitmapFromScan0(info.bmiHeader.biWidth, -info.bmiHeader.biHeight,
-                                                info.bmiHeader.biWidth * 4, PixelFormat32bppRGB,
-                                                static_cast<BYTE*>(pixels), &canvas) == Gdiplus::Ok)
-        status = gp::GdipGetImageGraphicsContext(canvas, &g);
-    // Pictures are drawn at their own size, so no resampling is needed;
-    // the smoothness is in the pictures themselves.
-    if (g) gp::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeNearestNeighbor);
-    SetDirectBlendTarget(g ? static_cast<uint32_t*>(pixels) : nullptr, info.bmiHeader.biWidth,
-                         -info.bmiHeader.biHeight);
+    BenchCanvas& canvas = CanvasOfSize(paintDc, width, height);
+    GpGraphics* g = canvas.graphics;
+    GpStatus status = g ? Gdiplus::Ok : Gdiplus::GenericError;
+    if (canvas.dc) {
+        FillRect(canvas.dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        GdiFlush();
+    }
+    if (g) gp::GdipResetWorldTransform(g);  // a drawing cut short may have left a turn behind
+    SetDirectBlendTarget(g ? canvas.pixels : nullptr, canvas.width, canvas.height);
+    HDC memory = canvas.dc;
 
     if (g) {
         if (settings.showLabBench) {
@@ -99,21 +145,13 @@ void Render3D(HDC paintDc, LabObject* base, int32_t count) {
     }
     SetDirectBlendTarget(nullptr, 0, 0);
     GdiFlush();
-    BitBlt(paintDc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    if (memory) BitBlt(paintDc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
 
     // The selection frame is drawn on the window, after the copy.
     if (ObjectSelected && SelectedObject > 0 && SelectedObject <= count)
         CurrentBenchSeams().DrawSelectionFrame(base[SelectedObject].position);
     else if (MultiSelection.memberCount > 0)
         CurrentBenchSeams().DrawSelectionFrame(MultiSelection.bounds);
-
-    // Released in the reverse order of making, so a paint leaks nothing.
-    if (g) gp::GdipDeleteGraphics(g);
-    if (canvas) gp::GdipDisposeImage(canvas);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteObject(white);
-    DeleteDC(memory);
 
     LARGE_INTEGER end{};
     QueryPerformanceCounter(&end);

@@ -233,6 +233,35 @@ TEST_F(RenderBench, TheSingleSelectionFrameComesBeforeTheMultiSelection) {
     EXPECT_EQ(recorder.frames[1].right, 800);
 }
 
+TEST_F(RenderBench, EveryPaintStartsWhiteAtTheBenchsCurrentSize) {
+    // The off-screen canvas is kept between paints: what a paint drew must
+    // not show through the next, and a resized bench gets a canvas its size.
+    Canvas canvas;
+    BenchRenderSettings().showLabBench = true;
+    Bench b;
+    b.objects[++b.count] = Placed(kBeaker, 100, 100);
+    canvas.Paint(b);
+    const RECT first{b.objects[1].position.left, b.objects[1].position.top, b.objects[1].position.right,
+                     b.objects[1].position.bottom};
+    ASSERT_GT(InkIn(canvas, first).drawn, 0);
+    b.objects[1] = Placed(kBeaker, 700, 100);
+    canvas.Paint(b);
+    EXPECT_EQ(InkIn(canvas, first).drawn, 0) << "the beaker's old place is white again";
+
+    constexpr int kSmallWidth = 640, kSmallHeight = 480;
+    SetWindowPos(canvas.window(), nullptr, 0, 0, kSmallWidth, kSmallHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Bench empty;
+    canvas.Paint(empty);
+    EXPECT_TRUE(Near(canvas.At(kSmallWidth / 2, kSmallHeight - 40), 0xB0, 0x88, 0x5E, 50)) << "strip at the new bottom";
+
+    ReleaseBenchCanvas();  // as when the bench window goes: the next paint makes a new one
+    SetWindowPos(canvas.window(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    canvas.Paint(empty);
+    EXPECT_TRUE(Near(canvas.At(kWidth / 2, kHeight - 40), 0xB0, 0x88, 0x5E, 50));
+    EXPECT_TRUE(Near(canvas.At(kSmallWidth / 2, kSmallHeight - 40), 255, 255, 255, 0));
+    EXPECT_EQ(InkIn(canvas, RECT{0, 0, kWidth, kHeight - 100}).drawn, 0);
+}
+
 TEST_F(RenderBench, AThousandPaintsLeaveNoHandlesOrMemoryBehind) {
     Canvas canvas;
     std::vector<Bench> benches = EveryKind();
