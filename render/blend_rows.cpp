@@ -29,10 +29,11 @@ inline void SpreadAlpha(__m128i alpha, __m128i* low, __m128i* high) {
 }
 
 // (x + 127) / 255 for every 16-bit lane, x at most 255 * 255: the same
-// rounding as the one-pixel forms, without a division.
+// rounding as the one-pixel forms, without a division. With t = x + 128,
+// (t + (t >> 8)) >> 8 is that quotient, and for t below 65536 it equals
+// (t * 257) >> 16, the high half of one multiplication.
 inline __m128i Div255(__m128i x) {
-    const __m128i t = _mm_add_epi16(x, _mm_set1_epi16(128));
-    return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+    return _mm_mulhi_epu16(_mm_add_epi16(x, _mm_set1_epi16(128)), _mm_set1_epi16(257));
 }
 
 // Source plus destination scaled by keep, in 16-bit lanes.
@@ -110,21 +111,55 @@ void MaskedRow(const uint32_t* mask, const uint32_t* colour, uint32_t* dst, int3
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
     const __m128i full = _mm_set1_epi32(255);
+    const __m128i quarter = _mm_set1_epi32(64);
+    const __m128i opaqueBits = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    // Inside a band four pixels in a row share the colour and a fully opaque
+    // mask: their source and what they leave of the destination are the
+    // same as the last such block's, so they are kept (alpha 0 matches no
+    // colour, which always has its alpha set).
+    __m128i runColour = zero, runSource = zero, runKeep, runDestination = zero, runResult = zero;
+    bool haveRunResult = false;
+    {
+        __m128i keepHigh;
+        SpreadAlpha(_mm_set1_epi32(255 - 64), &runKeep, &keepHigh);
+    }
     for (; i + 4 <= count; i += 4) {
         const __m128i m = _mm_srli_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i)), 24);
         if (_mm_movemask_epi8(_mm_cmpeq_epi32(m, zero)) == 0xFFFF) continue;  // outside the mask
         const __m128i opaque = _mm_cmpeq_epi32(m, full);
-        const __m128i alpha = _mm_or_si128(_mm_andnot_si128(opaque, m), _mm_and_si128(opaque, _mm_set1_epi32(64)));
+        const bool allOpaque = _mm_movemask_epi8(opaque) == 0xFFFF;
         // The colour with alpha 255, scaled by the mask alpha: premultiplied, alpha as it is.
-        const __m128i c = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(colour + i)),
-                                       _mm_set1_epi32(static_cast<int>(0xFF000000u)));
+        const __m128i c = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(colour + i)), opaqueBits);
+        __m128i* out = reinterpret_cast<__m128i*>(dst + i);
+        const __m128i d = _mm_loadu_si128(out);
+        if (allOpaque && _mm_movemask_epi8(_mm_cmpeq_epi32(c, runColour)) == 0xFFFF) {
+            // Over the plain inside of a vessel the destination repeats too.
+            if (haveRunResult && _mm_movemask_epi8(_mm_cmpeq_epi32(d, runDestination)) == 0xFFFF) {
+                _mm_storeu_si128(out, runResult);
+                continue;
+            }
+            const __m128i low = OverLanes(runSource, _mm_unpacklo_epi8(d, zero), runKeep);
+            const __m128i high = OverLanes(runSource, _mm_unpackhi_epi8(d, zero), runKeep);
+            const __m128i result = _mm_packus_epi16(low, high);
+            _mm_storeu_si128(out, result);
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(d, _mm_shuffle_epi32(d, 0))) == 0xFFFF) {
+                runDestination = d;
+                runResult = result;
+                haveRunResult = true;
+            }
+            continue;
+        }
+        const __m128i alpha = _mm_or_si128(_mm_andnot_si128(opaque, m), _mm_and_si128(opaque, quarter));
         __m128i alphaLow, alphaHigh;
         SpreadAlpha(alpha, &alphaLow, &alphaHigh);
         const __m128i srcLow = Div255(_mm_mullo_epi16(_mm_unpacklo_epi8(c, zero), alphaLow));
         const __m128i srcHigh = Div255(_mm_mullo_epi16(_mm_unpackhi_epi8(c, zero), alphaHigh));
-        __m128i* out = reinterpret_cast<__m128i*>(dst + i);
-        const __m128i d = _mm_loadu_si128(out);
         _mm_storeu_si128(out, UnlessClear(Over4(_mm_packus_epi16(srcLow, srcHigh), d, alpha), d, alpha));
+        if (allOpaque && _mm_movemask_epi8(_mm_cmpeq_epi32(c, _mm_shuffle_epi32(c, 0))) == 0xFFFF) {
+            runColour = c;
+            runSource = srcLow;  // two equal pixels, in 16-bit lanes
+            haveRunResult = false;
+        }
     }
 #endif
     MaskedRowOneByOne(mask + i, colour + i, dst + i, count - i);

@@ -81,7 +81,10 @@ bool BlendDirectly(GpGraphics* g, const PngImage* png, double x, double y, uint8
     const PixelBuffer* target = UntransformedTarget(g);
     if (!target) return false;
     const PicturePixels picture{png->premultiplied, png->inkWidth, png->inkHeight};
-    if (width > 0)
+    const PicturePixels* scaled = width > 0 && opacity == 255 ? ScaledInk(png, width, height) : nullptr;
+    if (scaled)
+        BlendPicture(*target, *scaled, static_cast<int32_t>(x), static_cast<int32_t>(y), width, height, 255);
+    else if (width > 0)
         BlendPicture(*target, picture, static_cast<int32_t>(x), static_cast<int32_t>(y), width, height, opacity);
     else
         BlendPicture(*target, picture, static_cast<int32_t>(x) + png->inkLeft, static_cast<int32_t>(y) + png->inkTop,
@@ -198,6 +201,28 @@ const PngImage* CachedPng(int32_t id) {
 }
 
 int64_t PngDecodeCount() { return g_decodes; }
+
+const PicturePixels* ScaledInk(const PngImage* png, int32_t width, int32_t height) {
+    constexpr int64_t kLargestScaled = 1 << 18;  // pixels; larger boxes are stretched as they are drawn
+    if (!png || !png->premultiplied || width <= 0 || height <= 0 || int64_t{width} * height > kLargestScaled)
+        return nullptr;
+    struct Scaled {
+        std::vector<uint32_t> pixels;
+        PicturePixels picture;
+    };
+    static std::map<std::tuple<const PngImage*, int32_t, int32_t>, Scaled> scaled;
+    constexpr size_t kMostScaled = 256;  // a few sizes come back paint after paint: start afresh past this
+    const auto key = std::make_tuple(png, width, height);
+    auto it = scaled.find(key);
+    if (it == scaled.end()) {
+        if (scaled.size() >= kMostScaled) scaled.clear();
+        Scaled s;
+        ScalePicture({png->premultiplied, png->inkWidth, png->inkHeight}, width, height, &s.pixels);
+        it = scaled.emplace(key, std::move(s)).first;
+        it->second.picture = {it->second.pixels.data(), width, height};
+    }
+    return &it->second.picture;
+}
 
 const PixelBuffer* DirectBlendTarget() { return g_directTarget.pixels ? &g_directTarget : nullptr; }
 

@@ -38,6 +38,10 @@ void DestroyPngImage(PngImage* image);
 // The picture `id` of the program's resources, decoded on first use and kept
 // for the rest of the run (what the user sees is the same); null when absent.
 const PngImage* CachedPng(int32_t id);
+// The ink of a cached picture scaled (nearest neighbour) to width x height,
+// kept for later paints: the bench strip and bubbles come back at the same
+// few sizes. Valid until the next call; null for an empty or very large box.
+const PicturePixels* ScaledInk(const PngImage* png, int32_t width, int32_t height);
 // How many pictures have been decoded so far (the paint benchmark reports it).
 int64_t PngDecodeCount();
 // The module whose resources hold the pictures (the program by default).

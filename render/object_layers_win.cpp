@@ -181,10 +181,12 @@ void RasteriseParticles(const PixelBuffer& target, const ParticleDrawList& draws
     for (const ParticleDraw& p : draws) {
         if (p.useImage && bubble && bubble->premultiplied && bubble->width > 0 && bubble->height > 0) {
             // The cached bubble keeps only its ink: place that part of the square.
-            const PicturePixels ink{bubble->premultiplied, bubble->inkWidth, bubble->inkHeight};
+            const int32_t w = bubble->inkWidth * p.size / bubble->width, h = bubble->inkHeight * p.size / bubble->height;
+            const PicturePixels* scaled = ScaledInk(bubble, w, h);
+            const PicturePixels ink = scaled ? *scaled : PicturePixels{bubble->premultiplied, bubble->inkWidth,
+                                                                        bubble->inkHeight};
             BlendPicture(target, ink, p.x + bubble->inkLeft * p.size / bubble->width,
-                         p.y + bubble->inkTop * p.size / bubble->height, bubble->inkWidth * p.size / bubble->width,
-                         bubble->inkHeight * p.size / bubble->height, 255);
+                         p.y + bubble->inkTop * p.size / bubble->height, w, h, 255);
         } else {
             BlendDisc(target, p.x, p.y, p.size, Argb(p.alpha, p.red, p.green, p.blue));
         }
@@ -379,16 +381,17 @@ const PixelBuffer* BuildContentsLayer(const ObjectDrawing& d, const PngImage* ma
     if (!plan.hasLayer) return nullptr;
     static PixelBuffer layer;
     layer = LayerPixels(mask->width, mask->height);
-    { if (NeedsGraphics(plan)) PaintPlanThroughGraphics(layer, o, plan, !d.largeSet);
-    else FillPlan(layer, o, plan, !d.largeSet); }
+    if (NeedsGraphics(plan)) PaintPlanThroughGraphics(layer, o, plan, !d.largeSet);
+    else FillPlan(layer, o, plan, !d.largeSet);
     const float h = float(mask->height);
-    ParticleDrawList draws;
+    static ParticleDrawList draws;  // kept, like the layer, so a paint does not grow one per vessel
+    draws.clear();
     if (plan.bubbles)
         UpdateBubbles(o, d.index, plan.liquidColumn, mask->width, mask->height, d.dpiFactor, d.bubble != nullptr,
                       &draws);
     if (plan.precipitate)
         UpdatePrecipitateParticles(o, d.index, mask->width, d.dpiFactor, h - plan.liquidColumn, &draws);
-    { RasteriseParticles(layer, draws, d.bubble);}
+    RasteriseParticles(layer, draws, d.bubble);
     return &layer;
 }
 

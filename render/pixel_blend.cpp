@@ -41,20 +41,46 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
     const int32_t x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int32_t x1 = std::min<int64_t>(int64_t{x} + width, target.width);
     const int32_t y1 = std::min<int64_t>(int64_t{y} + height, target.height);
+    if (x1 <= x0) return;
     const bool stretched = width != picture.width || height != picture.height;
+    if (!stretched && opacity == 255) {
+        for (int32_t ty = y0; ty < y1; ++ty)
+            OverRow(picture.pixels + int64_t{ty - y} * picture.width + (x0 - x),
+                    target.pixels + int64_t{ty} * target.stride + x0, x1 - x0);
+        return;
+    }
+    // Otherwise each row's source pixels are picked (nearest neighbour) and
+    // faded into a short run first, which is then laid like an unstretched row.
+    constexpr int32_t kRun = 256;
+    uint32_t run[kRun];
     for (int32_t ty = y0; ty < y1; ++ty) {
-        const int32_t sy = stretched ? static_cast<int32_t>(int64_t{ty - y} * picture.height / height) : ty - y;
+        const int32_t sy = static_cast<int32_t>(int64_t{ty - y} * picture.height / height);
         const uint32_t* src = picture.pixels + int64_t{sy} * picture.width;
         uint32_t* dst = target.pixels + int64_t{ty} * target.stride;
-        if (!stretched && opacity == 255) {
-            if (x1 > x0) OverRow(src + (x0 - x), dst + x0, x1 - x0);
-            continue;
+        // Source column floor((tx - x) * picture width / width), stepped without dividing.
+        const int64_t start = int64_t{x0 - x} * picture.width;
+        int32_t sx = static_cast<int32_t>(start / width);
+        int64_t rest = start % width;
+        for (int32_t from = x0; from < x1; from += kRun) {
+            const int32_t n = std::min(kRun, x1 - from);
+            for (int32_t i = 0; i < n; ++i) {
+                run[i] = Faded(src[sx], opacity);
+                rest += picture.width;
+                while (rest >= width) rest -= width, ++sx;
+            }
+            OverRow(run, dst + from, n);
         }
-        for (int32_t tx = x0; tx < x1; ++tx) {
-            const int32_t sx = stretched ? static_cast<int32_t>(int64_t{tx - x} * picture.width / width) : tx - x;
-            const uint32_t p = src[sx];
-            if (p >> 24) dst[tx] = Over(Faded(p, opacity), dst[tx]);
-        }
+    }
+}
+
+void ScalePicture(const PicturePixels& picture, int32_t width, int32_t height, std::vector<uint32_t>* out) {
+    out->clear();
+    if (!picture.pixels || picture.width <= 0 || picture.height <= 0 || width <= 0 || height <= 0) return;
+    out->resize(size_t(width) * size_t(height));
+    for (int32_t y = 0; y < height; ++y) {
+        const uint32_t* src = picture.pixels + int64_t{y} * picture.height / height * picture.width;
+        uint32_t* dst = out->data() + size_t(y) * size_t(width);
+        for (int32_t x = 0; x < width; ++x) dst[x] = src[int64_t{x} * picture.width / width];
     }
 }
 
@@ -67,13 +93,21 @@ void BlendDisc(const PixelBuffer& target, int32_t x, int32_t y, int32_t size, ui
     const int32_t x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int32_t x1 = static_cast<int32_t>(std::min<int64_t>(int64_t{x} + size, target.width));
     const int32_t y1 = static_cast<int32_t>(std::min<int64_t>(int64_t{y} + size, target.height));
+    const auto inside = [&](int64_t tx, double dy) {
+        const double dx = static_cast<double>(tx) + 0.5 - cx;
+        return dx * dx + dy * dy <= radius * radius;
+    };
     for (int32_t ty = y0; ty < y1; ++ty) {
-        uint32_t* dst = target.pixels + int64_t{ty} * target.stride;
         const double dy = ty + 0.5 - cy;
-        for (int32_t tx = x0; tx < x1; ++tx) {
-            const double dx = tx + 0.5 - cx;
-            if (dx * dx + dy * dy <= radius * radius) dst[tx] = Over(src, dst[tx]);
-        }
+        // A row of a circle is one run, as far in from the square's right
+        // edge as from its left (the offsets are halves, exact in a double).
+        int64_t in = 0;
+        while (in < (size + 1) / 2 && !inside(int64_t{x} + in, dy)) ++in;
+        if (in == (size + 1) / 2) continue;
+        const int64_t from = std::max<int64_t>(int64_t{x} + in, x0);
+        const int64_t to = std::min<int64_t>(int64_t{x} + size - in, x1);
+        uint32_t* dst = target.pixels + int64_t{ty} * target.stride;
+        for (int64_t tx = from; tx < to; ++tx) dst[tx] = Over(src, dst[tx]);
     }
 }
 

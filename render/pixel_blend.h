@@ -3,6 +3,7 @@
 // every picture drawn without a transform.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 struct PixelBuffer {
     uint32_t* pixels;  // 0xAARRGGBB, rows top-down
@@ -39,6 +40,11 @@ struct PicturePixels {
 // outside the target are clipped.
 void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32_t x, int32_t y,
                   int32_t width, int32_t height, uint8_t opacity);
+
+// The picture scaled to width x height by picking, for every pixel, the one
+// BlendPicture would pick stretching it over such a box: the result laid at
+// its own size shows what the stretched picture shows. Empty for an empty box.
+void ScalePicture(const PicturePixels& picture, int32_t width, int32_t height, std::vector<uint32_t>* out);
 
 // A filled circle of diameter `size` in the square at (x, y): every pixel
 // whose centre lies inside takes the colour (0xAARRGGBB, not premultiplied)

@@ -67,6 +67,26 @@ TEST(BlendRows, WideAndOneByOneAgreeForEveryAlphaOverEveryByte) {
     }
 }
 
+TEST(BlendRows, BandsOfOneColourUnderAnOpaqueMaskAgree) {
+    // What a contents layer looks like: long runs of one colour, starting
+    // anywhere in a block, under a mask that is mostly opaque with clear and
+    // part-clear stretches, over a destination mostly of one colour.
+    std::mt19937 rng(11);
+    for (int round = 0; round < 200; ++round) {
+        const int n = 1 + static_cast<int>(rng() % 120);
+        std::vector<uint32_t> colour(n), mask(n), dst(n);
+        uint32_t band = rng(), edge = 0xFF000000u;
+        for (int i = 0; i < n; ++i) {
+            if (rng() % 13 == 0) band = rng();  // alpha bits of the colour vary too: they are ignored
+            if (rng() % 17 == 0) edge = kEdgeAlphas[rng() % std::size(kEdgeAlphas)] << 24;
+            colour[i] = band;
+            mask[i] = rng() % 9 == 0 ? edge | (rng() & 0xFFFFFFu) : 0xFF000000u | (rng() & 0xFFFFFFu);
+            dst[i] = rng() % 5 ? 0xFFF4F8FCu : rng();  // mostly a vessel's plain inside
+        }
+        ExpectFormsAgree(colour, mask, dst, "band", round);
+    }
+}
+
 TEST(BlendRows, ClearSourcesAndMasksLeaveTheDestination) {
     const std::vector<uint32_t> dst = {0x12345678, 0x9ABCDEF0, 0x0F0F0F0F, 0xFFFFFFFF, 0, 0x80808080};
     const std::vector<uint32_t> clear = {0x00FFFFFF, 0x00000000, 0x00123456, 0x00FFFFFF, 0x00ABCDEF, 0x00777777};

@@ -80,6 +80,38 @@ TEST(PixelBlend, ClipsAtEveryEdgeAndStretchesByNearestNeighbour) {
     BlendPicture(s.buffer, {two, 2, 1}, 1 << 30, 0, 4, 2, 255);  // far off: nothing, no overflow
 }
 
+// Stretched and faded pictures take, for every target pixel, the source
+// pixel floor(offset * picture size / box size), faded, laid over: checked
+// pixel by pixel against that formula for boxes larger, smaller, clipped and
+// wider than one run of the blender.
+TEST(PixelBlend, StretchedAndFadedPicturesPickTheirNearestSourcePixel) {
+    std::vector<uint32_t> picture(23 * 7);
+    for (size_t i = 0; i < picture.size(); ++i) {
+        const uint32_t a = (i * 37) % 256;  // every kind of alpha, colours within it (premultiplied)
+        picture[i] = a << 24 | (a * (i % 5) / 4) << 16 | (a * (i % 3) / 2) << 8 | (a * (i % 7) / 6);
+    }
+    const PicturePixels source{picture.data(), 23, 7};
+    struct Case { int x, y, width, height; uint8_t opacity; };
+    const Case cases[] = {{3, 2, 11, 5, 255},   {3, 2, 11, 5, 102},    {-9, -4, 14, 13, 255},
+                          {0, 0, 23, 7, 102},   {-50, 1, 600, 9, 255}, {5, 0, 1, 1, 200},
+                          {290, 3, 40, 20, 255}};
+    for (const Case& c : cases) {
+        Target got(300, 16, 0xFF336699), want(300, 16, 0xFF336699);
+        BlendPicture(got.buffer, source, c.x, c.y, c.width, c.height, c.opacity);
+        for (int ty = std::max(c.y, 0); ty < std::min(c.y + c.height, 16); ++ty)
+            for (int tx = std::max(c.x, 0); tx < std::min(c.x + c.width, 300); ++tx) {
+                const uint32_t p = picture[(ty - c.y) * 7 / c.height * 23 + (tx - c.x) * 23 / c.width];
+                const auto fade = [&c](uint32_t v) { return (v * c.opacity + 127) / 255; };
+                const uint32_t faded = fade(p >> 24) << 24 | fade(p >> 16 & 0xFF) << 16 |
+                                       fade(p >> 8 & 0xFF) << 8 | fade(p & 0xFF);
+                uint32_t& d = want.pixels[ty * 300 + tx];
+                if (faded >> 24 == 255) d = faded;
+                else if (faded >> 24) d = SourceOver(faded, d);
+            }
+        EXPECT_EQ(got.pixels, want.pixels) << c.x << "," << c.y << " " << c.width << "x" << c.height;
+    }
+}
+
 }  // namespace
 
 TEST(PixelBlend, DiscsFillTheirCircleClippedAndTranslucent) {
@@ -99,4 +131,29 @@ TEST(PixelBlend, DiscsFillTheirCircleClippedAndTranslucent) {
     BlendDisc(target, 2, 2, 4, 0x00000000u);  // nor a faded one
     BlendDisc(target, -100, -100, 50, 0xFF000000u);
     EXPECT_EQ(pixels, before);
+}
+
+TEST(PixelBlend, DiscsCoverThePixelsWhoseCentresLieInTheirCircle) {
+    // Every pixel of the square against the circle it is in, for odd and
+    // even sizes, clipped on every side, opaque and translucent.
+    struct Case { int x, y, size; uint32_t argb; };
+    const Case cases[] = {{3, 3, 1, 0xFF0000FF}, {3, 3, 2, 0xFF0000FF}, {2, 1, 3, 0x96808080},
+                          {1, 2, 12, 0x4B0000FF}, {-5, 4, 13, 0xFF112233}, {9, -6, 16, 0x80FF0000},
+                          {15, 15, 30, 0xFFFFFF00}};
+    for (const Case& c : cases) {
+        std::vector<uint32_t> got(20 * 20, 0xFF204060u), want = got;
+        BlendDisc({got.data(), 20, 20, 20}, c.x, c.y, c.size, c.argb);
+        const double r = c.size / 2.0, cx = c.x + r, cy = c.y + r;
+        const uint32_t a = c.argb >> 24;
+        const auto scale = [a](uint32_t v) { return (v * a + 127) / 255; };
+        const uint32_t src = a << 24 | scale(c.argb >> 16 & 0xFF) << 16 | scale(c.argb >> 8 & 0xFF) << 8 |
+                             scale(c.argb & 0xFF);
+        for (int ty = std::max(c.y, 0); ty < std::min(c.y + c.size, 20); ++ty)
+            for (int tx = std::max(c.x, 0); tx < std::min(c.x + c.size, 20); ++tx) {
+                const double dx = tx + 0.5 - cx, dy = ty + 0.5 - cy;
+                uint32_t& d = want[ty * 20 + tx];
+                if (dx * dx + dy * dy <= r * r) d = a == 255 ? src : SourceOver(src, d);
+            }
+        EXPECT_EQ(got, want) << c.x << "," << c.y << " size " << c.size;
+    }
 }
