@@ -52,11 +52,17 @@ int32_t ReadHeadInt(const LabObject& o, size_t offset) {
     return v;
 }
 
-// Backwards, so taking an entry out leaves the unvisited ones in place.
+// Visits the whole list from its end, sliding the kept entries toward the end
+// as it goes, then drops the gap in one move: erasing each retired entry where
+// it stood moved thousands of entries a paint on a bench full of bubbles.
 template <typename List, typename Visit>
 void WalkBackwards(List& list, Visit visit) {
+    size_t kept = list.size();  // list[kept..] are the kept entries, in order
     for (size_t i = list.size(); i-- > 0;)
-        if (visit(list[i])) list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+        if (!visit(list[i])) {
+            if (--kept != i) list[kept] = list[i];
+        }
+    list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(kept));
 }
 
 void Push(ParticleDrawList* draws, const ParticleDraw& d) {
