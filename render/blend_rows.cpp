@@ -13,9 +13,12 @@ uint32_t Premultiplied(uint32_t rgb, uint32_t a) {
     return a << 24 | scale((rgb >> 16) & 0xFF) << 16 | scale((rgb >> 8) & 0xFF) << 8 | scale(rgb & 0xFF);
 }
 
+// What a fully opaque mask pixel stands for: contents show at a quarter.
+constexpr uint32_t kQuarter = 64;
+
 uint32_t MaskAlpha(uint32_t maskPixel) {
     const uint32_t a = maskPixel >> 24;
-    return a == 255 ? 64 : a;
+    return a == 255 ? kQuarter : a;
 }
 
 #if defined(__SSE2__)
@@ -111,56 +114,81 @@ void MaskedRow(const uint32_t* mask, const uint32_t* colour, uint32_t* dst, int3
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
     const __m128i full = _mm_set1_epi32(255);
-    const __m128i quarter = _mm_set1_epi32(64);
-    const __m128i opaqueBits = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-    // Inside a band four pixels in a row share the colour and a fully opaque
-    // mask: their source and what they leave of the destination are the
-    // same as the last such block's, so they are kept (alpha 0 matches no
-    // colour, which always has its alpha set).
-    __m128i runColour = zero, runSource = zero, runKeep, runDestination = zero, runResult = zero;
-    bool haveRunResult = false;
-    {
-        __m128i keepHigh;
-        SpreadAlpha(_mm_set1_epi32(255 - 64), &runKeep, &keepHigh);
-    }
     for (; i + 4 <= count; i += 4) {
         const __m128i m = _mm_srli_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i)), 24);
         if (_mm_movemask_epi8(_mm_cmpeq_epi32(m, zero)) == 0xFFFF) continue;  // outside the mask
         const __m128i opaque = _mm_cmpeq_epi32(m, full);
-        const bool allOpaque = _mm_movemask_epi8(opaque) == 0xFFFF;
+        const __m128i alpha = _mm_or_si128(_mm_andnot_si128(opaque, m), _mm_and_si128(opaque, _mm_set1_epi32(64)));
         // The colour with alpha 255, scaled by the mask alpha: premultiplied, alpha as it is.
-        const __m128i c = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(colour + i)), opaqueBits);
-        __m128i* out = reinterpret_cast<__m128i*>(dst + i);
-        const __m128i d = _mm_loadu_si128(out);
-        if (allOpaque && _mm_movemask_epi8(_mm_cmpeq_epi32(c, runColour)) == 0xFFFF) {
-            // Over the plain inside of a vessel the destination repeats too.
-            if (haveRunResult && _mm_movemask_epi8(_mm_cmpeq_epi32(d, runDestination)) == 0xFFFF) {
-                _mm_storeu_si128(out, runResult);
-                continue;
-            }
-            const __m128i low = OverLanes(runSource, _mm_unpacklo_epi8(d, zero), runKeep);
-            const __m128i high = OverLanes(runSource, _mm_unpackhi_epi8(d, zero), runKeep);
-            const __m128i result = _mm_packus_epi16(low, high);
-            _mm_storeu_si128(out, result);
-            if (_mm_movemask_epi8(_mm_cmpeq_epi32(d, _mm_shuffle_epi32(d, 0))) == 0xFFFF) {
-                runDestination = d;
-                runResult = result;
-                haveRunResult = true;
-            }
-            continue;
-        }
-        const __m128i alpha = _mm_or_si128(_mm_andnot_si128(opaque, m), _mm_and_si128(opaque, quarter));
+        const __m128i c = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(colour + i)),
+                                       _mm_set1_epi32(static_cast<int>(0xFF000000u)));
         __m128i alphaLow, alphaHigh;
         SpreadAlpha(alpha, &alphaLow, &alphaHigh);
         const __m128i srcLow = Div255(_mm_mullo_epi16(_mm_unpacklo_epi8(c, zero), alphaLow));
         const __m128i srcHigh = Div255(_mm_mullo_epi16(_mm_unpackhi_epi8(c, zero), alphaHigh));
+        __m128i* out = reinterpret_cast<__m128i*>(dst + i);
+        const __m128i d = _mm_loadu_si128(out);
         _mm_storeu_si128(out, UnlessClear(Over4(_mm_packus_epi16(srcLow, srcHigh), d, alpha), d, alpha));
-        if (allOpaque && _mm_movemask_epi8(_mm_cmpeq_epi32(c, _mm_shuffle_epi32(c, 0))) == 0xFFFF) {
+    }
+#endif
+    MaskedRowOneByOne(mask + i, colour + i, dst + i, count - i);
+}
+
+void QuarterRowOneByOne(const uint32_t* colour, uint32_t* dst, int32_t count) {
+    uint32_t lastColour = 0, lastSource = Premultiplied(0, kQuarter);
+    for (int32_t i = 0; i < count; ++i) {
+        const uint32_t rgb = colour[i] & 0x00FFFFFFu;
+        if (rgb != lastColour) {
+            lastColour = rgb;
+            lastSource = Premultiplied(rgb, kQuarter);
+        }
+        dst[i] = SourceOver(lastSource, dst[i]);
+    }
+}
+
+void QuarterRow(const uint32_t* colour, uint32_t* dst, int32_t count) {
+    int32_t i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opaqueBits = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    __m128i quarter, keep, unused;
+    SpreadAlpha(_mm_set1_epi32(kQuarter), &quarter, &unused);
+    SpreadAlpha(_mm_set1_epi32(255 - kQuarter), &keep, &unused);
+    // Inside a band four pixels in a row share one colour: their source is
+    // the last such block's, and over the plain inside of a vessel, where the
+    // destination repeats too, so is the result. A run colour of 0 matches
+    // nothing, since every colour is read with its alpha set.
+    __m128i runColour = zero, runSource = zero, runDestination = zero, runResult = zero;
+    bool haveRunResult = false;
+    for (; i + 4 <= count; i += 4) {
+        const __m128i c = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(colour + i)), opaqueBits);
+        __m128i* out = reinterpret_cast<__m128i*>(dst + i);
+        const __m128i d = _mm_loadu_si128(out);
+        const bool sameColour = _mm_movemask_epi8(_mm_cmpeq_epi32(c, runColour)) == 0xFFFF;
+        if (sameColour && haveRunResult && _mm_movemask_epi8(_mm_cmpeq_epi32(d, runDestination)) == 0xFFFF) {
+            _mm_storeu_si128(out, runResult);
+            continue;
+        }
+        __m128i srcLow = runSource, srcHigh = runSource;
+        if (!sameColour) {
+            srcLow = Div255(_mm_mullo_epi16(_mm_unpacklo_epi8(c, zero), quarter));
+            srcHigh = Div255(_mm_mullo_epi16(_mm_unpackhi_epi8(c, zero), quarter));
+        }
+        const __m128i result = _mm_packus_epi16(OverLanes(srcLow, _mm_unpacklo_epi8(d, zero), keep),
+                                                OverLanes(srcHigh, _mm_unpackhi_epi8(d, zero), keep));
+        _mm_storeu_si128(out, result);
+        if (!sameColour && _mm_movemask_epi8(_mm_cmpeq_epi32(c, _mm_shuffle_epi32(c, 0))) == 0xFFFF) {
             runColour = c;
             runSource = srcLow;  // two equal pixels, in 16-bit lanes
             haveRunResult = false;
         }
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(c, runColour)) == 0xFFFF &&
+            _mm_movemask_epi8(_mm_cmpeq_epi32(d, _mm_shuffle_epi32(d, 0))) == 0xFFFF) {
+            runDestination = d;
+            runResult = result;
+            haveRunResult = true;
+        }
     }
 #endif
-    MaskedRowOneByOne(mask + i, colour + i, dst + i, count - i);
+    QuarterRowOneByOne(colour + i, dst + i, count - i);
 }

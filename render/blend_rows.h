@@ -1,4 +1,4 @@
-// The two row loops every paint spends its time in, four pixels at a time
+// The row loops every paint spends its time in, four pixels at a time
 // where the processor has SSE2, with the one-pixel forms kept beside them:
 // they give the tails and are what the wide forms must match bit for bit.
 #pragma once
@@ -15,3 +15,8 @@ void OverRowOneByOne(const uint32_t* src, uint32_t* dst, int32_t count);
 // as it is, the colour premultiplied by it first.
 void MaskedRow(const uint32_t* mask, const uint32_t* colour, uint32_t* dst, int32_t count);
 void MaskedRowOneByOne(const uint32_t* mask, const uint32_t* colour, uint32_t* dst, int32_t count);
+
+// MaskedRow under a fully opaque mask: each layer colour laid over the
+// destination at 64, the mask not read.
+void QuarterRow(const uint32_t* colour, uint32_t* dst, int32_t count);
+void QuarterRowOneByOne(const uint32_t* colour, uint32_t* dst, int32_t count);

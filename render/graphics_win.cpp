@@ -80,7 +80,7 @@ bool BlendDirectly(GpGraphics* g, const PngImage* png, double x, double y, uint8
     if (!png->premultiplied) return false;
     const PixelBuffer* target = UntransformedTarget(g);
     if (!target) return false;
-    const PicturePixels picture{png->premultiplied, png->inkWidth, png->inkHeight};
+    const PicturePixels picture = png->Ink();
     const PicturePixels* scaled = width > 0 && opacity == 255 ? ScaledInk(png, width, height) : nullptr;
     if (scaled)
         BlendPicture(*target, *scaled, static_cast<int32_t>(x), static_cast<int32_t>(y), width, height, 255);
@@ -123,6 +123,10 @@ void KeepInkOnly(PngImage* png) {
     gp::GdipDisposeImage(png->image);
     png->image = ink;
     png->premultiplied = PremultipliedPixels(ink, right - left + 1, bottom - top + 1);
+    if (png->premultiplied) {
+        png->spans = new PictureSpans;
+        FindPictureSpans({png->premultiplied, right - left + 1, bottom - top + 1}, png->spans);
+    }
     png->inkLeft = left;
     png->inkTop = top;
     png->inkWidth = right - left + 1;
@@ -175,13 +179,14 @@ PngImage* LoadPngResource(HINSTANCE instance, int32_t id, const wchar_t* type) {
     gp::GdipGetImageWidth(bitmap, &w);
     gp::GdipGetImageHeight(bitmap, &h);
     const int32_t width = static_cast<int32_t>(w), height = static_cast<int32_t>(h);
-    return new PngImage{bitmap, status, width, height, 0, 0, width, height, nullptr};
+    return new PngImage{bitmap, status, width, height, 0, 0, width, height, nullptr, nullptr};
 }
 
 void DestroyPngImage(PngImage* image) {
     if (!image) return;
     if (image->image) gp::GdipDisposeImage(image->image);
     delete[] image->premultiplied;
+    delete image->spans;
     delete image;
 }
 
@@ -208,6 +213,7 @@ const PicturePixels* ScaledInk(const PngImage* png, int32_t width, int32_t heigh
         return nullptr;
     struct Scaled {
         std::vector<uint32_t> pixels;
+        PictureSpans spans;
         PicturePixels picture;
     };
     static std::map<std::tuple<const PngImage*, int32_t, int32_t>, Scaled> scaled;
@@ -217,9 +223,10 @@ const PicturePixels* ScaledInk(const PngImage* png, int32_t width, int32_t heigh
     if (it == scaled.end()) {
         if (scaled.size() >= kMostScaled) scaled.clear();
         Scaled s;
-        ScalePicture({png->premultiplied, png->inkWidth, png->inkHeight}, width, height, &s.pixels);
+        ScalePicture(png->Ink(), width, height, &s.pixels);
+        FindPictureSpans({s.pixels.data(), width, height}, &s.spans);
         it = scaled.emplace(key, std::move(s)).first;
-        it->second.picture = {it->second.pixels.data(), width, height};
+        it->second.picture = {it->second.pixels.data(), width, height, &it->second.spans};
     }
     return &it->second.picture;
 }

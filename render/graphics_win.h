@@ -24,6 +24,10 @@ struct PngImage {
     // pictures keep only that part; drawing places it where it belongs).
     int32_t inkLeft, inkTop, inkWidth, inkHeight;
     uint32_t* premultiplied;  // the ink's pixels, premultiplied (cached pictures)
+    PictureSpans* spans;      // the ink's opaque and mixed stretches (cached pictures)
+
+    // The ink as the blending code takes it (its spans only at its own size).
+    PicturePixels Ink() const { return {premultiplied, inkWidth, inkHeight, spans}; }
 };
 
 // Starts GDI+ once for the whole run (it is never shut down).

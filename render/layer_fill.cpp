@@ -103,6 +103,17 @@ void BlendLayerThroughMask(const PixelBuffer& target, const PixelBuffer& layer, 
         const uint32_t* in = mask.pixels + int64_t{row} * mask.width;
         const uint32_t* colour = layer.pixels + int64_t{maskTop + row} * layer.stride + maskLeft;
         uint32_t* out = target.pixels + ty * target.stride + int64_t{x} + maskLeft;
-        MaskedRow(in + firstColumn, colour + firstColumn, out + firstColumn, endColumn - firstColumn);
+        if (!mask.spans) {
+            MaskedRow(in + firstColumn, colour + firstColumn, out + firstColumn, endColumn - firstColumn);
+            continue;
+        }
+        // Where the mask is opaque it need not be read; where it is clear, nothing is laid.
+        for (int32_t k = mask.spans->rowFirst[row]; k < mask.spans->rowFirst[row + 1]; ++k) {
+            const PixelSpan& span = mask.spans->spans[k];
+            const int32_t from = std::max(span.from, firstColumn), to = std::min(span.to, endColumn);
+            if (from >= to) continue;
+            if (span.opaque) QuarterRow(colour + from, out + from, to - from);
+            else MaskedRow(in + from, colour + from, out + from, to - from);
+        }
     }
 }

@@ -25,6 +25,7 @@ void PremultiplyLayer(const PixelBuffer& layer);
 // keeps its colour and takes the mask pixel's alpha (a fully opaque mask
 // pixel gives 64, nothing shows outside the mask). The same pixels as
 // ApplyMaskAlpha, PremultiplyLayer and BlendPicture in turn, in one pass
-// that leaves the layer as it is.
+// that leaves the layer as it is. A mask that carries its spans is read only
+// where it is neither opaque nor clear.
 void BlendLayerThroughMask(const PixelBuffer& target, const PixelBuffer& layer, int32_t x, int32_t y,
                            const PicturePixels& mask, int32_t maskLeft, int32_t maskTop);

@@ -183,8 +183,7 @@ void RasteriseParticles(const PixelBuffer& target, const ParticleDrawList& draws
             // The cached bubble keeps only its ink: place that part of the square.
             const int32_t w = bubble->inkWidth * p.size / bubble->width, h = bubble->inkHeight * p.size / bubble->height;
             const PicturePixels* scaled = ScaledInk(bubble, w, h);
-            const PicturePixels ink = scaled ? *scaled : PicturePixels{bubble->premultiplied, bubble->inkWidth,
-                                                                        bubble->inkHeight};
+            const PicturePixels ink = scaled ? *scaled : bubble->Ink();
             BlendPicture(target, ink, p.x + bubble->inkLeft * p.size / bubble->width,
                          p.y + bubble->inkTop * p.size / bubble->height, w, h, 255);
         } else {
@@ -399,8 +398,7 @@ void DrawContentsLayer(GpGraphics* g, const PixelBuffer& layer, const PngImage* 
     const int32_t left = static_cast<int32_t>(x), top = static_cast<int32_t>(y);
     if (!mask->premultiplied) return;
     if (const PixelBuffer* target = UntransformedTarget(g)) {
-        const PicturePixels ink{mask->premultiplied, mask->inkWidth, mask->inkHeight};
-        BlendLayerThroughMask(*target, layer, left, top, ink, mask->inkLeft, mask->inkTop);
+        BlendLayerThroughMask(*target, layer, left, top, mask->Ink(), mask->inkLeft, mask->inkTop);
         return;
     }
     // Turned: the clipped layer is laid through the transform by GDI+.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -43,6 +44,22 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
     const int32_t y1 = std::min<int64_t>(int64_t{y} + height, target.height);
     if (x1 <= x0) return;
     const bool stretched = width != picture.width || height != picture.height;
+    if (!stretched && opacity == 255 && picture.spans) {
+        const PictureSpans& spans = *picture.spans;
+        for (int32_t ty = y0; ty < y1; ++ty) {
+            const int32_t row = ty - y;
+            const uint32_t* src = picture.pixels + int64_t{row} * picture.width;
+            uint32_t* dst = target.pixels + int64_t{ty} * target.stride + x;  // column 0 of the picture
+            for (int32_t k = spans.rowFirst[row]; k < spans.rowFirst[row + 1]; ++k) {
+                const PixelSpan& span = spans.spans[k];
+                const int32_t from = std::max(span.from, x0 - x), to = std::min(span.to, x1 - x);
+                if (from >= to) continue;
+                if (span.opaque) std::memcpy(dst + from, src + from, size_t(to - from) * sizeof(uint32_t));
+                else OverRow(src + from, dst + from, to - from);
+            }
+        }
+        return;
+    }
     if (!stretched && opacity == 255) {
         for (int32_t ty = y0; ty < y1; ++ty)
             OverRow(picture.pixels + int64_t{ty - y} * picture.width + (x0 - x),
@@ -71,6 +88,41 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
             OverRow(run, dst + from, n);
         }
     }
+}
+
+void FindPictureSpans(const PicturePixels& picture, PictureSpans* out) {
+    // Stretches shorter than this stay inside the mixed span around them.
+    constexpr int32_t kShortest = 8;
+    out->rowFirst.clear();
+    out->spans.clear();
+    if (!picture.pixels || picture.width <= 0 || picture.height <= 0) {
+        out->rowFirst.assign(size_t(std::max(picture.height, 0)) + 1, 0);
+        return;
+    }
+    for (int32_t y = 0; y < picture.height; ++y) {
+        out->rowFirst.push_back(static_cast<int32_t>(out->spans.size()));
+        const uint32_t* row = picture.pixels + int64_t{y} * picture.width;
+        int32_t mixedFrom = -1;  // the mixed span being gathered, if any
+        const auto closeMixed = [&](int32_t at) {
+            if (mixedFrom >= 0) out->spans.push_back({mixedFrom, at, false});
+            mixedFrom = -1;
+        };
+        for (int32_t x = 0; x < picture.width;) {
+            const uint32_t alpha = row[x] >> 24;
+            int32_t end = x + 1;
+            if (alpha == 0 || alpha == 255)
+                while (end < picture.width && (row[end] >> 24) == alpha) ++end;
+            if ((alpha == 0 || alpha == 255) && end - x >= kShortest) {
+                closeMixed(x);
+                if (alpha == 255) out->spans.push_back({x, end, true});
+            } else if (mixedFrom < 0) {
+                mixedFrom = x;
+            }
+            x = end;
+        }
+        closeMixed(picture.width);
+    }
+    out->rowFirst.push_back(static_cast<int32_t>(out->spans.size()));
 }
 
 void ScalePicture(const PicturePixels& picture, int32_t width, int32_t height, std::vector<uint32_t>* out) {

@@ -28,11 +28,29 @@ inline uint32_t SourceOver(uint32_t src, uint32_t dst) {
     return lanes(src & 0x00FF00FFu, dst & 0x00FF00FFu) | lanes((src >> 8) & 0x00FF00FFu, (dst >> 8) & 0x00FF00FFu) << 8;
 }
 
+// A kept picture's rows cut into the stretches worth laying: opaque ones,
+// copied as they are, and mixed ones, blended pixel by pixel. The clear
+// stretches between them are left out, so laying never reads them.
+struct PixelSpan {
+    int32_t from, to;  // columns [from, to)
+    bool opaque;
+};
+struct PictureSpans {
+    std::vector<int32_t> rowFirst;  // each row's first span in `spans`, and one past the last row's
+    std::vector<PixelSpan> spans;
+};
+
 struct PicturePixels {
     const uint32_t* pixels;  // premultiplied 0xAARRGGBB
     int32_t width;
     int32_t height;
+    const PictureSpans* spans = nullptr;  // when known; must be the spans of these pixels
 };
+
+// The spans of a picture. Short opaque or clear stretches are kept inside
+// the mixed spans around them: a span costs more to start than a few pixels
+// cost to blend.
+void FindPictureSpans(const PicturePixels& picture, PictureSpans* out);
 
 // Blends the picture into the box (x, y, width, height) of the target,
 // stretched by nearest neighbour when the box differs from its size, with

@@ -92,4 +92,32 @@ TEST(LayerFill, LayingThroughTheMaskMatchesMaskingPremultiplyingAndBlending) {
     }
 }
 
+TEST(LayerFill, AMaskWithItsSpansLaysTheSamePixels) {
+    // A vessel-like hard mask (clear margins, an opaque inside, a few part-clear
+    // edge pixels) over a layer of bands, read through its spans.
+    const int32_t w = 60, h = 30, mw = 52, mh = 28, ml = 4, mt = 1;
+    std::vector<uint32_t> layer(size_t(w) * h), mask(size_t(mw) * mh);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            layer[size_t(y) * w + x] = y < 12 ? 0xFFFFFFFFu : y == 12 ? 0xFF000000u : y < 20 ? 0x00785AC8u : 0xFF3C8C3Cu;
+    for (int32_t y = 0; y < mh; ++y)
+        for (int32_t x = 0; x < mw; ++x) {
+            const int32_t inset = y < 4 ? 12 - 2 * y : 3 + (y % 7 == 0);
+            const bool inside = x >= inset && x < mw - inset;
+            const bool edge = x == inset || x == mw - inset - 1;
+            mask[size_t(y) * mw + x] = !inside ? 0x00FFFFFFu : edge && y % 3 ? 0x80000000u : 0xFF000000u;
+        }
+    PictureSpans spans;
+    FindPictureSpans({mask.data(), mw, mh}, &spans);
+    ASSERT_EQ(spans.rowFirst.size(), size_t(mh) + 1);
+    for (const int32_t at : {0, -9, 31}) {
+        Pixels fast(64, 40), reference(64, 40);
+        for (size_t i = 0; i < fast.pixels.size(); ++i)
+            fast.pixels[i] = reference.pixels[i] = i % 11 ? 0xFFF4F8FCu : uint32_t(i * 40503u) | 0xFF000000u;
+        BlendLayerThroughMask(fast.buffer, {layer.data(), w, h, w}, at, at / 3, {mask.data(), mw, mh, &spans}, ml, mt);
+        ReferenceBlend(reference.buffer, layer, w, h, at, at / 3, mask, mw, mh, ml, mt);
+        EXPECT_EQ(fast.pixels, reference.pixels) << "at " << at;
+    }
+}
+
 }  // namespace
