@@ -102,9 +102,11 @@ void BlendLayerThroughMask(const PixelBuffer& target, const PixelBuffer& layer, 
         if (ty < 0 || ty >= target.height) continue;
         const uint32_t* in = mask.pixels + int64_t{row} * mask.width;
         const uint32_t* colour = layer.pixels + int64_t{maskTop + row} * layer.stride + maskLeft;
-        uint32_t* out = target.pixels + ty * target.stride + int64_t{x} + maskLeft;
+        // Where mask column 0 falls: indices, as it may lie left of the target.
+        const int64_t out = ty * target.stride + int64_t{x} + maskLeft;
         if (!mask.spans) {
-            MaskedRow(in + firstColumn, colour + firstColumn, out + firstColumn, endColumn - firstColumn);
+            MaskedRow(in + firstColumn, colour + firstColumn, target.pixels + (out + firstColumn),
+                      endColumn - firstColumn);
             continue;
         }
         // Where the mask is opaque it need not be read; where it is clear, nothing is laid.
@@ -112,8 +114,8 @@ void BlendLayerThroughMask(const PixelBuffer& target, const PixelBuffer& layer, 
             const PixelSpan& span = mask.spans->spans[k];
             const int32_t from = std::max(span.from, firstColumn), to = std::min(span.to, endColumn);
             if (from >= to) continue;
-            if (span.opaque) QuarterRow(colour + from, out + from, to - from);
-            else MaskedRow(in + from, colour + from, out + from, to - from);
+            if (span.opaque) QuarterRow(colour + from, target.pixels + (out + from), to - from);
+            else MaskedRow(in + from, colour + from, target.pixels + (out + from), to - from);
         }
     }
 }

@@ -49,13 +49,14 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
         for (int32_t ty = y0; ty < y1; ++ty) {
             const int32_t row = ty - y;
             const uint32_t* src = picture.pixels + int64_t{row} * picture.width;
-            uint32_t* dst = target.pixels + int64_t{ty} * target.stride + x;  // column 0 of the picture
+            const int64_t rowStart = int64_t{ty} * target.stride + x;  // where the picture's column 0 falls
             for (int32_t k = spans.rowFirst[row]; k < spans.rowFirst[row + 1]; ++k) {
                 const PixelSpan& span = spans.spans[k];
                 const int32_t from = std::max(span.from, x0 - x), to = std::min(span.to, x1 - x);
                 if (from >= to) continue;
-                if (span.opaque) std::memcpy(dst + from, src + from, size_t(to - from) * sizeof(uint32_t));
-                else OverRow(src + from, dst + from, to - from);
+                uint32_t* dst = target.pixels + (rowStart + from);
+                if (span.opaque) std::memcpy(dst, src + from, size_t(to - from) * sizeof(uint32_t));
+                else OverRow(src + from, dst, to - from);
             }
         }
         return;
