@@ -306,3 +306,29 @@ TEST(ParticleOwners, AnOwnerIsItsRecordsIndexInTheBenchArray) {
     EXPECT_TRUE(Particles.precipitate.empty());
     ResetLabObjects();
 }
+
+TEST_F(ParticlesTest, RetiringParticlesKeepsTheRestInTheirOrder) {
+    // Owners 1, 2, 1, 2: removing owner 1's leaves owner 2's as they stood,
+    // and a walk that retires some of one owner's keeps the others in order.
+    LabObject o = Boiling(373);
+    for (int32_t owner : {1, 2, 1, 2}) UpdateBubbles(o, owner, 100, 40, 120, 1.0, true, nullptr);
+    for (size_t i = 0; i < Particles.bubbles.size(); ++i) Particles.bubbles[i].riseLimit = int32_t(100 + i);
+    std::vector<int32_t> expected;
+    for (const BubbleParticle& b : Particles.bubbles)
+        if (b.owner == 2) expected.push_back(b.riseLimit);
+    RemoveBubbleParticles(1);
+    std::vector<int32_t> left;
+    for (const BubbleParticle& b : Particles.bubbles) left.push_back(b.riseLimit);
+    EXPECT_EQ(left, expected);
+
+    // Owner 2's every other bubble has risen its whole column: those go, the rest keep their order.
+    for (size_t i = 0; i < Particles.bubbles.size(); i += 2) Particles.bubbles[i].riseLimit = 0;
+    std::vector<int32_t> staying;
+    for (const BubbleParticle& b : Particles.bubbles)
+        if (b.riseLimit != 0) staying.push_back(b.riseLimit);
+    LabObject idle = Boiling(300);
+    UpdateBubbles(idle, 2, 100, 40, 120, 1.0, true, nullptr);
+    left.clear();
+    for (const BubbleParticle& b : Particles.bubbles) left.push_back(b.riseLimit);
+    EXPECT_EQ(left, staying);
+}
