@@ -93,7 +93,7 @@ void BlendPicture(const PixelBuffer& target, const PicturePixels& picture, int32
 
 void FindPictureSpans(const PicturePixels& picture, PictureSpans* out) {
     // Stretches shorter than this stay inside the mixed span around them.
-    constexpr int32_t kShortest = 8;
+    constexpr int32_t kShortest = 32;
     out->rowFirst.clear();
     out->spans.clear();
     if (!picture.pixels || picture.width <= 0 || picture.height <= 0) {

@@ -47,9 +47,10 @@ struct PicturePixels {
     const PictureSpans* spans = nullptr;  // when known; must be the spans of these pixels
 };
 
-// The spans of a picture. Short opaque or clear stretches are kept inside
-// the mixed spans around them: a span costs more to start than a few pixels
-// cost to blend.
+// The spans of a picture. Opaque or clear stretches shorter than a few dozen
+// pixels are kept inside the mixed spans around them: a span costs more to
+// start than that many pixels cost to blend (a thermometer's narrow rows are
+// one mixed span each).
 void FindPictureSpans(const PicturePixels& picture, PictureSpans* out);
 
 // Blends the picture into the box (x, y, width, height) of the target,

@@ -119,10 +119,10 @@ TEST(PixelBlend, StretchedAndFadedPicturesPickTheirNearestSourcePixel) {
 TEST(PixelBlend, PicturesLaidThroughTheirSpansShowTheSame) {
     std::mt19937 rng(5);
     for (int round = 0; round < 60; ++round) {
-        const int w = 1 + static_cast<int>(rng() % 70), h = 1 + static_cast<int>(rng() % 6);
+        const int w = 1 + static_cast<int>(rng() % 150), h = 1 + static_cast<int>(rng() % 6);
         std::vector<uint32_t> picture(size_t(w) * h);
         for (size_t i = 0; i < picture.size();) {
-            const uint32_t kind = rng() % 3, run = 1 + rng() % 20;
+            const uint32_t kind = rng() % 3, run = 1 + rng() % 80;
             for (uint32_t k = 0; k < run && i < picture.size(); ++k, ++i) {
                 const uint32_t a = kind == 0 ? 0 : kind == 1 ? 255 : 1 + rng() % 254;
                 picture[i] = a << 24 | (a * (rng() % 256) / 255) << 16 | (a * (i % 7) / 6) << 8 | (a / 2);
@@ -130,8 +130,8 @@ TEST(PixelBlend, PicturesLaidThroughTheirSpansShowTheSame) {
         }
         PictureSpans spans;
         FindPictureSpans({picture.data(), w, h}, &spans);
-        const int x = static_cast<int>(rng() % 90) - 30, y = static_cast<int>(rng() % 8) - 3;
-        Target plain(64, 6, 0xFF336699), spanned(64, 6, 0xFF336699);
+        const int x = static_cast<int>(rng() % 200) - 60, y = static_cast<int>(rng() % 8) - 3;
+        Target plain(128, 6, 0xFF336699), spanned(128, 6, 0xFF336699);
         BlendPicture(plain.buffer, {picture.data(), w, h}, x, y, w, h, 255);
         BlendPicture(spanned.buffer, {picture.data(), w, h, &spans}, x, y, w, h, 255);
         ASSERT_EQ(spanned.pixels, plain.pixels) << "round " << round;
