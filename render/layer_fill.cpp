@@ -36,9 +36,17 @@ uint32_t Premultiplied(uint32_t rgb, uint32_t a) {
 
 }  // namespace
 
-void ClearLayer(const PixelBuffer& layer, uint32_t argb) {
+void ClearLayer(const PixelBuffer& layer, uint32_t argb) { ClearLayerRows(layer, 0, layer.height, argb); }
+
+void ClearLayerRows(const PixelBuffer& layer, int32_t top, int32_t bottom, uint32_t argb) {
     if (!layer.pixels) return;
-    for (int32_t y = 0; y < layer.height; ++y) FillRow(layer, y, 0, layer.width, argb);
+    for (int32_t y = std::max(top, 0); y < std::min(bottom, layer.height); ++y) FillRow(layer, y, 0, layer.width, argb);
+}
+
+LayerRows WholeRowsOf(const PixelBuffer& layer, double x, double y, double width, double height) {
+    if (!layer.pixels || width <= 0 || height <= 0 || Edge(x) > 0 || Edge(x + width) < layer.width) return {0, 0};
+    const int32_t top = std::max(Edge(y), 0), bottom = std::min(Edge(y + height), layer.height);
+    return top < bottom ? LayerRows{top, bottom} : LayerRows{0, 0};
 }
 
 void FillLayerRectangle(const PixelBuffer& layer, double x, double y, double width, double height, uint32_t argb) {

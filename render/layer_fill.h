@@ -9,6 +9,14 @@
 
 // Every pixel of the buffer set to one colour.
 void ClearLayer(const PixelBuffer& layer, uint32_t argb);
+// Every pixel of the rows [top, bottom), clipped to the buffer.
+void ClearLayerRows(const PixelBuffer& layer, int32_t top, int32_t bottom, uint32_t argb);
+// The rows [top, bottom) that FillLayerRectangle with this box paints from
+// edge to edge of the buffer; top == bottom when it paints no row whole.
+struct LayerRows {
+    int32_t top, bottom;
+};
+LayerRows WholeRowsOf(const PixelBuffer& layer, double x, double y, double width, double height);
 // The box (x, y, width, height), its edges rounded to whole pixels.
 void FillLayerRectangle(const PixelBuffer& layer, double x, double y, double width, double height, uint32_t argb);
 // The ellipse inscribed in the box: the pixels whose centres are inside,

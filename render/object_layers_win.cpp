@@ -246,8 +246,23 @@ uint32_t StepColour(const LabObject& o, LayerBrush brush) {
 }
 
 void FillPlan(const PixelBuffer& layer, const LabObject& o, const ContentsPlan& plan, bool smallSet) {
-    ClearLayer(layer, kOpaqueWhite);
     const double w = layer.width, h = layer.height, pen = OutlinePenWidth(smallSet);
+    // Bands reach across the layer: the rows they paint whole are not cleared first.
+    static std::vector<uint8_t> banded;
+    banded.assign(size_t(layer.height), 0);
+    for (int i = 0; i < plan.stepCount; ++i) {
+        const LayerStep& step = plan.steps[i];
+        if (step.kind != LayerStepKind::kBand && step.kind != LayerStepKind::kPlainBand) continue;
+        const LayerBox r = StepRectangle(step, w, h);
+        const LayerRows rows = WholeRowsOf(layer, r.x, r.y, r.width, r.height);
+        std::fill(banded.begin() + rows.top, banded.begin() + rows.bottom, 1);
+    }
+    for (int32_t y = 0; y < layer.height;) {
+        int32_t end = y + 1;
+        while (end < layer.height && banded[size_t(end)] == banded[size_t(y)]) ++end;
+        if (!banded[size_t(y)]) ClearLayerRows(layer, y, end, kOpaqueWhite);
+        y = end;
+    }
     for (int i = 0; i < plan.stepCount; ++i) {
         const LayerStep& step = plan.steps[i];
         if (step.kind == LayerStepKind::kCustomDraw) continue;  // no module draws

@@ -40,6 +40,26 @@ TEST(LayerFill, RectanglesRoundTheirEdgesAndClipToTheLayer) {
     EXPECT_EQ(b.pixels[0], kWhite);
 }
 
+TEST(LayerFill, WholeRowsAreThoseARectanglePaintsFromEdgeToEdge) {
+    // For each box: the rows it paints whole, checked against what it paints.
+    struct Case { double x, y, width, height; int top, bottom; };
+    const Case cases[] = {{0, 0.6, 6, 2.2, 1, 3},    {-2, -3, 9, 5, 0, 2},   {0.4, 1, 5.2, 2, 1, 3},
+                          {0.6, 1, 6, 2, 0, 0},      {0, 1, 5.4, 2, 0, 0},   {0, 3.6, 6, 9, 4, 4},
+                          {0, 1.2, 6, 0.2, 0, 0},    {0, 0, 0, 4, 0, 0}};
+    for (const Case& c : cases) {
+        Pixels p(6, 4);
+        const LayerRows rows = WholeRowsOf(p.buffer, c.x, c.y, c.width, c.height);
+        EXPECT_EQ(rows.bottom - rows.top, c.bottom - c.top) << c.x << "," << c.y;
+        if (c.top < c.bottom) EXPECT_EQ(rows.top, c.top) << c.x << "," << c.y;
+        FillLayerRectangle(p.buffer, c.x, c.y, c.width, c.height, kInk);
+        for (int y = 0; y < 4; ++y)
+            EXPECT_EQ(p.Rows()[y] == "######", y >= rows.top && y < rows.bottom) << c.x << "," << c.y << " row " << y;
+    }
+    Pixels cleared(3, 4, kInk);
+    ClearLayerRows(cleared.buffer, -1, 2, kWhite);
+    EXPECT_EQ(cleared.Rows(), (Rows{"...", "...", "###", "###"}));
+}
+
 TEST(LayerFill, EllipsesTakeThePixelsWhoseCentresAreInside) {
     // Centres on whole coordinates: the box 0 .. 8 spans nine pixels.
     Pixels e(9, 5);
