@@ -297,10 +297,13 @@ void PaintPlanThroughGraphics(const PixelBuffer& layer, LabObject& o, const Cont
 }
 
 // One layer is built and drawn at a time, so its pixels are kept for the
-// run instead of being allocated for every vessel of every paint.
+// run instead of being allocated for every vessel of every paint. It only
+// grows: shrinking and growing again would zero the regrown part for
+// vessels of different sizes, and the filling sets every pixel anyway.
 PixelBuffer LayerPixels(int32_t width, int32_t height) {
     static std::vector<uint32_t> pixels;
-    pixels.resize(size_t(width) * size_t(height));
+    const size_t needed = size_t(width) * size_t(height);
+    if (pixels.size() < needed) pixels.resize(needed);
     return {pixels.data(), width, height, width};
 }
 
