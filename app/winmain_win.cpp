@@ -1,10 +1,10 @@
 // Program entry point.
 #include <windows.h>
 
-#include "app/app_windows_win.h"
-#include "app/frame_services_win.h"
-#include "app/startup_win.h"
-#include "bench/command_ids.h"
+#include "app/frame/app_windows_win.h"
+#include "app/frame/frame_services_win.h"
+#include "app/frame/startup_win.h"
+#include "bench/commands/command_ids.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
     if (!CreateProgramWindows(instance, previous, commandLine)) return 0;

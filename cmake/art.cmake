@@ -5,7 +5,7 @@ find_program(BREVANE_HOST_CXX NAMES c++ g++ REQUIRED)
 set(BREVANE_ART_PYTHON /usr/bin/python3 CACHE FILEPATH "Python with pycairo for the art generator")
 set(BREVANE_ART_DIR ${CMAKE_BINARY_DIR}/art CACHE INTERNAL "")
 
-file(GLOB art_geometry_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/common/*.cpp
+file(GLOB_RECURSE art_geometry_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/common/*.cpp
      ${CMAKE_SOURCE_DIR}/bench/*.cpp ${CMAKE_SOURCE_DIR}/bench/*.h ${CMAKE_SOURCE_DIR}/common/*.h)
 set(art_compile_sources ${art_geometry_sources})
 list(FILTER art_compile_sources INCLUDE REGEX "\\.cpp$")

@@ -1,11 +1,12 @@
 # Build helpers shared by every folder.
 
-# A static library of the portable sources in the given folders: every .cpp
-# that is not platform code (*_win.cpp). An empty folder gives an empty target.
+# A static library of the portable sources in the given folders and their
+# sub-folders: every .cpp that is not platform code (*_win.cpp). An empty
+# folder gives an empty target.
 function(brevane_portable_library name)
     set(sources)
     foreach(dir ${ARGN})
-        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+        file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
         list(FILTER found EXCLUDE REGEX "_win\\.cpp$")
         list(APPEND sources ${found})
     endforeach()
@@ -16,9 +17,9 @@ function(brevane_portable_library name)
     endif()
 endfunction()
 
-# The Win32 sources of one folder (*_win.cpp).
+# The Win32 sources of one folder and its sub-folders (*_win.cpp).
 function(brevane_win32_sources out dir)
-    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*_win.cpp)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*_win.cpp)
     set(${out} ${found} PARENT_SCOPE)
 endfunction()
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/lab_file.h"
+#include "app/documents/lab_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;

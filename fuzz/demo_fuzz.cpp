@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/demo_reader.h"
-#include "app/demo_recorder.h"
+#include "app/demo/demo_reader.h"
+#include "app/demo/demo_recorder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DemoReader reader(data, size);

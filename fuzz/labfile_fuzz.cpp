@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/lab_file.h"
-#include "app/lab_file_templates.h"
+#include "app/documents/lab_file.h"
+#include "app/documents/lab_file_templates.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LabFileReadContext context;

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/demo_recorder.h"
+#include "app/demo/demo_recorder.h"
 #include "tests/app/lab_file_fixtures.h"
 
 namespace {

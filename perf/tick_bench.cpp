@@ -6,10 +6,10 @@
 
 #include <cstring>
 
-#include "bench/lab_objects.h"
-#include "bench/sim_tick.h"
-#include "bench/sim_titration_sample.h"
-#include "bench/titration_buffer.h"
+#include "bench/model/lab_objects.h"
+#include "bench/sim/sim_tick.h"
+#include "bench/sim/sim_titration_sample.h"
+#include "bench/sim/titration_buffer.h"
 #include "tests/support/bench_scenario.h"
 #include "tests/support/recording_sim_seams.h"
 

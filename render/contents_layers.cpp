@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "bench/contents.h"
+#include "bench/model/contents.h"
 
 namespace {
 

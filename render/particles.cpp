@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "bench/lab_objects.h"
+#include "bench/model/lab_objects.h"
 
 ParticleLists Particles;
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "bench/bench_seams.h"
+#include "bench/window/bench_seams.h"
 #include "common/lab_object.h"
 
 // Integers 0..32767, as the C library's rand() gives them. Tests install

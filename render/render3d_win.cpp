@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "bench/bench_seams.h"
-#include "bench/selection.h"
+#include "bench/window/bench_seams.h"
+#include "bench/model/selection.h"
 #include "render/draw_object_win.h"
 #include "render/graphics_win.h"
 #include "render/object_images.h"

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "bench/contents.h"
+#include "bench/model/contents.h"
 #include "common/lab_object.h"
 
 namespace parvell {

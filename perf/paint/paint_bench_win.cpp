@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench/contents.h"
-#include "bench/equipment_catalogue.h"
+#include "bench/model/contents.h"
+#include "bench/catalogue/equipment_catalogue.h"
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
 #include "render/render_settings_win.h"

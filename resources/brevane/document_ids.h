@@ -2,7 +2,7 @@
 // and demonstration recording. Plain defines: the resource compiler reads them.
 #pragma once
 
-// The data window's own menu and commands (the bench's are in bench/command_ids.h)
+// The data window's own menu and commands (the bench's are in bench/commands/command_ids.h)
 #define IDR_DATA_WINDOW_MENU 341
 #define IDM_DATA_VIEW 170
 #define IDM_DATA_EXPORT_CSV 171

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/demo_reader.h"
-#include "app/demo_recorder.h"
+#include "app/demo/demo_reader.h"
+#include "app/demo/demo_recorder.h"
 #include "tests/app/memory_demo_sink.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/frame_position.h"
+#include "app/frame/frame_position.h"
 
 #include <gtest/gtest.h>
 

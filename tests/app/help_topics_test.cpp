@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/help_topics.h"
+#include "app/settings/help_topics.h"
 
 namespace {
 

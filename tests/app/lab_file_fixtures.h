@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/lab_file.h"
+#include "app/documents/lab_file.h"
 
 inline LabObject MakeObject(int32_t type, int32_t left, int32_t top, int32_t width,
                             int32_t height) {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <limits>
 
-#include "app/lab_file_templates.h"
-#include "bench/equipment_catalogue.h"
+#include "app/documents/lab_file_templates.h"
+#include "bench/catalogue/equipment_catalogue.h"
 #include "tests/app/lab_file_fixtures.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/demo_recorder.h"
+#include "app/demo/demo_recorder.h"
 
 class MemoryDemoSink : public DemoSink {
 public:

@@ -1,4 +1,4 @@
-#include "app/modeless_dialogs.h"
+#include "app/frame/modeless_dialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The module host's portable decisions: names, paths, counts, binding,
 // block ownership and the user-defined lab lookup.
-#include "app/module_host.h"
+#include "app/modules/module_host.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/number_format.h"
+#include "app/settings/number_format.h"
 
 namespace {
 

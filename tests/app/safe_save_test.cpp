@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/safe_save.h"
+#include "app/documents/safe_save.h"
 
 namespace {
 

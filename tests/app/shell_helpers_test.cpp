@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/path_parts.h"
-#include "app/print_loop.h"
-#include "app/select_object.h"
-#include "app/timer_pause.h"
-#include "app/window_title.h"
-#include "bench/selection.h"
+#include "app/documents/path_parts.h"
+#include "app/panes/print_loop.h"
+#include "app/shell/select_object.h"
+#include "app/shell/timer_pause.h"
+#include "app/frame/window_title.h"
+#include "bench/model/selection.h"
 
 namespace {
 
@@ -142,7 +142,7 @@ TEST(SelectObject, SelectsAndUpdatesButtonsOnce) {
 
 }  // namespace
 
-#include "app/message_text.h"
+#include "app/shell/message_text.h"
 
 namespace {
 

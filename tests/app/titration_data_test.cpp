@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/titration_data.h"
+#include "app/data/titration_data.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/udl_import.h"
+#include "app/modules/udl_import.h"
 
 namespace {
 

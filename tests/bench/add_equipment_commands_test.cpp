@@ -1,17 +1,17 @@
-#include "bench/add_equipment_commands.h"
+#include "bench/commands/equipment/add_equipment_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "bench/bench_command_seams.h"
-#include "bench/bench_state.h"
-#include "bench/command_ids.h"
-#include "bench/command_router.h"
-#include "bench/equipment_catalogue.h"
-#include "bench/lab_objects.h"
-#include "bench/selection.h"
+#include "bench/commands/bench_command_seams.h"
+#include "bench/model/bench_state.h"
+#include "bench/commands/command_ids.h"
+#include "bench/commands/command_router.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
 #include "tests/bench/fake_bench_seams.h"
 
 namespace {

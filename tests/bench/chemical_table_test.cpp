@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "bench/chemical_table.h"
+#include "bench/model/chemical_table.h"
 #include "tests/support/chemicals_fixture.h"
 
 using namespace test_chemicals;

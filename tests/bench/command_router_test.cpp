@@ -1,12 +1,12 @@
-#include "bench/command_router.h"
+#include "bench/commands/command_router.h"
 
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <vector>
 
-#include "bench/bench_state.h"
-#include "bench/command_ids.h"
+#include "bench/model/bench_state.h"
+#include "bench/commands/command_ids.h"
 
 namespace {
 

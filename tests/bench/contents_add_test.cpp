@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "bench/contents.h"
+#include "bench/model/contents.h"
 #include "tests/support/chemicals_fixture.h"
 
 using namespace test_chemicals;

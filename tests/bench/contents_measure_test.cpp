@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "bench/contents.h"
+#include "bench/model/contents.h"
 #include "tests/support/chemicals_fixture.h"
 
 using namespace test_chemicals;

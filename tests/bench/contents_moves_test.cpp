@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "bench/contents.h"
+#include "bench/model/contents.h"
 #include "tests/support/chemicals_fixture.h"
 
 using namespace test_chemicals;

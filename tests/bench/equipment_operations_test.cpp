@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "bench/equipment_catalogue.h"
-#include "bench/selection.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/selection.h"
 #include "fake_bench_seams.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <tuple>
 
-#include "bench/equipment_catalogue.h"
-#include "bench/equipment_geometry.h"
-#include "bench/equipment_keys.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/catalogue/equipment_geometry.h"
+#include "bench/catalogue/equipment_keys.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_seams.h"
+#include "bench/window/bench_seams.h"
 
 class FakeBenchSeams final : public BenchSeams {
 public:

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "bench/lab_objects.h"
-#include "bench/selection.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
 
 namespace {
 

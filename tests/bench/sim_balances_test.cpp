@@ -1,7 +1,7 @@
 // Balances: what they read and how objects settle on their pans.
 #include <gtest/gtest.h>
 
-#include "bench/sim_heat_sources.h"
+#include "bench/sim/sim_heat_sources.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

@@ -1,7 +1,7 @@
 // Dissolving and crystallising against the solubility line.
 #include <gtest/gtest.h>
 
-#include "bench/sim_dissolve.h"
+#include "bench/sim/sim_dissolve.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

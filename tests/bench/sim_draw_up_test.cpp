@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "bench/sim_heat_sources.h"
+#include "bench/sim/sim_heat_sources.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

@@ -1,7 +1,7 @@
 // Heat sources: which vessel a burner or hot plate serves and with how much.
 #include <gtest/gtest.h>
 
-#include "bench/sim_heat_sources.h"
+#include "bench/sim/sim_heat_sources.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "bench/sim_pour.h"
+#include "bench/sim/sim_pour.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

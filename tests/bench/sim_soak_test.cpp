@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "bench/sim_water_colour.h"
+#include "bench/sim/sim_water_colour.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

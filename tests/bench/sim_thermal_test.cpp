@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "bench/sim_thermal.h"
+#include "bench/sim/sim_thermal.h"
 #include "common/lab_style.h"
 #include "tests/support/sim_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/sim_tick.h"
+#include "bench/sim/sim_tick.h"
 #include "common/lab_style.h"
 #include "tests/support/sim_fixture.h"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "bench/sim_titration_sample.h"
-#include "bench/sim_water_colour.h"
+#include "bench/sim/sim_titration_sample.h"
+#include "bench/sim/sim_water_colour.h"
 #include "tests/support/sim_fixture.h"
 
 using namespace scenario;

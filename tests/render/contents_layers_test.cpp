@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/contents.h"
+#include "bench/model/contents.h"
 #include "render/contents_layers.h"
 #include "tests/support/chemicals_fixture.h"
 

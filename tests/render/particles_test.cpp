@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "bench/lab_objects.h"
+#include "bench/model/lab_objects.h"
 #include "render/particles.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <random>
 
-#include "bench/chemical_table.h"
-#include "bench/contents.h"
-#include "bench/equipment_catalogue.h"
-#include "bench/lab_objects.h"
+#include "bench/model/chemical_table.h"
+#include "bench/model/contents.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/lab_objects.h"
 #include "common/lab_object.h"
 #include "tests/support/chemicals_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstring>
 
-#include "bench/chemical_table.h"
+#include "bench/model/chemical_table.h"
 #include "common/chemical_record.h"
 
 namespace test_chemicals {

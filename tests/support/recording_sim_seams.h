@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/sim_seams.h"
+#include "bench/sim/sim_seams.h"
 
 class RecordingSimSeams : public SimSeams {
 public:

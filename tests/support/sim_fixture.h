@@ -3,12 +3,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "bench/bench_state.h"
-#include "bench/lab_objects.h"
-#include "bench/selection.h"
-#include "bench/sim_tick.h"
-#include "bench/sim_titration_sample.h"
-#include "bench/titration_buffer.h"
+#include "bench/model/bench_state.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "bench/sim/sim_tick.h"
+#include "bench/sim/sim_titration_sample.h"
+#include "bench/sim/titration_buffer.h"
 #include "tests/support/bench_scenario.h"
 #include "tests/support/recording_sim_seams.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/bench_helpers_win.h"
+#include "app/shell/bench_helpers_win.h"
 #include "test_window.h"
 
 namespace {

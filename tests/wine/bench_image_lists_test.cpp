@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/app_windows_win.h"
-#include "app/bench_helpers_win.h"
-#include "bench/bench_image_lists_win.h"
+#include "app/frame/app_windows_win.h"
+#include "app/shell/bench_helpers_win.h"
+#include "bench/window/bench_image_lists_win.h"
 #include "render/graphics_win.h"
 #include "tests/wine/test_window.h"
 

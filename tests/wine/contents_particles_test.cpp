@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "bench/contents.h"
-#include "bench/equipment_catalogue.h"
-#include "bench/selection.h"
+#include "bench/model/contents.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/selection.h"
 #include "render/graphics_win.h"
 #include "render/particles.h"
 #include "tests/support/chemicals_fixture.h"

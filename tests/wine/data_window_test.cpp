@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/data_window_win.h"
-#include "app/demo_reader.h"
-#include "app/demo_recorder.h"
+#include "app/data/data_window_win.h"
+#include "app/demo/demo_reader.h"
+#include "app/demo/demo_recorder.h"
 #include "tests/app/memory_demo_sink.h"
 #include "resources/brevane/document_ids.h"
 

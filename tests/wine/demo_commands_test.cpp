@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/demo_commands_win.h"
-#include "app/demo_reader.h"
-#include "app/demo_recorder.h"
+#include "app/demo/demo_commands_win.h"
+#include "app/demo/demo_reader.h"
+#include "app/demo/demo_recorder.h"
 
 namespace {
 

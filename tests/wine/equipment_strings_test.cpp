@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "bench/equipment_catalogue.h"
+#include "bench/catalogue/equipment_catalogue.h"
 
 TEST(EquipmentStrings, ResourceNamesMatchTheCatalogue) {
     char text[128];

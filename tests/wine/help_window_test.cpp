@@ -9,7 +9,7 @@
 
 #include <cstring>
 
-#include "app/help_win.h"
+#include "app/settings/help_win.h"
 #include "test_window.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/lab_file_win.h"
+#include "app/documents/lab_file_win.h"
 #include "tests/app/lab_file_fixtures.h"
 
 namespace {

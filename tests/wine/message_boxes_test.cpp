@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/message_boxes_win.h"
-#include "app/timer_pause_win.h"
-#include "bench/bench_state.h"
+#include "app/shell/message_boxes_win.h"
+#include "app/shell/timer_pause_win.h"
+#include "bench/model/bench_state.h"
 #include "dialog_driver.h"
 #include "test_window.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "bench/chemical_table.h"
+#include "bench/model/chemical_table.h"
 
 std::vector<RecordedBox> ModuleHostTest::Boxes;
 std::vector<std::string> ModuleHostTest::Events;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/module_host_win.h"
+#include "app/modules/module_host_win.h"
 
 struct RecordedBox {
     std::string text, caption;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "bench/chemical_table.h"
+#include "bench/model/chemical_table.h"
 #include "tests/wine/module_host_fixture.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_seams.h"
-#include "bench/equipment_catalogue.h"
-#include "bench/selection.h"
+#include "bench/window/bench_seams.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/selection.h"
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
 #include "render/render_settings_win.h"

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bench/selection.h"
+#include "bench/model/selection.h"
 #include "common/lab_object.h"
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/help_win.h"
-#include "app/settings_win.h"
+#include "app/settings/help_win.h"
+#include "app/settings/settings_win.h"
 #include "dialog_driver.h"
 #include "resources/brevane/shell_ids.h"
 #include "test_window.h"

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "app/folders_win.h"
-#include "app/help_win.h"
-#include "app/module_host.h"
-#include "app/settings_win.h"
-#include "app/shell_services_win.h"
-#include "app/text_pane_print_win.h"
+#include "app/settings/folders_win.h"
+#include "app/settings/help_win.h"
+#include "app/modules/module_host.h"
+#include "app/settings/settings_win.h"
+#include "app/shell/shell_services_win.h"
+#include "app/panes/text_pane_print_win.h"
 #include "common/lab_style.h"
 #include "dialog_driver.h"
 #include "resources/brevane/shell_ids.h"

@@ -2,8 +2,8 @@
 
 #include <richedit.h>
 
-#include "app/text_panes_win.h"
-#include "bench/bench_state.h"
+#include "app/panes/text_panes_win.h"
+#include "bench/model/bench_state.h"
 
 namespace {
 const char* kClass = "BrevaneTestWindow";

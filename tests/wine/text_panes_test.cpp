@@ -10,10 +10,10 @@
 #include <set>
 #include <string>
 
-#include "app/module_host.h"
-#include "app/text_pane_format_win.h"
-#include "app/text_pane_ole_win.h"
-#include "app/text_panes_win.h"
+#include "app/modules/module_host.h"
+#include "app/panes/text_pane_format_win.h"
+#include "app/panes/text_pane_ole_win.h"
+#include "app/panes/text_panes_win.h"
 #include "test_window.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // files keep: one dataset, not two buffers.
 #include <gtest/gtest.h>
 
-#include "app/titration_data.h"
-#include "bench/lab_objects.h"
-#include "bench/sim_seams_win.h"
-#include "bench/sim_titration_sample.h"
-#include "bench/titration_buffer.h"
+#include "app/data/titration_data.h"
+#include "bench/model/lab_objects.h"
+#include "bench/sim/sim_seams_win.h"
+#include "bench/sim/sim_titration_sample.h"
+#include "bench/sim/titration_buffer.h"
 
 TEST(TitrationSink, CollectedPointsLandInTheProgramsDataset) {
     ClearTitrationPoints(LabTitrationData);

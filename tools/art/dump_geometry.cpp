@@ -3,9 +3,9 @@
 // run on the build machine while the Win32 program is cross-compiled.
 #include <cstdio>
 
-#include "bench/equipment_catalogue.h"
-#include "bench/equipment_geometry.h"
-#include "bench/equipment_keys.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/catalogue/equipment_geometry.h"
+#include "bench/catalogue/equipment_keys.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <vector>
 
-#include "app/safe_save.h"
-#include "bench/chemical_table.h"
+#include "app/documents/safe_save.h"
+#include "bench/model/chemical_table.h"
 #include "tools/labsim/labsim_seams.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/lab_file.h"
+#include "app/documents/lab_file.h"
 
 // Runs labsim; the result is the exit status (2 for bad input, one line on err).
 int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

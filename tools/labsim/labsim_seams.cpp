@@ -1,6 +1,6 @@
 #include "tools/labsim/labsim_seams.h"
 
-#include "app/lab_file_templates.h"
+#include "app/documents/lab_file_templates.h"
 #include "modules/dunmere/dunmere_lab.h"
 #include "modules/morvena/morvena_lab.h"
 #include "modules/olvaris/olvaris_lab.h"

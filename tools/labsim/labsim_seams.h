@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/lab_file.h"
+#include "app/documents/lab_file.h"
 #include "modules/frame/lab_module.h"
 
 struct LabsimSettings {

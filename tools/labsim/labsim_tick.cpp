@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "bench/bench_seams.h"
-#include "bench/lab_objects.h"
-#include "bench/sim_seams.h"
-#include "bench/sim_tick.h"
+#include "bench/window/bench_seams.h"
+#include "bench/model/lab_objects.h"
+#include "bench/sim/sim_seams.h"
+#include "bench/sim/sim_tick.h"
 #include "tools/labsim/labsim_seams.h"
 
 namespace {

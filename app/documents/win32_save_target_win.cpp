@@ -1,0 +1,29 @@
+#include "app/documents/win32_save_target_win.h"
+
+Win32SaveTarget::~Win32SaveTarget() {
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+}
+
+bool Win32SaveTarget::Create(const std::string& tempPath) {
+    file_ = CreateFileA(tempPath.c_str(), GENERIC_WRITE, shareMode_, nullptr, CREATE_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file_ != INVALID_HANDLE_VALUE;
+}
+
+bool Win32SaveTarget::Write(const void* bytes, size_t length) {
+    DWORD written = 0;
+    return WriteFile(file_, bytes, DWORD(length), &written, nullptr) && written == length;
+}
+
+bool Win32SaveTarget::Close() {
+    HANDLE f = file_;
+    file_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(f) != 0;
+}
+
+bool Win32SaveTarget::Replace(const std::string& tempPath, const std::string& finalPath) {
+    return MoveFileExA(tempPath.c_str(), finalPath.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void Win32SaveTarget::Remove(const std::string& tempPath) { DeleteFileA(tempPath.c_str()); }

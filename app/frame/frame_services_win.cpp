@@ -1,0 +1,133 @@
+// Thin calls from the frame and the bench window into the parts that own
+// each service.
+#include "app/frame/frame_services_win.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "app/frame/app_windows_win.h"
+#include "app/settings/help_win.h"
+#include "app/shell/select_object.h"
+#include "app/settings/settings.h"
+#include "app/settings/settings_win.h"
+#include "app/panes/text_pane_format_win.h"
+#include "app/panes/text_panes_win.h"
+#include "bench/model/bench_state.h"
+#include "bench/commands/command_ids.h"
+#include "bench/commands/command_router.h"
+#include "bench/window/bench_seams.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "render/graphics_win.h"
+#include "render/render3d_win.h"
+
+namespace {
+char labTitle[MAX_PATH];
+char demoMessage[256];
+}  // namespace
+
+void StartGraphicsForProgram() { StartGraphics(); }
+void StopGraphicsForProgram() {}
+void ClearLiquidStreams() {}
+
+void CreateTextPanesAndTabs(HWND frame) {
+    CreateTextPanes(frame, AppInstance);
+    TabControl = CreateTabControl(frame);
+    if (HWND introduction = TextPaneWindow(kIntroductionPane)) ShowWindow(introduction, SW_SHOW);
+}
+void ReadProgramSettings() { LoadSettings(); }
+void CreateToolbars(HWND) {}
+// The edit keys belong to a focused text pane or edit box (so Ctrl+C there
+// copies its text), not to the bench.
+bool AcceleratorsApply(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return true;
+    char cls[32] = {};
+    HWND focus = GetFocus();
+    if (!focus || !GetClassNameA(focus, cls, sizeof cls)) return true;
+    if (lstrcmpiA(cls, "Edit") != 0 && lstrcmpiA(cls, "RichEdit20A") != 0 && lstrcmpiA(cls, "RichEdit") != 0)
+        return true;
+    const bool ctrl = GetKeyState(VK_CONTROL) & 0x8000, shift = GetKeyState(VK_SHIFT) & 0x8000;
+    const bool alt = GetKeyState(VK_MENU) & 0x8000;
+    switch (msg.wParam) {
+    case 'Z': case 'X': case 'C': case 'V': return !ctrl;
+    case VK_INSERT: return !(ctrl || shift);
+    case VK_DELETE: return false;
+    case VK_BACK: return !alt;
+    }
+    return true;
+}
+
+const char* CurrentLabTitle() { return labTitle; }
+HWND ObservationsPane() { return TextPaneWindow(kObservationsPane); }
+void SyncFormatBarWithObservations(HWND) {}
+void DropFilesOnObservations(ENDROPFILES* drop) {
+    HDROP files = static_cast<HDROP>(drop->hDrop);
+    if (DragQueryFileA(files, 0xFFFFFFFF, nullptr, 0) != 1) return;
+    char path[MAX_PATH] = {};
+    if (!DragQueryFileA(files, 0, path, MAX_PATH)) return;
+    if (std::strstr(path, "txt") || std::strstr(path, "TXT"))
+        StreamFileIntoPane(ObservationsPane(), SF_TEXT, path);
+    else if (std::strstr(path, "rtf") || std::strstr(path, "RTF"))
+        StreamFileIntoPane(ObservationsPane(), SF_RTF, path);
+}
+LRESULT ShowToolbarDropDown(HWND, NMTOOLBARA*) { return 0; }
+void FillToolbarTip(NMTTDISPINFOA*) {}
+void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
+    if (help) ShowContextHelp(frame, help->iCtrlId, 0);
+}
+void ReapplyScreenTemplates() {
+    for (int32_t i = 1; i <= LabObjectCount && i <= kMaxLabObjects; ++i) ApplyScreenTemplate(LabObjects[i]);
+}
+void ReleaseFrameResources() { ReleaseBenchCanvas(); }
+void FreeFormatBarFonts() { FreeFontTable(); }
+
+int BenchFontPoints() { return FontSize > 0 ? FontSize : 12; }
+void PrepareFormatBar() {}
+void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
+// The frames are XOR: an erase wipes them, so they are drawn again after it.
+void RedrawSelectionFrames(HWND) {
+    if (ObjectSelected && SelectedObject >= 1 && SelectedObject <= LabObjectCount)
+        CurrentBenchSeams().DrawSelectionFrame(LabObjects[SelectedObject].position);
+    else if (MultiSelection.memberCount > 1)
+        CurrentBenchSeams().DrawSelectionFrame(MultiSelection.bounds);
+    else if (MultiSelection.memberCount == 1)
+        CurrentBenchSeams().DrawSelectionFrame(LabObjects[MultiSelection.members[0]].position);
+}
+void CycleSelection(HWND, int step) {
+    if (LabObjectCount <= 0) return;
+    BenchSeams& seams = CurrentBenchSeams();
+    if (MultiSelection.memberCount > 1) {
+        seams.DrawSelectionFrame(MultiSelection.bounds);
+        MultiSelection.memberCount = 0;
+    }
+    int32_t next = SelectedObject + step;
+    if (next > LabObjectCount) next = 1;
+    if (next < 1) next = LabObjectCount;
+    if (ObjectSelected && SelectedObject >= 1 && SelectedObject <= LabObjectCount)
+        seams.DrawSelectionFrame(LabObjects[SelectedObject].position);
+    SelectLabObject(next, next);
+    ObjectSelected = true;
+    seams.DrawSelectionFrame(LabObjects[next].position);
+}
+char* DemoMessageBuffer() { return demoMessage; }
+// Until the menu-state rules exist, an item is offered exactly when some
+// handler will act on it, so a student never picks a command that does nothing.
+void UpdateMenuState(HMENU popup, int) {
+    const int count = GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i) {
+        if (GetSubMenu(popup, i)) continue;
+        const UINT id = GetMenuItemID(popup, i);
+        if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separator
+        const bool offered = id == kCmdExit || HasCommandHandler(static_cast<int>(id));
+        EnableMenuItem(popup, i, MF_BYPOSITION | (offered ? MF_ENABLED : MF_GRAYED));
+    }
+}
+void ShowMenuHelp(UINT, UINT, HMENU) {}
+void ClearCurrentLab() { labTitle[0] = 0; }
+void ClearSelection() {
+    SelectLabObject(0, 0);
+    ObjectSelected = false;
+    MultiSelection = MultiSelectionState{};
+}

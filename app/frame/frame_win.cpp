@@ -1,0 +1,179 @@
+// The top-level window: lays out its children, remembers its position, asks
+// to save on close, and forwards every command to the bench window.
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/frame/app_windows_win.h"
+#include "app/frame/frame_position.h"
+#include "app/frame/frame_services_win.h"
+#include "bench/model/bench_state.h"
+#include "bench/commands/command_ids.h"
+
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Quillmar\\Brevane Pro";
+
+int ClientHeight(HWND window) {
+    if (!window) return 0;
+    RECT r;
+    GetClientRect(window, &r);
+    return r.bottom - r.top;
+}
+
+RectI32 ToRect(const RECT& r) { return RectI32{r.left, r.top, r.right, r.bottom}; }
+
+void PlaceFrameFromRegistry(HWND frame) {
+    RECT desktop, work;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RectI32 stored{};
+    bool have = false;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        char text[64] = {};
+        DWORD size = sizeof text - 1, type = 0;
+        if (RegQueryValueExA(key, "Pos", nullptr, &type, reinterpret_cast<BYTE*>(text), &size) ==
+                ERROR_SUCCESS &&
+            type == REG_SZ)
+            have = ParseFramePosition(text, &stored);
+        RegCloseKey(key);
+    }
+    RectI32 place = ChooseFramePlacement(have ? &stored : nullptr, ToRect(desktop), ToRect(work));
+    MoveWindow(frame, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+}
+
+void StoreFramePosition(HWND frame) {
+    if (IsIconic(frame)) return;
+    RECT r;
+    GetWindowRect(frame, &r);
+    char text[kFramePositionLength];
+    FormatFramePosition(ToRect(r), text);
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, "Pos", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+    RegCloseKey(key);
+}
+
+// Stops the lab timer and, when the session changed, asks to save it.
+// false means the user cancelled and the program goes on.
+bool AskBeforeLeaving() {
+    KillTimer(BenchWindow, kLabTimerId);
+    if (DocumentModified && ConfirmSaveChanges(BenchWindow, CurrentLabTitle()) == IDCANCEL) {
+        if (SimulationRunning) SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
+        return false;
+    }
+    return true;
+}
+
+LRESULT OnNotify(HWND frame, NMHDR* header) {
+    switch (header->code) {
+    case EN_SELCHANGE:
+        SyncFormatBarWithObservations(frame);
+        return 0;
+    case EN_DROPFILES:
+        DropFilesOnObservations(reinterpret_cast<ENDROPFILES*>(header));
+        return 1;
+    case EN_PROTECTED:
+        return PaneStreamGuard ? 0 : 1;
+    case TCN_SELCHANGE:
+        ShowTextPane(TabCtrl_GetCurSel(header->hwndFrom));
+        return 0;
+    case TBN_DROPDOWN:
+        return ShowToolbarDropDown(frame, reinterpret_cast<NMTOOLBARA*>(header));
+    case TTN_GETDISPINFOA:
+        FillToolbarTip(reinterpret_cast<NMTTDISPINFOA*>(header));
+        return 0;
+    }
+    return 0;
+}
+
+void DestroyFrame() {
+    KillTimer(BenchWindow, kLabTimerId);
+    ReleaseFrameResources();
+    EndDemonstrationRecording();
+    FreeTitrationPoints();
+    UnloadLabModuleAtExit();
+    FreeFormatBarFonts();
+    PostQuitMessage(0);
+}
+
+}  // namespace
+
+void LayoutFrame(HWND bench) {
+    if (!bench || !FrameWindow) return;
+    RECT client;
+    GetClientRect(FrameWindow, &client);
+    const int W = client.right, H = client.bottom;
+    const double f = DpiFactor;
+    const int P = PaneWidth;
+    const int T = ClientHeight(MainToolbar);
+    const int S = ClientHeight(StatusBar);
+
+    MoveWindow(bench, P, T + 1, W - P, H - T - S - 2, TRUE);
+    if (FormatBar) MoveWindow(FormatBar, 0, T + 2, P - 2, f >= 1.5 ? 49 : 31, TRUE);
+    const int F = ClientHeight(FormatBar);
+    if (TabControl) {
+        if (P > 0) {
+            MoveWindow(TabControl, 0, T + F + 5, P, H - T - S - F, TRUE);
+            ShowWindow(TabControl, SW_SHOW);
+        } else {
+            ShowWindow(TabControl, SW_HIDE);
+        }
+    }
+    const int paneTop = T + 1 + F + static_cast<int>(30 * f);
+    const int paneHeight = static_cast<int>(H - T - 2 * S - F - 7 * f);
+    for (int i = 0; i < 3; ++i)
+        if (HWND pane = TextPaneWindow(i)) MoveWindow(pane, 2, paneTop, P - 6, paneHeight, TRUE);
+    if (StatusBar) {
+        SendMessageA(StatusBar, WM_SIZE, 0, 0);
+        int parts[2] = {W * 3 / 5, -1};
+        SendMessageA(StatusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    }
+    if (MainToolbar) SendMessageA(MainToolbar, TB_AUTOSIZE, 0, 0);
+}
+
+LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        PlaceFrameFromRegistry(frame);
+        return 0;
+    case WM_SIZE:
+        LayoutFrame(BenchWindow);
+        return 0;
+    case WM_CLOSE:
+        StoreFramePosition(frame);
+        if (AskBeforeLeaving()) DestroyWindow(frame);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return AskBeforeLeaving() ? TRUE : FALSE;
+    case WM_DESTROY:
+        DestroyFrame();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kCmdExit) {
+            PostMessageA(frame, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        [[fallthrough]];
+    case WM_INITMENUPOPUP:
+    case WM_MENUSELECT:
+        if (BenchWindow) return SendMessageA(BenchWindow, message, wParam, lParam);
+        break;
+    case WM_HELP:
+        ShowFrameContextHelp(frame, reinterpret_cast<HELPINFO*>(lParam));
+        return 1;
+    case WM_DPICHANGED:
+        ReapplyScreenTemplates();
+        break;
+    case WM_NOTIFY:
+        return OnNotify(frame, reinterpret_cast<NMHDR*>(lParam));
+    }
+    return DefWindowProcA(frame, message, wParam, lParam);
+}

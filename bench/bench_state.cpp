@@ -1,6 +1,0 @@
-#include "bench/bench_state.h"
-
-bool DocumentModified = false;
-bool UndoValid = false;
-bool AddAtCursor = false;
-bool SimulationRunning = false;

@@ -1,5 +1,0 @@
-#include "bench/selection.h"
-
-int32_t SelectedObject = 0;
-bool ObjectSelected = false;
-MultiSelectionState MultiSelection = {};

@@ -1,0 +1,7 @@
+#include "bench/sim/sim_syringe.h"
+
+void SyringeStep(LabObject* base, int32_t count, SimSeams& seams) {
+    (void)base;
+    (void)count;
+    (void)seams;
+}

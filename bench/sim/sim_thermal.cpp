@@ -1,0 +1,230 @@
+#include "bench/sim/sim_thermal.h"
+
+#include <cmath>
+
+#include "bench/model/chemical_table.h"
+#include "bench/model/contents.h"
+#include "bench/sim/sim_support.h"
+#include "common/lab_style.h"
+
+namespace {
+
+constexpr double kNothingBoils = 773.0;
+constexpr double kHostExchangeStep = 0.5;
+constexpr double kHostColdLimit = 267.5;
+constexpr double kSolidMeltStep = 0.01;  // g per step, a vessel of solids only
+constexpr double kIceMeltStep = 0.2;     // g per step, heated ice
+constexpr double kBoilOvershoot = 0.1;
+constexpr double kThermalMassFactor = 0.055;
+constexpr double kHeatScale = 500;
+constexpr double kBoilOffBase = 0.05;
+constexpr double kEbullioscopic = 0.513;  // K per mol/kg of water
+constexpr double kCryoscopic = 1.86;
+constexpr int16_t kDistillationParts = 0x1C;
+constexpr int16_t kRefluxCondenser = 0x40;
+
+bool IsDistillationFlask(const LabObject& o) {
+    return o.type == kRoundBottomFlask && (o.stateBits & kDistillationParts);
+}
+
+void StoreBoilingPoint(LabObject& o, double b) {
+    o.boilingPoint = static_cast<float>(b != 0 ? b : kNothingBoils);
+}
+
+// Every slot that holds something takes the vessel's temperature.
+void SlotsToVessel(LabObject& o) {
+    for (int32_t i = 1; i < kComponentSlotCount; ++i)
+        if (o.slots[i].grams > 0) o.slots[i].kelvin = sim::ClampKelvin(o.temperature);
+}
+
+// A vessel of solids only, neither heated nor standing in another one.
+void SolidsTowardRoom(LabObject& o, double solidGrams, const PhasePoints& points) {
+    const double t = o.temperature;
+    if (t > sim::kRoomKelvinD) {
+        // Grams stand in for the volume when the solid volume was never set.
+        const double volume = o.solidVolume > 0 ? o.solidVolume : solidGrams;
+        const double cooled = t - (t - sim::kRoomKelvinD) * 0.5 / (volume * 100);
+        sim::SetKelvin(o, cooled > sim::kRoomKelvinD ? cooled : sim::kRoomKelvinD);
+        return;
+    }
+    if (t >= sim::kRoomKelvinD) return;
+    if (points.meltingCas != 0 && t >= points.meltingPoint &&
+        ChangePhase(o, points.meltingCas, kPhaseSolid, kPhaseLiquid, kSolidMeltStep,
+                    points.meltingPoint + 0.01) > 0)
+        return;
+    // Nothing melts at this temperature (or nothing can): it warms instead.
+    const double warmed = t + (sim::kRoomKelvinD - t) * 0.5 / (solidGrams * 100);
+    const double next = warmed < sim::kRoomKelvinD ? warmed : sim::kRoomKelvinD;
+    sim::SetKelvin(o, next);
+    SetPhaseTemperature(o, kPhaseSolid, next);
+}
+
+void CoolTowardRoom(LabObject& o, double solidGrams) {
+    const double t = o.temperature;
+    const double mass = solidGrams * 10 + o.liquidVolume;
+    if (!(mass > 0)) return;
+    const double d = (t - sim::kRoomKelvinD) * 0.5 / mass;
+    if (!(t - d > sim::kRoomKelvinD)) {
+        sim::SetKelvin(o, sim::kRoomKelvinD);
+        return;
+    }
+    sim::SetKelvin(o, t - d);
+    for (ComponentSlot& s : o.slots) {
+        if (s.grams == 0) continue;
+        const double slotKelvin = s.kelvin - d;
+        s.kelvin = sim::ClampKelvin(slotKelvin > o.temperature ? slotKelvin : o.temperature);
+    }
+}
+
+void ExchangeWithHost(LabObject& o, LabObject& host) {
+    if (!(host.liquidVolume > 0) && !(MassByPhase(host, kPhaseSolid) > 0)) return;
+    const double mo = TotalComponentMass(o);
+    const double mh = TotalComponentMass(host);
+    if (!(mo + mh > 0)) return;
+    const double w = mo / (mo + mh);
+    const double to = o.temperature;
+    const double th = host.temperature;
+    double newO;
+    double newH;
+    if (to - th > kHostExchangeStep && to > kHostColdLimit) {
+        newO = to - (1 - w) * kHostExchangeStep;
+        newH = th + w * kHostExchangeStep;
+    } else if (th - to > kHostExchangeStep) {
+        newO = to + (1 - w) * kHostExchangeStep;
+        newH = th - w * kHostExchangeStep;
+    } else {
+        return;
+    }
+    SetAllTemperatures(o, newO);
+    SetAllTemperatures(host, newH);
+}
+
+// Heated ice melts first, whatever else the vessel holds. The level counts
+// ice at its own volume, so it shrinks as the ice turns to water. The melt
+// joins the water at the ice point: nothing after this step is sure to
+// overwrite its temperature, and a colder melt would chill the water.
+void MeltHeatedIce(LabObject& o) {
+    const double grams =
+        ChangePhase(o, kCasWater, kPhaseSolid, kPhaseLiquid, kIceMeltStep, sim::kIcePointKelvin);
+    sim::SetKelvin(o, sim::kIcePointKelvin);
+    o.liquidVolume = sim::NonNegative(o.liquidVolume + grams * 10 - grams / sim::kIceDensity * 10);
+}
+
+void Distil(LabObject& target, CasNumber cas, double grams, double tenths) {
+    if (!AddComponent(target, cas, kPhaseLiquid, grams, sim::kRoomKelvinD)) return;
+    target.liquidVolume += tenths;
+    sim::StoreColour(target.liquidColour, ChemicalColour(cas));
+}
+
+void BoilOff(LabObject& o, LabObject* receiver, CasNumber cas) {
+    const double boilOff = o.heatApplied / 50.0 * 0.5 * 0.5 + kBoilOffBase;
+    const double available = MassOfComponent(o, cas, kPhaseLiquid);
+    const double density = sim::VolumeDensity(Density(cas));
+    if (available >= boilOff) {
+        const double tenths = boilOff / density * 10;
+        o.liquidVolume = sim::NonNegative(o.liquidVolume - tenths);
+        if (RemoveComponent(o, cas, kPhaseLiquid, boilOff) && receiver) {
+            Distil(*receiver, cas, boilOff, tenths);
+            o.flowSetting = boilOff / density;
+        }
+        if (o.liquidVolume == 0) o.flowSetting = 0;
+    } else if (available > 0) {
+        const double tenths = available / density * 10;
+        RemoveComponent(o, cas, kPhaseLiquid, available);
+        o.liquidVolume = sim::NonNegative(o.liquidVolume - tenths);
+        if (receiver) {
+            Distil(*receiver, cas, available, tenths);
+            o.flowSetting = 0;
+        }
+    }
+    if (TotalComponentMass(o) == 0) o.liquidVolume = 0;
+    SlotsToVessel(o);
+}
+
+void Heat(LabObject& o, LabObject* receiver) {
+    const PhasePoints points = BoilingAndFreezingPoints(o);
+    StoreBoilingPoint(o, points.boilingPoint);
+    o.thermalMass = static_cast<float>(o.liquidVolume * kThermalMassFactor);
+    const double x = o.thermalMass * o.heatCapacityFactor;
+    if (!(x > 0) || !std::isfinite(x)) return;
+    sim::SetKelvin(o, o.temperature + o.heatApplied * kHeatScale / x);
+    SetPhaseTemperature(o, kPhaseLiquid, o.temperature);
+    if (!(o.temperature >= o.boilingPoint)) return;
+
+    if (points.boilingPoint != 0) sim::SetKelvin(o, points.boilingPoint + kBoilOvershoot);
+    SetPhaseTemperature(o, kPhaseLiquid, o.temperature);
+    if (o.type == kRoundBottomFlask && (o.stateBits & kRefluxCondenser)) return;
+    BoilOff(o, IsDistillationFlask(o) ? receiver : nullptr, points.boilingCas);
+}
+
+void ThermalStepOne(int32_t count, LabObject* base, int32_t i, uint32_t labStyle) {
+    LabObject& o = base[i];
+    if (!(labStyle & kStyleNoObjectUpdate)) {
+        const double t = IceWaterEquilibrium(o);
+        if (t != 0) SetAllTemperatures(o, t);
+    }
+    const double solid = MassByPhase(o, kPhaseSolid);
+    PhasePoints points = {0, 0, 0, 0};
+    if (TotalComponentMass(o) > 0) {
+        points = BoilingAndFreezingPoints(o);
+        StoreBoilingPoint(o, points.boilingPoint);
+    }
+    if (!(o.kindFlags & kKindHeatable)) return;
+
+    if (o.liquidVolume == 0 && solid > 0 && o.heatApplied == 0 && o.host == 0)
+        SolidsTowardRoom(o, solid, points);
+    if (!(o.liquidVolume > 0) && !(solid > 0)) return;
+
+    if (o.temperature > sim::kRoomKelvinD && o.heatApplied == 0 && o.host == 0) CoolTowardRoom(o, solid);
+    if (LabObject* host = sim::Linked(count, base, i, o.host)) ExchangeWithHost(o, *host);
+    if (o.heatApplied > 0) {
+        if (IceMass(o) > 0)
+            MeltHeatedIce(o);
+        else
+            Heat(o, sim::Linked(count, base, i, o.pourTarget));
+    } else if (IsDistillationFlask(o) && o.flowSetting > 0) {
+        o.flowSetting = 0;
+    }
+}
+
+}  // namespace
+
+PhasePoints BoilingAndFreezingPoints(const LabObject& object) {
+    float boiling = 0;
+    float melting = 0;
+    PhasePoints points = {0, 0, 0, 0};
+    for (const ComponentSlot& s : object.slots) {
+        if (s.cas == 0 || !(s.grams > 0)) continue;
+        const bool liquid = (s.phase & kPhaseLiquid) != 0;
+        const bool ice = s.cas == kCasWater && (s.phase & kPhaseSolid);
+        if (!liquid && !ice) continue;
+        // A point the table does not know (0 or below) is no point at all.
+        const double b = BoilingPoint(s.cas);
+        if (b > 0 && (points.boilingCas == 0 || b < boiling)) {
+            boiling = static_cast<float>(b);
+            points.boilingCas = s.cas;
+        }
+        const double f = MeltingPoint(s.cas);
+        if (f > 0 && (points.meltingCas == 0 || f < melting)) {
+            melting = static_cast<float>(f);
+            points.meltingCas = s.cas;
+        }
+    }
+    points.boilingPoint = boiling;
+    points.meltingPoint = melting;
+
+    // Dissolved substances move both points once, however many slots the
+    // water fills (liquid and ice).
+    const double water = MassOfComponent(object, kCasWater, kPhaseLiquid);
+    if (water > 0) {
+        const double molality = MolesByPhase(object, kPhaseDissolved) / (water / 1000);
+        if (points.boilingCas != 0) points.boilingPoint += kEbullioscopic * molality;
+        if (points.meltingCas != 0) points.meltingPoint -= kCryoscopic * molality;
+    }
+    return points;
+}
+
+void ThermalStep(int32_t count, LabObject* base, uint32_t labStyle) {
+    for (int32_t i = 1; i <= count; ++i)
+        if (base[i].type != kGasSyringe) ThermalStepOne(count, base, i, labStyle);
+}

@@ -1,7 +1,0 @@
-#include "bench/sim_syringe.h"
-
-void SyringeStep(LabObject* base, int32_t count, SimSeams& seams) {
-    (void)base;
-    (void)count;
-    (void)seams;
-}
