@@ -64,12 +64,16 @@ double Density(CasNumber cas) { return LabDensity(kDunmereChemicals, kDunmereChe
 
 // ---- the lab's own contents arithmetic ----
 
+// A slot holds something only with a real, positive mass: what a damaged
+// file leaves behind is passed over, never spread.
+bool Holds(const ComponentSlot& s) { return std::isfinite(s.grams) && s.grams > 0.0; }
+
 // The slot holding cas in exactly this phase, else the first free one; 0 when
 // there is no room (slot 0 is water's).
 int SlotFor(const LabObject& object, CasNumber cas, uint32_t phase) {
     for (int slot = 1; slot < kComponentSlotCount; ++slot)
         if (object.slots[slot].cas == cas && object.slots[slot].phase == phase &&
-            object.slots[slot].grams > 0.0)
+            Holds(object.slots[slot]))
             return slot;
     for (int slot = 1; slot < kComponentSlotCount; ++slot)
         if (!(object.slots[slot].grams > 0.0)) return slot;
@@ -95,7 +99,7 @@ void AddToSlot(LabObject& object, int slot, CasNumber cas, uint32_t phase, doubl
 int FirstSlotWith(const LabObject& object, CasNumber cas, uint32_t phaseMask) {
     for (int slot = 0; slot < kComponentSlotCount; ++slot)
         if (object.slots[slot].cas == cas && (object.slots[slot].phase & phaseMask) &&
-            object.slots[slot].grams > 0.0)
+            Holds(object.slots[slot]))
             return slot;
     return -1;
 }
@@ -103,14 +107,14 @@ int FirstSlotWith(const LabObject& object, CasNumber cas, uint32_t phaseMask) {
 double GramsWith(const LabObject& object, uint32_t phaseMask) {
     double grams = 0.0;
     for (const ComponentSlot& s : object.slots)
-        if ((s.phase & phaseMask) && s.grams > 0.0) grams += s.grams;
+        if ((s.phase & phaseMask) && Holds(s)) grams += s.grams;
     return grams;
 }
 
 double LiquidVolumeMl(const LabObject& object) {
     double ml = 0.0;
     for (const ComponentSlot& s : object.slots)
-        if ((s.phase & kPhaseLiquid) && s.grams > 0.0) ml += s.grams / Density(s.cas);
+        if ((s.phase & kPhaseLiquid) && Holds(s)) ml += s.grams / Density(s.cas);
     return ml;
 }
 
@@ -157,6 +161,7 @@ int32_t ParticleCount(double precipitateGrams, int32_t pictureHeight) {
 // than 0.01 g); with almost no liquid left all of it lands at once.
 void Settle(LabObject& object) {
     const double precipitate = GramsWith(object, kPhasePrecipitate);
+    if (!std::isfinite(precipitate)) return;
     const double liquid = GramsWith(object, kPhaseLiquid);
     object.precipitate = precipitate > 0.0 ? precipitate : 0.0;
     if (!(precipitate > 0.0)) {
@@ -175,7 +180,7 @@ void Settle(LabObject& object) {
     }
     for (int slot = 1; slot < kComponentSlotCount; ++slot) {
         ComponentSlot& s = object.slots[slot];
-        if (!(s.phase & kPhasePrecipitate) || !(s.grams > 0.0)) continue;
+        if (!(s.phase & kPhasePrecipitate) || !Holds(s)) continue;
         const double grams = std::min(s.grams, s.grams / precipitate * settling);
         const CasNumber cas = s.cas;
         const double kelvin = s.kelvin;

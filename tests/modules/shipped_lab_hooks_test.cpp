@@ -277,4 +277,25 @@ TEST(GravimetricLab, ParticleCountStaysInRange) {
     EXPECT_TRUE(std::isfinite(bench[1].solidVolume));
 }
 
+TEST(ShippedLabHooks, DamagedMassesAreNotSpread) {
+    const double damaged[] = {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e308};
+    for (double grams : damaged) {
+        Bench bench;
+        bench[1] = BeakerOfUnknown();
+        bench[1].slots[1].grams = grams;
+        Put(bench[1], 3, kSilverChloride, kPhasePrecipitate, grams, 293.0);
+        Put(bench[1], 4, kSilverChloride, kPhasePrecipitate, grams, 293.0);
+        bench[2] = Calorimeter(100.0, 293.0);
+        Put(bench[2], 1, kCopper, kPhaseSolid, grams, 373.0);
+        for (auto* hook : {DunmereSimulationProc, TessalySimulationProc, MorvenaSimulationProc})
+            hook(2, bench.objects);
+        for (int i = 1; i <= 2; ++i) {
+            EXPECT_TRUE(std::isfinite(bench[i].temperature)) << grams;
+            EXPECT_FALSE(std::isnan(bench[i].precipitate)) << grams;
+            EXPECT_TRUE(std::isfinite(bench[i].solidVolume)) << grams;
+            EXPECT_GE(bench[i].suspendedParticles, 0);
+        }
+    }
+}
+
 }  // namespace
