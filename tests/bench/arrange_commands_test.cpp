@@ -185,6 +185,49 @@ TEST_F(ArrangeCommands, CombineRefusesWhatCannotBeCombinedWithTheRightBox) {
     EXPECT_EQ(bench.warnings, (std::vector<int32_t>{kIdsCombineTwoOnly, kIdsCombineTwoOnly}));
 }
 
+TEST_F(ArrangeCommands, CombineTakesTheFirstCaseThatApplies) {
+    struct Case {
+        const char* name;
+        RectI32 a;
+        int32_t aOpening, aType, aState;
+        RectI32 b;
+        int32_t bOpening, bType;
+        bool aHosts, seated;
+    } cases[] = {
+        {"A hosts B", {100, 200, 180, 300}, 70, kBeaker, 0, {130, 150, 150, 260}, 16, kTestTube, true, true},
+        {"B hosts A", {130, 150, 150, 260}, 16, kTestTube, 0, {100, 200, 180, 300}, 70, kBeaker, false, true},
+        {"A hosts the meter B", {100, 200, 180, 300}, 30, kBeaker, 0, {400, 50, 460, 200}, 0, kConductivityMeter,
+         true, false},
+        {"B hosts the meter A", {400, 50, 460, 200}, 0, kConductivityMeter, 0, {100, 200, 180, 300}, 30, kBeaker,
+         false, false},
+        {"A fitted, so B hosts A", {100, 200, 180, 300}, 70, kBeaker, 1, {90, 190, 200, 320}, 100, kBeaker, false,
+         true},
+    };
+    for (const Case& c : cases) {
+        ResetLabObjects();
+        const int32_t a = Vessel(c.a, c.aOpening, c.aType);
+        const int32_t b = Vessel(c.b, c.bOpening, c.bType);
+        LabObjects[a].stateBits = static_cast<int16_t>(c.aState);
+        SelectMany({a, b});
+        bench.warnings.clear();
+        CombineSelection();
+        EXPECT_TRUE(bench.warnings.empty()) << c.name;
+        const int32_t host = c.aHosts ? a : b, item = c.aHosts ? b : a;
+        EXPECT_EQ(LabObjects[item].host, host) << c.name;
+        EXPECT_EQ(LabObjects[host].hostedItem, item) << c.name;
+        const RectI32 before = c.aHosts ? c.b : c.a;
+        const bool moved = LabObjects[item].position.bottom != before.bottom;
+        EXPECT_EQ(moved, c.seated) << c.name;
+        if (c.seated) EXPECT_EQ(LabObjects[item].position.bottom, LabObjects[host].position.bottom - 50) << c.name;
+        EXPECT_EQ(KeyOf(MultiSelection.bounds),
+                  KeyOf(RectI32{std::min(LabObjects[a].position.left, LabObjects[b].position.left),
+                                std::min(LabObjects[a].position.top, LabObjects[b].position.top),
+                                std::max(LabObjects[a].position.right, LabObjects[b].position.right),
+                                std::max(LabObjects[a].position.bottom, LabObjects[b].position.bottom)}))
+            << c.name;
+    }
+}
+
 TEST_F(ArrangeCommands, AConductivityMeterIsLinkedWithoutMoving) {
     const int32_t meter = Vessel({500, 50, 560, 200}, 0, kConductivityMeter);
     const int32_t beaker = Vessel({100, 200, 180, 300}, 21);
