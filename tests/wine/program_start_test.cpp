@@ -23,6 +23,8 @@
 #include "app/settings/settings.h"
 #include "app/frame/startup_win.h"
 #include "app/frame/toolbars_win.h"
+#include "app/settings/settings_win.h"
+#include "resources/brevane/shell_ids.h"
 #include "app/shell/select_object.h"
 #include "bench/commands/command_router.h"
 #include "app/shell/timer_pause.h"
@@ -907,18 +909,45 @@ TEST_F(ProgramStart, TheToolbarSendsCommandsNamesItsButtonsAndFollowsTheSelectio
     }
 }
 
-TEST_F(ProgramStart, RebuildingTheToolbarsTwentyTimesKeepsGdiAndUserCounts) {
-    const int32_t style = MenuStyle;
-    RebuildProgramToolbars(FrameWindow, 0);  // first use may cache
+TEST_F(ProgramStart, TwentyStyleChangesThroughTheToolbarOptionsKeepGdiAndUserCounts) {
+    RebuildToolbars = RebuildProgramToolbars;  // as the program's start-up installs it
+    const int32_t original = MenuStyle >= 1 && MenuStyle <= 3 ? MenuStyle : 3;
+    static const int kRadios[3] = {IDC_STYLE_OLD, IDC_STYLE_FLAT_8, IDC_STYLE_FLAT_24};  // styles 1, 2, 3
+    auto choose = [](int32_t style) {
+        return DialogDriver::Step([style](HWND dialog) {
+            CheckRadioButton(dialog, IDC_STYLE_FLAT_24, IDC_STYLE_OLD, kRadios[style - 1]);
+            Press(IDOK)(dialog);
+        });
+    };
+    int32_t next = original % 3 + 1;
+    {
+        DialogDriver first({choose(next)});  // the first change may fill caches
+        ShowToolbarOptions(FrameWindow, GetModuleHandleA(nullptr), 0);
+    }
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    std::vector<DialogDriver::Step> steps;
+    std::vector<int32_t> styles;
     for (int i = 0; i < 20; ++i) {
-        MenuStyle = 1 + i % 3;
-        RebuildProgramToolbars(FrameWindow, 0);
-        ASSERT_NE(MainToolbar, nullptr) << "style " << MenuStyle;
+        next = next % 3 + 1;
+        steps.push_back(choose(next));
+        styles.push_back(next);
     }
-    MenuStyle = style;
-    RebuildProgramToolbars(FrameWindow, 0);
+    DialogDriver driver(steps);
+    for (int i = 0; i < 20; ++i) {
+        ShowToolbarOptions(FrameWindow, GetModuleHandleA(nullptr), 0);
+        EXPECT_EQ(MenuStyle, styles[i]);
+        ASSERT_NE(MainToolbar, nullptr) << "style " << MenuStyle;
+        ASSERT_NE(FormatBar, nullptr) << "style " << MenuStyle;
+    }
+    driver.Finish();
+    EXPECT_EQ(driver.Seen().size(), 20u);
+    EXPECT_EQ(driver.Unexpected(), 0);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    if (MenuStyle != original) {
+        DialogDriver back({choose(original)});
+        ShowToolbarOptions(FrameWindow, GetModuleHandleA(nullptr), 0);
+    }
+    EXPECT_EQ(TimerPauseDepth(), 0);
 }
