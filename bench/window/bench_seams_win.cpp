@@ -15,6 +15,8 @@
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
+#include "bench/commands/arrange/arrange_commands.h"
+#include "bench/window/bench_mouse_win.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/window/bench_seams.h"
 #include "bench/window/bench_window_win.h"
@@ -134,10 +136,12 @@ void InstallBenchWindowSeams() {
     // The simulation seams wrap these, so the tick and the catalogue share one.
     SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
+    InstallArrangeSeams();
 }
 
 void RegisterBenchCommands() {
     InstallBenchWindowSeams();
     RegisterAddEquipmentCommands();
+    RegisterArrangeCommands();
     RegisterRecordingCommands();
 }
