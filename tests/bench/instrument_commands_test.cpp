@@ -18,6 +18,12 @@
 
 namespace {
 
+std::string Named(const char* prefix, int number) {
+    std::string text(prefix);
+    text.append(std::to_string(number));
+    return text;
+}
+
 struct InstrumentCommands : testing::Test {
     FakeBenchSeams bench;
     FakeInstrumentSeams ui;
@@ -32,8 +38,8 @@ struct InstrumentCommands : testing::Test {
         ClearCommandHandlers();
         RegisterInstrumentCommands();
         bench.recording = true;
-        for (int id = 640; id <= 733; ++id) bench.strings[id] = "s" + std::to_string(id) + " %s";
-        for (int type = 1; type <= 28; ++type) bench.strings[type] = "type" + std::to_string(type);
+        for (int id = 640; id <= 733; ++id) bench.strings[id] = Named("s", id) + " %s";
+        for (int type = 1; type <= 28; ++type) bench.strings[type] = Named("type", type);
     }
     void TearDown() override {
         ClearCommandHandlers();

@@ -142,6 +142,14 @@ int32_t ComboChoice(HWND dialog, int id) {
     return row == CB_ERR ? -1 : static_cast<int32_t>(row);
 }
 
+// "%.1f mm" with the number in the user's locale format.
+std::string LocaleThickness(int32_t shield, int32_t sheets) {
+    char number[32];
+    if (!FormatLocaleNumber(number, sizeof number, "%.1f", sheets * ShieldSheetMillimetres(shield), 1))
+        return ShieldThicknessText(shield, sheets);
+    return std::string(number) + " mm";
+}
+
 void ShowThickness(HWND dialog) {
     const int32_t shield = ComboChoice(dialog, IDC_SHIELDS);
     const bool shielded = shield >= 1 && shield <= 3;
@@ -152,10 +160,7 @@ void ShowThickness(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDC_INSTRUMENT_SECOND), source && shielded);
     if (!shielded) return;
     const int32_t sheets = ComboChoice(dialog, IDC_SHEETS) + 1;
-    char text[32];
-    if (!FormatLocaleNumber(text, sizeof text, "%.1f mm", sheets * ShieldSheetMillimetres(shield), 1))
-        lstrcpynA(text, ShieldThicknessText(shield, sheets).c_str(), sizeof text);
-    SetDlgItemTextA(dialog, IDC_INSTRUMENT_SECOND, text);
+    SetDlgItemTextA(dialog, IDC_INSTRUMENT_SECOND, LocaleThickness(shield, sheets).c_str());
 }
 
 void FillSources(HWND dialog, const LabObject& counter) {
@@ -237,12 +242,7 @@ bool AcceptGeiger(HWND dialog, LabObject& counter) {
 
     if (CurrentBenchSeams().DemoRecording()) {
         std::string thickness = "N/A";
-        if (shield != 0) {
-            char text[32];
-            if (!FormatLocaleNumber(text, sizeof text, "%.1f mm", sheets * ShieldSheetMillimetres(shield), 1))
-                lstrcpynA(text, ShieldThicknessText(shield, sheets).c_str(), sizeof text);
-            thickness = text;
-        }
+        if (shield != 0) thickness = LocaleThickness(shield, sheets);
         char text[700];
         std::snprintf(text, sizeof text, ProgramString(IDS_GEIGER_COMMENT).c_str(), sourceName.c_str(),
                       static_cast<int>(distance), ProgramString(ShieldNameString(shield)).c_str(), thickness.c_str());
