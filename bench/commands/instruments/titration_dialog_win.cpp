@@ -211,6 +211,11 @@ bool OpenTitrationDialog(HWND owner, int32_t buret) {
         DestroyWindow(dialog);
         return false;
     }
+    // At the bench's far right, out of the way of the pane and the menus.
+    RECT frame{}, self{};
+    if (owner && GetWindowRect(owner, &frame) && GetWindowRect(dialog, &self))
+        SetWindowPos(dialog, nullptr, frame.right - (self.right - self.left) - 24, frame.top + 96, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(dialog, SW_SHOWNOACTIVATE);
     return true;
 }
