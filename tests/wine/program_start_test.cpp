@@ -35,6 +35,7 @@
 #include "bench/window/bench_mouse_win.h"
 #include "bench/commands/arrange/selection_drag.h"
 #include "bench/commands/command_ids.h"
+#include "bench/commands/instruments/titration_dialog_win.h"
 #include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
@@ -280,7 +281,18 @@ TEST_F(ProgramStart, EveryAddEquipmentCommandFromTheMenuPutsItsEquipmentOnTheBen
     EXPECT_EQ(TypesOnBench(), expected);
     EXPECT_TRUE(DocumentModified);
     EXPECT_FALSE(UndoValid);
-    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
+    // Only the instrument dialogs and the buret's Titration dialog open; the
+    // driver cancels each.
+    int instrumentDialogs = 0;
+    for (const SeenDialog& seen : boxes.Seen()) {
+        if (seen.caption.rfind("Titration - ", 0) == 0) continue;
+        ++instrumentDialogs;
+        EXPECT_TRUE(seen.caption == "Electrochemical cell" || seen.caption == "Spectrophotometer Settings" ||
+                    seen.caption == "Initial Gas Syringe Volume" || seen.caption == "Geiger Counter Track Assembly")
+            << seen.caption;
+    }
+    EXPECT_EQ(instrumentDialogs, 5);
+    CloseTitrationDialog();  // so no later driver meets it
     EXPECT_EQ(TimerPauseDepth(), 0) << "every dialog's pause ended";
 
     // The aliases of the toolbar run the same handlers.
@@ -638,6 +650,32 @@ TEST_F(ProgramStart, OneDroppedNotesFileReplacesTheObservationsAndTwoDoNothing) 
     EXPECT_EQ(PaneText(observations).find("Before"), std::string::npos);
     GlobalFree(drop.hDrop);
     DeleteFileA(notes.c_str());
+}
+
+TEST_F(ProgramStart, AddingABuretOpensItsTitrationDialogAndASecondBuretTakesItOver) {
+    CloseTitrationDialog();
+    ResetBench();
+    Post(kCmdAdd100Beaker);
+    PumpUntil([] { return LabObjectCount == 1; }, 2000);
+    SelectedObject = 1;
+    ObjectSelected = true;
+    Post(kCmdAddBuret);
+    ASSERT_TRUE(PumpUntil([] { return TitrationWindow != nullptr; }, 2000));
+    EXPECT_EQ(TextOf(TitrationWindow), "Titration - unlabelled");
+    ASSERT_EQ(TitrationDialogBuret(), 2);
+    HWND slider = GetDlgItem(TitrationWindow, 1007);
+    SendMessageA(slider, TBM_SETPOS, TRUE, 5);
+    SendMessageA(TitrationWindow, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 5), reinterpret_cast<LPARAM>(slider));
+    EXPECT_EQ(LabObjects[2].flowSetting, 5.0);
+
+    SelectedObject = 0;
+    ObjectSelected = false;
+    Post(kCmdAddBuret);
+    ASSERT_TRUE(PumpUntil([] { return TitrationDialogBuret() == 3; }, 2000));
+    EXPECT_EQ(LabObjects[2].flowSetting, 0.0) << "the first buret's stopcock was closed";
+    SendMessageA(TitrationWindow, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(TitrationWindow, nullptr);
+    EXPECT_EQ(LabObjects[3].flowSetting, 0.0);
 }
 
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
