@@ -16,6 +16,7 @@
 #include "app/shell/timer_pause.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/bench_command_seams.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/window/bench_seams.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/sim/sim_seams_win.h"
@@ -140,4 +141,5 @@ void RegisterBenchCommands() {
     InstallBenchWindowSeams();
     RegisterAddEquipmentCommands();
     RegisterRecordingCommands();
+    RegisterDocumentCommands();
 }

@@ -13,6 +13,7 @@
 #include "bench/model/bench_state.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/commands/command_router.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/model/lab_objects.h"
 
 HDC BenchDC = nullptr;
@@ -201,8 +202,10 @@ LRESULT CALLBACK LabSpaceWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_DROPFILES:
         break;
+    case WM_DROPFILES:
+        DropFilesOnBench(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
