@@ -1,5 +1,7 @@
 // New, Open, Save and Save As, the lab list, dropped files and the command
-// line, on the program's real windows and the real common dialogs.
+// line, on the program's real windows and the real common dialogs. The
+// suite shares the started program with ProgramStart and runs just before
+// it, so it leaves the generic lab loaded and the session untitled.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
