@@ -21,6 +21,7 @@
 #include "bench/model/bench_state.h"
 #include "bench/model/selection.h"
 #include "bench/window/bench_window_win.h"
+#include "render/object_layers_win.h"
 #include "render/render_settings_win.h"
 #include "resources/brevane/lab_documents_ids.h"
 
@@ -134,6 +135,7 @@ void OnEquipmentOptions(const CommandMessage&) {
     font.lfWeight = FW_NORMAL;
     lstrcpynA(font.lfFaceName, "Arial", LF_FACESIZE);
     LabelFont = CreateFontIndirectA(&font);
+    SetBenchTextFont(LabelFont);  // the renderer must never draw with the deleted one
     InvalidateRect(BenchWindow, nullptr, TRUE);
 }
 
