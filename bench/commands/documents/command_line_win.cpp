@@ -29,14 +29,14 @@ void ShowIntroduction() {
     ShowTextPane(0);
 }
 
-// Runs a user-defined lab file that lies in folder (personal: the per-user
-// one) under the authoring module; the lab's name is the bare file name, so
-// a lab saved later opens again.
+// Runs a user-defined lab file of the program folder (or, personal, of the
+// per-user folder) under the authoring module; the lab's name is the bare
+// file name, so a lab saved later opens again.
 void RunUdl(HWND bench, const char* name, int personal) {
     lstrcpynA(CurrentModuleName, kAuthoringModule, kHostPathLength);
     lstrcpynA(CurrentUdlName, name, kHostPathLength);
     UdlInPersonalFolder = personal;
-    LoadLabModule(bench, kAuthoringModule, CurrentUdlName, 1, personal);
+    LoadCurrentModule(bench, 1);
 }
 
 bool RunCommandLineUdl(HWND bench, const char* path) {

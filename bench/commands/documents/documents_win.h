@@ -43,6 +43,10 @@ void RegisterViewCommands();        // views, format, options, timer, help, web
 // nothing but shows "Could not read file %s" with title. A good one does
 // New's resets, gets a fresh Observations pane, its module and the path.
 bool OpenLabFile(HWND bench, const char* path, const char* title);
+// LoadLabModule on the current module and lab names. When the module could
+// not be loaded and the generic lab came instead, the user-defined lab
+// belongs to no module: its name is cleared, so a later save does not carry it.
+int LoadCurrentModule(HWND bench, int recreateObservations);
 // New's resets: path and title, bench, selection, undo, scroll, the
 // dataset and the data window, tab 0, the Titration dialog.
 void ResetLabSession(HWND bench);

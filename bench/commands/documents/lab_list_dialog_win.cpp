@@ -241,7 +241,7 @@ void RunSelectedRow(HWND dialog, LabListState& state) {
     lstrcpynA(CurrentUdlName, run.udl.c_str(), kHostPathLength);
     if (run.personal) UdlInPersonalFolder = 1;
     // The host writes the recording's module-load event itself.
-    LoadLabModule(BenchWindow, CurrentModuleName, CurrentUdlName, 1, run.personal ? 1 : 0);
+    LoadCurrentModule(BenchWindow, 1);
     ShowTextPane(0);
     UpdateWindowTitle(FrameWindow, CurrentLabTitle());
     EndDialog(dialog, run.result);

@@ -124,6 +124,18 @@ void CloseTitrationDialogForNewObjects() {
     if (!CurrentBenchCommandSeams().TitrationDialogOpen()) return;
 }
 
+int LoadCurrentModule(HWND bench, int recreateObservations) {
+    char wanted[kHostPathLength];
+    lstrcpynA(wanted, CurrentModuleName, sizeof wanted);
+    const int loaded = LoadLabModule(bench, CurrentModuleName, CurrentUdlName, recreateObservations,
+                                     UdlInPersonalFolder);
+    if (lstrcmpiA(wanted, CurrentModuleName) != 0) {
+        CurrentUdlName[0] = 0;
+        UdlInPersonalFolder = 0;
+    }
+    return loaded;
+}
+
 void ResetLabSession(HWND bench) {
     CloseTitrationDialogForNewObjects();
     ResetBench();
@@ -159,7 +171,7 @@ bool OpenLabFile(HWND bench, const char* path, const char* title) {
         CommitLabDocument(doc, &LabObjectCount, CurrentModuleName, CurrentUdlName, LabObjects,
                           &LabTitrationData, &CurrentLabFileTrailer, SessionFileContext(observations));
     }
-    LoadLabModule(bench, CurrentModuleName, CurrentUdlName, 0, UdlInPersonalFolder);
+    LoadCurrentModule(bench, 0);
     if (TabControl) TabCtrl_SetCurSel(TabControl, 0);
     ShowTextPane(0);
     SetCurrentLab(keptPath, keptTitle);
