@@ -22,6 +22,7 @@
 #include "bench/commands/instruments/instrument_dialogs_win.h"
 #include "bench/commands/instruments/instrument_seams_win.h"
 #include "bench/commands/instruments/titration_dialog_win.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/window/bench_seams.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/sim/sim_seams_win.h"
@@ -156,4 +157,5 @@ void RegisterBenchCommands() {
     InstallInstrumentWindowSeams();
     RegisterInstrumentCommands();
     RegisterRecordingCommands();
+    RegisterDocumentCommands();
 }
