@@ -14,6 +14,8 @@
 #include "app/modules/module_host.h"
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/contents/contents_commands.h"
+#include "bench/commands/contents/contents_dialogs_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/window/bench_seams.h"
@@ -134,10 +136,12 @@ void InstallBenchWindowSeams() {
     // The simulation seams wrap these, so the tick and the catalogue share one.
     SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
+    InstallContentsSeams();
 }
 
 void RegisterBenchCommands() {
     InstallBenchWindowSeams();
     RegisterAddEquipmentCommands();
+    RegisterContentsCommands();
     RegisterRecordingCommands();
 }
