@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -45,10 +46,27 @@ ChemicalRecord Chemical(CasNumber cas, const char* name, const char* formula, in
     return r;
 }
 
+// The folder the test's molecule file lies in: %TEMP%\brevane-molecules.
+std::string MoleculeFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "brevane-molecules";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
 int PdbAvailable(CasNumber cas, char* path) {
     if (cas != kSalt) return 0;
-    std::strcpy(path, "C:\\molecules\\sodium chloride.pdb");
+    lstrcpynA(path, (MoleculeFolder() + "\\sodium chloride.pdb").c_str(), MAX_PATH);
     return 1;
+}
+
+std::string ProgramFile(const char* name) {
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    while (n > 0 && path[n - 1] != '\\') --n;
+    path[n] = 0;
+    return std::string(path) + name;
 }
 
 std::string Text(HWND dialog, int id) {
@@ -154,7 +172,7 @@ TEST_F(ContentsDialogsTest, ChemicalsDialogAddsToTheSpareBeaker) {
     LabObjects[2] = EquipmentPrototype(kBeaker, false);  // the spare, beyond the count
     ObjectSelected = false;
     DialogDriver driver({[&](HWND dialog) {
-        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CHEM_ADD_NEW), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CHEM_ADD_NEW), static_cast<UINT>(BST_CHECKED));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_CHEM_PICKED)));
         SendDlgItemMessageA(dialog, IDC_CHEM_LIST, CB_SETCURSEL, 1, 0);  // the salt
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CHEM_LIST, CBN_SELCHANGE), 0);
@@ -308,6 +326,37 @@ TEST_F(ContentsDialogsTest, PropertiesListsContentsAndOffersTheViewer) {
     EXPECT_TRUE(viewer);
     ASSERT_GE(driver.Seen().size(), 2u);
     EXPECT_EQ(driver.Seen()[1].caption, "RasMol - Molecule Viewer");
+}
+
+TEST_F(ContentsDialogsTest, MoleculeViewerGetsTheFileNameAndItsFolder) {
+    UseTestModule();
+    AddComponent(LabObjects[1], kSalt, kPhaseSolid, 2, 293);
+    const std::string viewer = ProgramFile("rw32b2a.exe");
+    ASSERT_TRUE(CopyFileA(ProgramFile("viewer-standin\\rw32b2a.exe").c_str(), viewer.c_str(), FALSE));
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string record = std::string(temp) + "rw32b2a_args.txt";
+    DeleteFileA(record.c_str());
+    DialogDriver driver({[](HWND dialog) {
+        SendMessageA(dialog, WM_COMMAND, IDC_PROPERTIES_VIEWER, 0);
+        Press(IDOK)(dialog);
+    }});
+    EXPECT_EQ(RunPropertiesDialog(owner_.handle(), LabObjects[1]), 1);
+    driver.Finish();
+    char lines[2][MAX_PATH] = {};
+    for (int tries = 0; tries < 100; ++tries) {
+        if (FILE* in = std::fopen(record.c_str(), "r")) {
+            const bool both = std::fgets(lines[0], MAX_PATH, in) && std::fgets(lines[1], MAX_PATH, in);
+            std::fclose(in);
+            if (both) break;
+        }
+        Sleep(50);
+    }
+    DeleteFileA(viewer.c_str());
+    DeleteFileA(record.c_str());
+    EXPECT_STREQ(lines[0], "sodium chloride.pdb\n");
+    EXPECT_EQ(_stricmp(lines[1], (MoleculeFolder() + "\n").c_str()), 0) << lines[1];
+    EXPECT_EQ(driver.Unexpected(), 0);
 }
 
 TEST_F(ContentsDialogsTest, TransferDialogShapesTheNewVessel) {
