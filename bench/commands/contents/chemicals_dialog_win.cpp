@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "app/modules/module_host.h"
@@ -87,9 +89,13 @@ void OnInit(HWND dialog, ChemicalsDialog& d) {
     SetDlgItemTextA(dialog, IDC_CHEM_AMOUNT, ("0" + d.separator + "000").c_str());
 
     std::vector<ListChoice> chemicals;
+    // "%g" keeps the digits it needs; the locale text keeps as many.
     const auto molarity = [](double m) {
-        char text[64];
-        return std::string(FormatLocaleNumber(text, sizeof text, "%g", m, 3) ? text : "");
+        char plain[64], text[64];
+        std::snprintf(plain, sizeof plain, "%g", m);
+        const char* point = std::strchr(plain, '.');
+        const int digits = point && !std::strchr(plain, 'e') ? static_cast<int>(std::strlen(point + 1)) : 0;
+        return std::string(FormatLocaleNumber(text, sizeof text, "%g", m, digits) ? text : plain);
     };
     for (int32_t i = 0; i < ChemicalCount(); ++i) {
         const ChemicalRecord& c = ChemicalTable.records[i];

@@ -112,7 +112,11 @@ INT_PTR CALLBACK IndicatorsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         switch (LOWORD(wParam)) {
         case IDOK: {
             const LRESULT at = SendDlgItemMessageA(dialog, IDC_INDICATOR_LIST, LB_GETCURSEL, 0, 0);
-            if (at < 0 || at >= static_cast<LRESULT>(d->entries.size())) return TRUE;
+            // Nothing to choose from: nothing changes.
+            if (at < 0 || at >= static_cast<LRESULT>(d->entries.size())) {
+                EndDialog(dialog, 0);
+                return TRUE;
+            }
             char drops[32] = {};
             GetDlgItemTextA(dialog, IDC_INDICATOR_DROPS, drops, sizeof drops);
             ApplyIndicatorDrops(*d->vessel, d->entries[at], drops, CurrentBenchSeams());
