@@ -15,8 +15,12 @@
 
 #include "app/modules/module_host.h"
 #include "bench/catalogue/equipment_catalogue.h"
+#include "bench/commands/command_ids.h"
+#include "bench/commands/command_router.h"
+#include "bench/commands/contents/contents_commands.h"
 #include "bench/commands/contents/contents_dialogs_win.h"
 #include "bench/commands/contents/dialog_helpers_win.h"
+#include "bench/commands/contents/contents_seams.h"
 #include "bench/commands/contents/label_text.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/chemical_table.h"
@@ -67,6 +71,14 @@ std::string ProgramFile(const char* name) {
     while (n > 0 && path[n - 1] != '\\') --n;
     path[n] = 0;
     return std::string(path) + name;
+}
+
+// whole, the user's decimal separator, rest.
+std::string Decimal(const char* whole, const char* rest) {
+    std::string text = whole;
+    text += UserDecimalSeparator();
+    text += rest;
+    return text;
 }
 
 std::string Text(HWND dialog, int id) {
@@ -142,7 +154,7 @@ TEST_F(ContentsDialogsTest, WaterDialogOffersLevelsAndAddsIceWater) {
     ASSERT_EQ(driver.Seen().size(), 1u);
     EXPECT_EQ(driver.Seen()[0].caption, "Distilled Water");
     EXPECT_EQ(levels, 15);
-    EXPECT_EQ(first, "30" + UserDecimalSeparator() + "0 ml");
+    EXPECT_EQ(first, Decimal("30", "0 ml"));
     EXPECT_DOUBLE_EQ(beaker.liquidVolume, 1000);
     EXPECT_NEAR(IceMass(beaker), 0.92 * 75, 1e-9);
 }
@@ -163,7 +175,7 @@ TEST_F(ContentsDialogsTest, ChemicalsDialogPlacesATypedLiquid) {
     driver.Finish();
     EXPECT_FALSE(addNewEnabled);  // no spare beaker
     EXPECT_EQ(chemicals, 3);
-    EXPECT_EQ(amount, "0" + UserDecimalSeparator() + "000");
+    EXPECT_EQ(amount, Decimal("0", "000"));
     EXPECT_DOUBLE_EQ(LabObjects[1].liquidVolume, 100);
     EXPECT_NEAR(MassOfComponent(LabObjects[1], kEthanol, kPhaseLiquid), 8, 1e-6);
 }
@@ -240,7 +252,7 @@ TEST_F(ContentsDialogsTest, ChemicalsRefusalsLeaveTheRecord) {
 TEST_F(ContentsDialogsTest, UpDownKeepsTheTypedFraction) {
     std::string after;
     DialogDriver driver({[&](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_CHEM_AMOUNT, ("2" + UserDecimalSeparator() + "5").c_str());
+        SetDlgItemTextA(dialog, IDC_CHEM_AMOUNT, Decimal("2", "5").c_str());
         NMUPDOWN change{};
         change.hdr.hwndFrom = GetDlgItem(dialog, IDC_CHEM_UPDOWN);
         change.hdr.idFrom = IDC_CHEM_UPDOWN;
@@ -252,7 +264,7 @@ TEST_F(ContentsDialogsTest, UpDownKeepsTheTypedFraction) {
     }});
     RunChemicalsDialog(owner_.handle(), 1, 0);
     driver.Finish();
-    EXPECT_EQ(after, "3" + UserDecimalSeparator() + "500");
+    EXPECT_EQ(after, Decimal("3", "500"));
 }
 
 TEST_F(ContentsDialogsTest, FormulaTextLowersAndRaisesMarkedCharacters) {
@@ -357,6 +369,41 @@ TEST_F(ContentsDialogsTest, MoleculeViewerGetsTheFileNameAndItsFolder) {
     EXPECT_STREQ(lines[0], "sodium chloride.pdb\n");
     EXPECT_EQ(_stricmp(lines[1], (MoleculeFolder() + "\n").c_str()), 0) << lines[1];
     EXPECT_EQ(driver.Unexpected(), 0);
+}
+
+// The commands open the real dialogs through the bench's contents seams.
+TEST_F(ContentsDialogsTest, CommandsOpenTheirDialogs) {
+    InstallContentsSeams();
+    RegisterContentsCommands();
+    LabObjects[1].addWaterStep = 100;
+    {
+        DialogDriver driver({Press(IDOK)});
+        ASSERT_TRUE(RouteCommand({kCmdWater, 0, false}));
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u);
+        EXPECT_EQ(driver.Seen()[0].caption, "Distilled Water");
+        EXPECT_DOUBLE_EQ(LabObjects[1].liquidVolume, 100);
+        EXPECT_TRUE(DocumentModified);
+    }
+    DocumentModified = false;
+    {
+        DialogDriver driver({[](HWND dialog) {
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_CHEM_ADD_NEW)));
+            CheckRadioButton(dialog, IDC_CHEM_ADD_NEW, IDC_CHEM_PICKED, IDC_CHEM_ADD_NEW);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CHEM_ADD_NEW, BN_CLICKED), 0);
+            TryEthanol(dialog, "10");
+        }});
+        ASSERT_TRUE(RouteCommand({kCmdAllChemicals, 0, false}));
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u);
+        EXPECT_EQ(driver.Seen()[0].caption, "Chemicals");
+        ASSERT_EQ(LabObjectCount, 2);  // the spare beaker was counted
+        EXPECT_EQ(LabObjects[2].type, kBeaker);
+        EXPECT_DOUBLE_EQ(LabObjects[2].liquidVolume, 100);
+        EXPECT_DOUBLE_EQ(LabObjects[1].liquidVolume, 100);
+        EXPECT_TRUE(DocumentModified);
+    }
+    SetContentsSeams(nullptr);
 }
 
 TEST_F(ContentsDialogsTest, TransferDialogShapesTheNewVessel) {
