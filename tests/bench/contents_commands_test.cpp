@@ -341,3 +341,24 @@ TEST_F(ContentsTest, FillInvertedBuretAddsWhatWasPoured) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ContentsTest, TransferOntoABalanceMovesItToTheBackWithItsLinks) {
+    const int32_t stand = Add(kBeaker, 50, 400);
+    const int32_t source = Add(kBeaker, 300, 400);
+    At(source).liquidVolume = 100;
+    AddComponent(At(source), kWater, kPhaseLiquid, 10, 293);
+    At(stand).pourTarget = source;
+    Select(source);
+    dialogs_.onDialog = [](LabObject& o) { ChangeContainer(o, kCentigramBalance, 3); };
+    Run(kCmdTransferToNew);
+    ASSERT_EQ(LabObjectCount, 3);
+    EXPECT_EQ(At(1).type, kCentigramBalance);  // drawn first, under the rest
+    EXPECT_NEAR(MassOfComponent(At(1), kWater, kPhaseLiquid), 10, 1e-12);
+    EXPECT_EQ(SelectedObject, source + 1);      // the selection followed its object
+    EXPECT_EQ(At(stand + 1).pourTarget, source + 1);
+    EXPECT_EQ(ui_.repaints, 1);
+}
+
+}  // namespace

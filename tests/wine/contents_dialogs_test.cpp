@@ -50,6 +50,13 @@ ChemicalRecord Chemical(CasNumber cas, const char* name, const char* formula, in
     return r;
 }
 
+IndicatorRecord testIndicators[2];
+
+int IndicatorCount() { return 3; }
+
+// Record 1 is missing: the dialog skips it.
+IndicatorRecord* IndicatorAt(int i) { return i == 1 ? nullptr : &testIndicators[i == 0 ? 0 : 1]; }
+
 // The folder the test's molecule file lies in: %TEMP%\brevane-molecules.
 std::string MoleculeFolder() {
     char temp[MAX_PATH] = {};
@@ -404,6 +411,42 @@ TEST_F(ContentsDialogsTest, CommandsOpenTheirDialogs) {
         EXPECT_TRUE(DocumentModified);
     }
     SetContentsSeams(nullptr);
+}
+
+TEST_F(ContentsDialogsTest, IndicatorsDialogListsTheLabsAndStoresDrops) {
+    UseTestModule();
+    std::memset(testIndicators, 0, sizeof testIndicators);
+    testIndicators[0].id = 10100;
+    std::strcpy(testIndicators[0].name, "Phenolphthalein");
+    std::strcpy(testIndicators[0].description, "Pink above pH 8.2");
+    testIndicators[1].id = 10200;
+    std::memset(testIndicators[1].name, 'L', sizeof testIndicators[1].name);  // no terminator
+    std::strcpy(testIndicators[1].description, "Red in acid");
+    PluginTable.IndicatorAvailable = IndicatorCount;
+    PluginTable.IndicatorProperty = IndicatorAt;
+    LabObjects[1].indicatorId = 10200;
+    LabObjects[1].indicatorAmount = 0.5f;
+    int listed = 0;
+    std::string drops, description, second;
+    DialogDriver driver({[&](HWND dialog) {
+        listed = static_cast<int>(SendDlgItemMessageA(dialog, IDC_INDICATOR_LIST, LB_GETCOUNT, 0, 0));
+        drops = Text(dialog, IDC_INDICATOR_DROPS);
+        description = Text(dialog, IDC_INDICATOR_DESCRIPTION);
+        char name[64] = {};
+        SendDlgItemMessageA(dialog, IDC_INDICATOR_LIST, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(name));
+        second = name;
+        SendDlgItemMessageA(dialog, IDC_INDICATOR_LIST, LB_SETCURSEL, 0, 0);
+        SetDlgItemTextA(dialog, IDC_INDICATOR_DROPS, "4");
+        Press(IDOK)(dialog);
+    }});
+    EXPECT_EQ(RunIndicatorsDialog(owner_.handle(), LabObjects[1]), 1);
+    driver.Finish();
+    EXPECT_EQ(listed, 2);
+    EXPECT_EQ(drops, "1");  // half a drop shows as one
+    EXPECT_EQ(description, "Red in acid");
+    EXPECT_EQ(second, std::string(35, 'L'));
+    EXPECT_EQ(LabObjects[1].indicatorId, 10100);
+    EXPECT_FLOAT_EQ(LabObjects[1].indicatorAmount, 4);
 }
 
 TEST_F(ContentsDialogsTest, TransferDialogShapesTheNewVessel) {
