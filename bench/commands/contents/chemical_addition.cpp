@@ -45,8 +45,7 @@ uint8_t MoveChannel(uint8_t current, uint8_t towards, double newSolidVolume, dou
     return moved >= 255 ? 255 : static_cast<uint8_t>(moved);
 }
 
-// The volume and colour changes of the addition, on the scratch copy whose
-// slots already hold it. false when it does not fit.
+// Where the vessel's level stands before the addition.
 struct Level {
     double liquid;  // tenths, as it stands
     double extra;   // tenths of a dry vessel's solid, folded into a new level

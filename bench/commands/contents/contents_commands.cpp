@@ -1,13 +1,12 @@
 #include "bench/commands/contents/contents_commands.h"
 
-#include <cstdio>
-#include <string>
-
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
+#include "bench/commands/contents/contents_comments.h"
 #include "bench/commands/contents/contents_seams.h"
+#include "bench/commands/contents/label_text.h"
 #include "bench/commands/contents/transfer_commands.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/lab_objects.h"
@@ -20,7 +19,6 @@ int32_t ChemicalsSpareOffset = 0;
 
 namespace {
 
-constexpr int32_t kProcedureCategory = 1;
 constexpr int32_t kLabelSetComment = 684;
 constexpr int32_t kLabelClearedComment = 685;
 constexpr int32_t kPourComment = 679;
@@ -119,10 +117,9 @@ void OnLabel(const CommandMessage&) {
         CurrentBenchSeams().InvalidateLogicalRect(moved);
         DocumentModified = true;
         if (o->type == kBuret) CurrentContentsSeams().TitrationLabelChanged(SelectedObject);
-        char label[kLabelLength + 1] = {};
-        for (int i = 0; i < kLabelLength && o->label[i]; ++i) label[i] = o->label[i];
-        if (label[0])
-            RecordTypeComment(kLabelSetComment, *o, label);
+        const std::string label = LabelOf(*o);
+        if (!label.empty())
+            RecordTypeComment(kLabelSetComment, *o, label.c_str());
         else
             RecordTypeComment(kLabelClearedComment, *o, nullptr);
     }

@@ -1,7 +1,6 @@
 #include "bench/commands/contents/transfer_commands.h"
 
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -9,6 +8,7 @@
 #include "bench/commands/bench_command_seams.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
+#include "bench/commands/contents/contents_comments.h"
 #include "bench/commands/contents/contents_seams.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/chemical_table.h"
@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int32_t kProcedureCategory = 1;
 constexpr int32_t kTooSmallBox = 587;
 constexpr int32_t kTransferCaption = 588;
 constexpr int32_t kHoldsNoLiquidBox = 589;
@@ -54,14 +53,6 @@ LabObject* Member(int32_t k) {
 }
 
 bool TwoMembers() { return MultiSelection.memberCount == 2 && Member(0) && Member(1); }
-
-void RecordFixedComment(int32_t stringId) {
-    BenchSeams& seams = CurrentBenchSeams();
-    if (!seams.DemoRecording()) return;
-    std::string text;
-    if (!seams.LoadResString(stringId, &text)) text = "Missing Comment";
-    seams.RecordComment(text, kProcedureCategory);
-}
 
 void MoveBlock(LabObject& to, LabObject& from, size_t offset, size_t length) {
     auto* destination = reinterpret_cast<unsigned char*>(&to) + offset;
@@ -314,15 +305,3 @@ void RegisterTransferCommands() {
     RegisterCommands(entries, static_cast<int>(sizeof entries / sizeof entries[0]));
 }
 
-void RecordTypeComment(int32_t stringId, const LabObject& o, const char* more) {
-    BenchSeams& seams = CurrentBenchSeams();
-    if (!seams.DemoRecording()) return;
-    std::string format, name;
-    if (!seams.LoadResString(stringId, &format) || !seams.LoadResString(o.type, &name)) {
-        seams.RecordComment("Missing Comment", kProcedureCategory);
-        return;
-    }
-    char text[512];
-    std::snprintf(text, sizeof text, format.c_str(), name.c_str(), more ? more : "");
-    seams.RecordComment(text, kProcedureCategory);
-}
