@@ -75,8 +75,16 @@ std::string ChemicalListText(const ChemicalRecord& c, const std::function<std::s
     }
     const std::string name = TextField(c.name, sizeof c.name);
     const std::string formula = TextField(c.formula, sizeof c.formula);
-    if (c.molarity > 0) return "(" + formatMolarity(c.molarity) + " M) " + name + "  -  " + formula;
-    return name + "  -  " + formula;
+    std::string text;
+    if (c.molarity > 0) {
+        text = "(";
+        text += formatMolarity(c.molarity);
+        text += " M) ";
+    }
+    text += name;
+    text += "  -  ";
+    text += formula;
+    return text;
 }
 
 AdditionResult AddChemical(LabObject& target, const ChemicalAddition& a, const NewChemicalHook& hook) {
