@@ -14,6 +14,8 @@
 #include "app/modules/module_host.h"
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/contents/contents_commands.h"
+#include "bench/commands/contents/contents_dialogs_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/arrange/arrange_commands.h"
 #include "bench/window/bench_mouse_win.h"
@@ -148,6 +150,7 @@ void InstallBenchWindowSeams() {
     SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
     InstallArrangeSeams();
+    InstallContentsSeams();
 }
 
 void RegisterBenchCommands() {
@@ -156,6 +159,7 @@ void RegisterBenchCommands() {
     RegisterArrangeCommands();
     InstallInstrumentWindowSeams();
     RegisterInstrumentCommands();
+    RegisterContentsCommands();
     RegisterRecordingCommands();
     RegisterDocumentCommands();
 }
