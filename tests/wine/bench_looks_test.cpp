@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "bench/catalogue/equipment_catalogue.h"
@@ -158,23 +159,30 @@ TEST_P(BenchLooks, TheLongestReadOutOfEveryInstrumentStaysInItsDisplay) {
     struct Case {
         int32_t type;
         int16_t state;
-        double reading1, reading2;
+        double reading1, reading2, reading4;
         int32_t wavelength;
     } cases[] = {
-        {kElectrochemicalCell, 0, -9.99, 0, 0},
-        {kConductivityMeter, 0, 99999.99, 0, 0},
-        {kElectronicBalance, 0, 0, -999.999, 0},
-        {kHighSensitivityBalance, 0, 0, -999.9999, 0},
-        {kCuvette, 0, 100.0, 0, 999},
-        {kGeigerCounter, 0, 99999, 0, 0},
+        {kElectrochemicalCell, 0, -9.99, 0, 0, 0},
+        {kConductivityMeter, 0, 99999.99, 0, 0, 0},
+        {kElectronicBalance, 0, 0, -999.999, 0, 0},
+        {kHighSensitivityBalance, 0, 0, -999.9999, 0, 0},
+        {kCuvette, 0, 100.0, 0, 0, 999},
+        {kGeigerCounter, 0, 99999, 0, 0, 0},
+        {kErlenmeyerFlask, 4, 0, 0, 999.999, 0},
     };
     constexpr int kSide = 1000;
     for (const Case& c : cases) {
         LabObject o = EquipmentPrototype(c.type, Small());
-        o.stateBits = c.state;
+        if (c.state) {
+            const int32_t row = FindTemplate(c.type, o.sizeIndex, 0, c.state);
+            ASSERT_GE(row, 0) << c.type;
+            std::memcpy(&o, &EquipmentTemplate(Small() ? TemplateSet::kSmall : TemplateSet::kLarge, row),
+                        kLabObjectHeadBytes);
+        }
         o.position = {0, 0, o.pictureWidth, o.pictureHeight};
         o.reading1 = c.reading1;
         o.reading2 = c.reading2;
+        o.reading4 = c.reading4;
         o.wavelength = c.wavelength;
         Readout r;
         ASSERT_TRUE(InstrumentReadout(o, Small(), nullptr, &r)) << c.type;
@@ -190,14 +198,19 @@ TEST_P(BenchLooks, TheLongestReadOutOfEveryInstrumentStaysInItsDisplay) {
         gp::GdipFlush(g, Gdiplus::FlushIntentionSync);
         gp::GdipDeleteGraphics(g);
         gp::GdipDisposeImage(bitmap);
+        // A centred read-out's box is its display; one at a point writes into
+        // the display over the label area.
+        RECT display{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
+        if (r.placement == ReadoutPlacement::kCentredBox)
+            display = {static_cast<LONG>(r.x), static_cast<LONG>(r.y), static_cast<LONG>(r.x + r.width + 0.999f),
+                       static_cast<LONG>(r.y + r.height + 0.999f)};
         int inked = 0, outside = 0;
         for (int y = 0; y < kSide; ++y)
             for (int x = 0; x < kSide; ++x) {
                 if ((pixels[y * kSide + x] >> 24) < 96) continue;
                 ++inked;
                 const int px = x - 200, py = y - 200;
-                outside += px < o.labelArea.left || px >= o.labelArea.right || py < o.labelArea.top ||
-                           py >= o.labelArea.bottom;
+                outside += px < display.left || px >= display.right || py < display.top || py >= display.bottom;
             }
         EXPECT_GT(inked, 50) << c.type;
         EXPECT_EQ(outside, 0) << "type " << c.type << ": " << r.text;

@@ -52,6 +52,19 @@ def check_readouts(pictures):
     return problems
 
 
+def check_pressure_gauge():
+    """The vapour-pressure flask writes its reading, two lines at most, into
+    a fixed box; the gauge's display is drawn there."""
+    problems = []
+    for image_set, f in (("large", 1.0), ("small", 0.67)):
+        px = 20 * f
+        box_w, box_h = V.PRESSURE_BOX[2] * f, V.PRESSURE_BOX[3] * f
+        widest = max(text_width(t, px) for t in ("999.999", "kPa")) + 2 * PADDING * px
+        if widest > box_w or 2 * LINE * px > box_h:
+            problems.append("the pressure gauge's read-out does not fit its display (%s set)" % image_set)
+    return problems
+
+
 def mark_boxes(vessel):
     """Rectangles taken by each graduation tick and its number."""
     s = vessel.pic.s

@@ -250,6 +250,9 @@ def side_arm(pic, flask_top, shoulder_y):
     return draw
 
 
+PRESSURE_BOX = (125, 10, 100, 50)   # the pressure read-out's box, large set
+
+
 def pressure_assembly(pic, flask_top):
     """Stopper, gauge and tubing of the vapour-pressure assembly."""
     w, s = pic.w, pic.s
@@ -260,14 +263,13 @@ def pressure_assembly(pic, flask_top):
         G.solid(ctx, lambda c: G.polygon(c, [(w / 2 - neck / 2 - 4 * s, y), (w / 2 + neck / 2 + 4 * s, y),
                                               (w / 2 + neck / 2, y + 28 * s), (w / 2 - neck / 2, y + 28 * s)]),
                 G.RUBBER, s)
-        G.metal(ctx, w / 2 - 5 * s, y - 40 * s, 10 * s, 42 * s, s, 2 * s, vertical=False)
-        # The gauge: its reading is written into the box at its right.
-        G.metal(ctx, w / 2 - 40 * s, y - 92 * s, 80 * s, 56 * s, s, 8 * s)
-        ctx.save()
-        G.rounded_rect(ctx, w / 2 - 32 * s, y - 84 * s, 64 * s, 40 * s, 4 * s)
-        ctx.set_source_rgb(*G.DISPLAY)
-        ctx.fill()
-        ctx.restore()
+        # The gauge's display is where the program writes the pressure: the
+        # box of 100 x 50 at (125, 10), scaled with the set.
+        gx, gy, gw, gh = PRESSURE_BOX
+        gx, gy, gw, gh = gx * s, gy * s, gw * s, gh * s
+        G.metal(ctx, w / 2 - 5 * s, gy + gh / 2 - 4 * s, 10 * s, y - gy - gh / 2 + 6 * s, s, 2 * s, vertical=False)
+        G.metal(ctx, w / 2 - 5 * s, gy + gh / 2 - 4 * s, gx - w / 2 + 8 * s, 8 * s, s, 2 * s)
+        G.display(ctx, gx + 3 * s, gy + 3 * s, gw - 6 * s, gh - 6 * s, s)
     return draw
 
 
