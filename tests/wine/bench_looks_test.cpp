@@ -159,16 +159,17 @@ TEST_P(BenchLooks, TheLongestReadOutOfEveryInstrumentStaysInItsDisplay) {
     struct Case {
         int32_t type;
         int16_t state;
-        double reading1, reading2, reading4;
+        double reading1, reading2, reading3, reading4;
         int32_t wavelength;
     } cases[] = {
-        {kElectrochemicalCell, 0, -9.99, 0, 0, 0},
-        {kConductivityMeter, 0, 99999.99, 0, 0, 0},
-        {kElectronicBalance, 0, 0, -999.999, 0, 0},
-        {kHighSensitivityBalance, 0, 0, -999.9999, 0, 0},
-        {kCuvette, 0, 100.0, 0, 0, 999},
-        {kGeigerCounter, 0, 99999, 0, 0, 0},
-        {kErlenmeyerFlask, 4, 0, 0, 999.999, 0},
+        {kElectrochemicalCell, 0, -9.99, 0, 0, 0, 0},
+        {kConductivityMeter, 0, 99999.99, 0, 0, 0, 0},
+        {kElectronicBalance, 0, 0, -999.999, 0, 0, 0},
+        {kHighSensitivityBalance, 0, 0, -999.9999, 0, 0, 0},
+        {kCuvette, 0, 100.0, 0, 0, 0, 999},
+        {kGeigerCounter, 0, 99999, 0, 0, 0, 0},
+        {kErlenmeyerFlask, 4, 0, 0, 0, 999.999, 0},
+        {kGasSyringe, 1, 0, 0, 999, 0, 0},
     };
     constexpr int kSide = 1000;
     for (const Case& c : cases) {
@@ -182,6 +183,7 @@ TEST_P(BenchLooks, TheLongestReadOutOfEveryInstrumentStaysInItsDisplay) {
         o.position = {0, 0, o.pictureWidth, o.pictureHeight};
         o.reading1 = c.reading1;
         o.reading2 = c.reading2;
+        o.reading3 = c.reading3;
         o.reading4 = c.reading4;
         o.wavelength = c.wavelength;
         Readout r;

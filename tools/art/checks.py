@@ -5,6 +5,7 @@ longest read-out inside its display."""
 import cairo
 
 import glass as G
+import instruments as I
 import vessels as V
 
 # The read-outs the program writes into a display (the label area): the
@@ -62,6 +63,12 @@ def check_pressure_gauge():
         widest = max(text_width(t, px) for t in ("999.999", "kPa")) + 2 * PADDING * px
         if widest > box_w or 2 * LINE * px > box_h:
             problems.append("the pressure gauge's read-out does not fit its display (%s set)" % image_set)
+    # The gas syringe's pressure, "999 kPa", in two lines at most.
+    for image_set, px in (("large", 22), ("small", 14)):
+        side = I.SYRINGE_GAUGE[image_set]
+        widest = max(text_width(t, px) for t in ("999", "kPa")) + 2 * PADDING * px
+        if widest > side or 2 * LINE * px > side:
+            problems.append("the gas syringe's read-out does not fit its gauge (%s set)" % image_set)
     return problems
 
 

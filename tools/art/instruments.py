@@ -390,6 +390,10 @@ def pointer(w, h, s):
     return Picture(body=draw)
 
 
+# The side of the square box the program centres the syringe's pressure in.
+SYRINGE_GAUGE = {"large": 85, "small": 50}
+
+
 def syringe(pic, state):
     """A gas syringe standing upright, nozzle down; the plunger is separate."""
     w, h, s = pic.w, pic.h, pic.s
@@ -431,6 +435,10 @@ def syringe(pic, state):
         marks = [(ml, bbot - ml * pic.ml_px) for ml in range(0, 61, 2)]
         G.graduations(ctx, bx + bw - 2 * s, marks, s, 10, right=True)
         G.highlight(ctx, bx + 8 * s, btop + 16 * s, bx + 8 * s, bbot - 16 * s, s)
+        if state == 0x1:   # the gauge on the barrel, where the program writes the pressure
+            side = SYRINGE_GAUGE[pic.image_set]
+            lx, ly = pic.label_box[:2]
+            G.display(ctx, lx + 3 * s, ly + 3 * s, side - 6 * s, side - 6 * s, s)
 
     def accessory(ctx):
         G.text(ctx, bx + 6 * s, btop + 16 * s, "ml", 10 * s)
