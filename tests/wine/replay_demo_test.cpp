@@ -105,11 +105,10 @@ DialogDriver::Step WriteMessage(const char* text, int styleRadio) {
 // What the screen renderer writes into the records on every paint; a played
 // frame may differ from the recorded one there and nowhere else.
 void ClearPaintState(LabObject& o) {
-    o.kindStateWord = 0;       // tilt of a vessel being poured from
-    o.stirringState = 0;       // stirring rod countdown, stir bar frame
-    o.balancePan = {};         // balance anchor point
-    o.overlayRect = {};        // sample read-out area
-    o.afterBoilCounter = 0;    // bubbles
+    o.kindStateWord = 0;     // tilt of a vessel being poured from (StepTilt)
+    o.stirringState = 0;     // stirring rod countdown, stir bar frame (StepStirringRod, StepStirBar)
+    o.overlayRect = {};      // sample read-out area (DrawSampleReadout)
+    o.afterBoilCounter = 0;  // bubbles after boiling (particles)
 }
 
 std::vector<LabObject> Comparable(const LabObject* first, int32_t count) {
