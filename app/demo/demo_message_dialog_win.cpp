@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/demo/demo_file_walk.h"
+#include "app/demo/demo_message_rules.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/play_demo_dialog_win.h"
 #include "app/frame/app_windows_win.h"
@@ -19,20 +20,18 @@ HWND PreviewTip = nullptr;
 char PreviewText[kDemoMessageLength + 1];
 
 int32_t ChosenStyle(HWND dialog) {
-    if (IsDlgButtonChecked(dialog, IDC_MESSAGE_BOX) == BST_CHECKED) return 4;
-    if (IsDlgButtonChecked(dialog, IDC_MESSAGE_REGULAR) == BST_CHECKED) return 2;
-    if (IsDlgButtonChecked(dialog, IDC_MESSAGE_BALLOON) == BST_CHECKED) return 1;
-    return 0;
+    if (IsDlgButtonChecked(dialog, IDC_MESSAGE_BOX) == BST_CHECKED) return kMessageBox;
+    if (IsDlgButtonChecked(dialog, IDC_MESSAGE_REGULAR) == BST_CHECKED) return kRegularTip;
+    if (IsDlgButtonChecked(dialog, IDC_MESSAGE_BALLOON) == BST_CHECKED) return kBalloonTip;
+    return kPlayerComment;
 }
 
-// The controls each style uses: the tips a point and a time, a message box
-// only Test, a player comment none.
 void EnableForStyle(HWND dialog, int32_t style) {
-    const bool tip = style == 1 || style == 2;
-    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_X), tip);
-    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_Y), tip);
-    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_TIME), tip);
-    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_TEST), style != 0);
+    const DemoMessageControls use = ControlsForStyle(style);
+    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_X), use.point);
+    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_Y), use.point);
+    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_TIME), use.time);
+    EnableWindow(GetDlgItem(dialog, IDC_MESSAGE_TEST), use.test);
 }
 
 int32_t NumberOr(HWND dialog, int id, int32_t fallback) {
@@ -55,25 +54,20 @@ void RemovePreview(HWND dialog) {
 
 void InitDialog(HWND dialog, const DemoMessageRecord& record) {
     SendDlgItemMessageA(dialog, IDC_MESSAGE_TEXT, EM_LIMITTEXT, kDemoMessageLength, 0);
-    int32_t x = 0, y = 0, seconds = kDefaultSeconds, style = 1;
+    const DemoMessageFields fields = MessageFieldsOf(record.filled ? &record.header : nullptr);
     if (record.filled) {
-        const DemoEvent& h = record.header;
-        x = h.p2;
-        y = h.p3;
-        style = (h.p5 & 4) ? 4 : (h.p5 & 1) ? 1 : (h.p5 & 2) ? 2 : 0;
-        seconds = style == 1 || style == 2 ? h.p4 : 0;
         char stamp[32];
-        wsprintfA(stamp, "%d", int(h.seconds));
+        wsprintfA(stamp, "%d", int(record.header.seconds));
         SetDlgItemTextA(dialog, IDC_MESSAGE_STAMP, stamp);
         if (!record.text.empty()) SetDlgItemTextA(dialog, IDC_MESSAGE_TEXT, record.text.c_str());
     }
-    SetDlgItemInt(dialog, IDC_MESSAGE_X, UINT(x), TRUE);
-    SetDlgItemInt(dialog, IDC_MESSAGE_Y, UINT(y), TRUE);
-    SetDlgItemInt(dialog, IDC_MESSAGE_TIME, UINT(seconds), TRUE);
-    const int radio = style == 4 ? IDC_MESSAGE_BOX : style == 2 ? IDC_MESSAGE_REGULAR
-                    : style == 1 ? IDC_MESSAGE_BALLOON : IDC_MESSAGE_COMMENT;
+    SetDlgItemInt(dialog, IDC_MESSAGE_X, UINT(fields.x), TRUE);
+    SetDlgItemInt(dialog, IDC_MESSAGE_Y, UINT(fields.y), TRUE);
+    SetDlgItemInt(dialog, IDC_MESSAGE_TIME, UINT(fields.seconds), TRUE);
+    const int radio = fields.style == kMessageBox ? IDC_MESSAGE_BOX : fields.style == kRegularTip ? IDC_MESSAGE_REGULAR
+                    : fields.style == kBalloonTip ? IDC_MESSAGE_BALLOON : IDC_MESSAGE_COMMENT;
     CheckDlgButton(dialog, radio, BST_CHECKED);
-    EnableForStyle(dialog, style);
+    EnableForStyle(dialog, fields.style);
 }
 
 void TestMessage(HWND dialog) {
@@ -85,7 +79,7 @@ void TestMessage(HWND dialog) {
         return;
     }
     const int32_t style = ChosenStyle(dialog);
-    if (style == 4) {
+    if (style == kMessageBox) {
         MessageBoxA(dialog, text.c_str(), "Brevane Demo", MB_OK | MB_ICONINFORMATION);
         return;
     }
@@ -100,7 +94,7 @@ void TestMessage(HWND dialog) {
     } else {
         KillTimer(dialog, kDemoMessageTimer);
         PreviewTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                     WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | (style == 2 ? 0 : TTS_BALLOON),
+                                     WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | (style == kRegularTip ? 0 : TTS_BALLOON),
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, BenchWindow,
                                      nullptr, AppInstance, nullptr);
         SendMessageA(PreviewTip, TTM_SETMAXTIPWIDTH, 0, 300);
@@ -134,7 +128,7 @@ bool AcceptMessage(HWND dialog, const DemoMessageRecord& record) {
     message.y = NumberOr(dialog, IDC_MESSAGE_Y, 0);
     message.seconds = ClampMessageSeconds(NumberOr(dialog, IDC_MESSAGE_TIME, kDefaultSeconds));
     message.style = ChosenStyle(dialog);
-    if (message.style == 1 || message.style == 2) LabDemoRecorder.messageCountdownMs = message.seconds * 1000;
+    LabDemoRecorder.messageCountdownMs = MessageCountdownMs(message.style, message.seconds);
     if (record.edit) {
         if (!RewriteInPlace(record, message)) {
             DemoBox(dialog, IDS_DEMO_OPEN_FAILED, "Failed to open Demo file", MB_OK | MB_ICONWARNING);
@@ -142,7 +136,7 @@ bool AcceptMessage(HWND dialog, const DemoMessageRecord& record) {
         }
         return true;
     }
-    if (message.style == 0)
+    if (message.style == kPlayerComment)
         RecordComment(message.text.c_str(), kCommentProcedure);
     else if (LabDemoRecorder.recording)
         RecordEvent(message.text.c_str(), kDemoComment, kDemoPopupMessage, message.x, message.y,

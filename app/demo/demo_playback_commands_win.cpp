@@ -1,5 +1,6 @@
 #include "app/demo/demo_playback_commands_win.h"
 
+#include "app/demo/demo_message_rules.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/play_demo_dialog_win.h"
 #include "app/frame/app_windows_win.h"
@@ -15,9 +16,6 @@
 
 namespace {
 
-constexpr int32_t kMessageSeconds = 5;
-constexpr int32_t kBalloonTip = 1;
-
 void RepaintBenchNow() {
     InvalidateRect(BenchWindow, nullptr, TRUE);
     UpdateWindow(BenchWindow);
@@ -26,25 +24,12 @@ void RepaintBenchNow() {
 }  // namespace
 
 DemoMessageRecord PrefilledDemoMessage(bool addAtCursor, PointI32 cursor) {
+    DemoMessagePlace place{addAtCursor, cursor, nullptr, nullptr};
+    if (SelectedObject >= 1 && SelectedObject <= LabObjectCount) place.selectedObject = &LabObjects[SelectedObject].position;
+    if (MultiSelection.memberCount > 0) place.multiSelection = &MultiSelection.bounds;
     DemoMessageRecord record;
     record.filled = true;
-    bool placed = true;
-    if (addAtCursor) {
-        record.header.p2 = cursor.x;
-        record.header.p3 = cursor.y;
-    } else if (SelectedObject >= 1 && SelectedObject <= LabObjectCount) {
-        record.header.p2 = LabObjects[SelectedObject].position.right;
-        record.header.p3 = LabObjects[SelectedObject].position.bottom;
-    } else if (MultiSelection.memberCount > 0) {
-        record.header.p2 = MultiSelection.bounds.right;
-        record.header.p3 = MultiSelection.bounds.bottom;
-    } else {
-        placed = false;
-    }
-    if (placed) {
-        record.header.p4 = kMessageSeconds;
-        record.header.p5 = kBalloonTip;
-    }
+    record.header = PrefillMessageEvent(place);
     return record;
 }
 
