@@ -224,8 +224,8 @@ bool InitDialog(HWND dialog, LabObject* base) {
     const std::string format = DemoString(IDS_PLAY_CAPTION, "Play Demonstration - %s%s");
     const char* name = FileNamePart(d->path);
     const char* extension = ExtensionPart(d->path);
-    const std::string base_name(name, size_t(extension - name));
-    std::snprintf(caption, sizeof caption, format.c_str(), base_name.c_str(), extension);
+    const std::string baseName(name, size_t(extension - name));
+    std::snprintf(caption, sizeof caption, format.c_str(), baseName.c_str(), extension);
     SetWindowTextA(dialog, caption);
     return true;
 }
