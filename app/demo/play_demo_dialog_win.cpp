@@ -22,6 +22,7 @@
 #include "app/panes/text_panes_win.h"
 #include "app/settings/help_win.h"
 #include "app/shell/shell_services_win.h"
+#include "bench/commands/bench_command_seams.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/lab_objects.h"
 #include "bench/sim/sim_seams_win.h"
@@ -72,8 +73,7 @@ public:
     }
     void ResetShell() override {
         // The Titration dialog works on objects the demonstration replaces.
-        BenchSeams& bench = CurrentBenchSeams();
-        if (const int32_t buret = bench.TitrationBuret()) bench.TitrationBuretMoved(buret, 0);
+        CurrentBenchCommandSeams().CloseTitrationDialog();
         for (int which : {kObservationsPane, kProcedurePane, kIntroductionPane})
             if (HWND pane = TextPaneWindow(which))
                 SetWindowPos(pane, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
