@@ -10,6 +10,7 @@
 #include "app/modules/module_host.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
+#include "bench/sim/sim_tick.h"
 #include "resources/brevane/document_ids.h"
 
 DemoCommandSeams DemoCommandHooks;
@@ -102,6 +103,8 @@ void CloseDemoFile() {
 
 void OnStartRecording(HWND bench, HWND statusBar, const char* moduleName, const char* udlName) {
     if (!LabDemoRecorder.loadString) InstallDemoRecorderStrings();
+    // Real-time playback paces by these stamps.
+    if (!LabDemoRecorder.labClockSeconds) LabDemoRecorder.labClockSeconds = LabClockSeconds;
     LabDemoRecorder.recording = true;
     StartDemoRecording(bench, moduleName, udlName);
     if (!LabDemoRecorder.recording) return;

@@ -269,3 +269,11 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
     Append(out, trailer);
     return out;
 }
+
+bool CheckReadObject(LabObject& object, int32_t index, int32_t count) {
+    if (!IsEquipmentType(object.type)) return false;
+    ValidateLinks(object, index, count);
+    TerminateField(object.note, sizeof object.note);
+    SanitiseContents(object);
+    return true;
+}

@@ -8,6 +8,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/shell/bench_helpers_win.h"
 #include "app/demo/demo_commands_win.h"
+#include "app/demo/demo_playback_commands_win.h"
 #include "app/demo/demo_recorder.h"
 #include "app/frame/frame_services_win.h"
 #include "app/shell/message_boxes_win.h"
@@ -162,4 +163,5 @@ void RegisterBenchCommands() {
     RegisterContentsCommands();
     RegisterRecordingCommands();
     RegisterDocumentCommands();
+    RegisterDemoPlaybackCommands();
 }
