@@ -1,13 +1,13 @@
 #include "app/demo/play_demo_dialog_win.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "app/data/titration_data.h"
+#include "app/demo/demo_file_dialog_win.h"
 #include "app/demo/demo_message_dialog_win.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
@@ -39,22 +39,8 @@ constexpr char kDemoCaption[] = "Brevane Demo";
 HWND RunningDialog = nullptr;
 
 bool ChooseDemoToPlay(HWND owner, char* path, int length) {
-    static const char filter[] = "Brevane Demo (*.BVD)|*.bvd|All Files (*.*)|*.*|";
-    char filters[sizeof filter];
-    for (size_t i = 0; i < sizeof filter; ++i) filters[i] = filter[i] == '|' ? '\0' : filter[i];
     const std::string title = DemoString(IDS_OPEN_DEMO_PROMPT, "Select a Brevane Demo File to Open");
-    char folder[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, folder);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filters;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = DWORD(length);
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrInitialDir = folder;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetOpenFileNameA(&ofn) != 0;
+    return ChooseDemoFile(owner, DemoFileDialogKind::kOpen, title.c_str(), path, length);
 }
 
 // The player's hands on the program's windows.
