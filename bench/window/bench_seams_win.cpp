@@ -14,6 +14,7 @@
 #include "app/modules/module_host.h"
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/edit/edit_seams_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/window/bench_seams.h"
@@ -41,6 +42,12 @@ public:
     PointI32 DeviceToLogical(PointI32 device) const override {
         POINT p{device.x, device.y};
         if (BenchDC) DPtoLP(BenchDC, &p, 1);
+        return PointI32{p.x, p.y};
+    }
+
+    PointI32 LogicalToDevice(PointI32 logical) const override {
+        POINT p{logical.x, logical.y};
+        if (BenchDC) LPtoDP(BenchDC, &p, 1);
         return PointI32{p.x, p.y};
     }
 
@@ -140,4 +147,5 @@ void RegisterBenchCommands() {
     InstallBenchWindowSeams();
     RegisterAddEquipmentCommands();
     RegisterRecordingCommands();
+    RegisterEditCommandsOnWindows();
 }

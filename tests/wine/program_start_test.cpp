@@ -37,6 +37,7 @@
 #include "common/component_slot.h"
 #include "common/lab_style.h"
 #include "dialog_driver.h"
+#include "started_program.h"
 
 namespace {
 
@@ -150,13 +151,7 @@ private:
 class ProgramStart : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        // Any box start-up shows is cancelled and counted, so a failure
-        // cannot hang here.
-        DialogDriver boxes({});
-        started_ = CreateProgramWindows(GetModuleHandleA(nullptr), nullptr, "");
-        Pump(300);
-        boxes.Finish();
-        startupBoxes_ = boxes.Seen();
+        started_ = StartProgramOnce(&startupBoxes_);
     }
     static void TearDownTestSuite() {
         if (FrameWindow && IsWindow(FrameWindow)) {
