@@ -158,7 +158,7 @@ TEST_F(EditCommands, CopyPutsTheRecordAndItsPictureAndPasteAddsAnEqualObject) {
     EXPECT_FALSE(DocumentModified);
 
     // The picture is the beaker as the bench shows it: its template size,
-    // with the blue of its water somewhere inside.
+    // the bench's own pixels there, and not blank (the glass's outline).
     ASSERT_TRUE(OpenClipboard(nullptr));
     HBITMAP picture = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     ASSERT_NE(picture, nullptr);
@@ -168,16 +168,19 @@ TEST_F(EditCommands, CopyPutsTheRecordAndItsPictureAndPasteAddsAnEqualObject) {
     EXPECT_EQ(info.bmHeight, original.pictureHeight);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, picture);
-    int blue = 0;
+    int dark = 0, differing = 0;
     for (int y = 0; y < info.bmHeight; y += 2)
         for (int x = 0; x < info.bmWidth; x += 2) {
             const COLORREF c = GetPixel(memory, x, y);
-            if (GetBValue(c) > GetRValue(c) + 60 && GetBValue(c) > GetGValue(c) + 30) ++blue;
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128) ++dark;
+            const COLORREF shown = GetPixel(BenchDC, original.position.left + x, original.position.top + y);
+            if (shown != c) ++differing;
         }
     SelectObject(memory, old);
     DeleteDC(memory);
     CloseClipboard();
-    EXPECT_GT(blue, 50) << "the water shows in the picture";
+    EXPECT_GT(dark, 20) << "the beaker's outline shows in the picture";
+    EXPECT_LT(differing, info.bmWidth * info.bmHeight / 4 / 50) << "the picture is the bench's own pixels";
 
     Command(kCmdPaste);
     ASSERT_EQ(LabObjectCount, i + 1);

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int32_t kStringDeleteEquipment = 672;
+constexpr int32_t kStringMissingComment = 714;
 constexpr int32_t kDemoCategoryProcedure = 1;
 constexpr int kFromMenu = 0;
 
@@ -34,7 +35,8 @@ void RecordDeleteComment() {
     BenchSeams& seams = CurrentBenchSeams();
     if (!seams.DemoRecording()) return;
     std::string text;
-    if (!seams.LoadResString(kStringDeleteEquipment, &text)) text = "Missing Comment";
+    if (!seams.LoadResString(kStringDeleteEquipment, &text) && !seams.LoadResString(kStringMissingComment, &text))
+        text = "Missing Comment";
     seams.RecordComment(text, kDemoCategoryProcedure);
 }
 
