@@ -245,3 +245,32 @@ TEST_F(DeleteUndoTest, UndoMovesRestoredBalancesToTheBackOverTheWholeBench) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DeleteUndoTest, MovingABalanceToTheBackTakesTheBuretUnderControlAndTheSelectionAlong) {
+    scenario::Place(kBeaker, 60, 300);
+    scenario::Place(kBuret, 200, 300);
+    scenario::Place(kCentigramBalance, 400, 400);
+    BuretUnderControl = 2;
+    seams.titrationBuret = 2;
+    ObjectSelected = true;
+    SelectedObject = 2;
+    LabObjects[2].pourTarget = 1;
+    MoveObjectToBack(LabObjects, 3, 3);
+    EXPECT_EQ(LabObjects[3].type, kBuret);
+    EXPECT_EQ(BuretUnderControl, 3);
+    EXPECT_EQ(SelectedObject, 3);
+    EXPECT_EQ(seams.buretMoves, (std::vector<std::pair<int32_t, int32_t>>{{2, 3}}));
+    EXPECT_EQ(LabObjects[3].pourTarget, 2);
+    ExpectBenchHolds();
+
+    // Deleting the buret ends the dialog's hold on it.
+    ObjectSelected = true;
+    SelectedObject = 3;
+    ASSERT_EQ(DeleteSelectedObjects(), DeleteOutcome::kDeleted);
+    EXPECT_EQ(BuretUnderControl, 0);
+    EXPECT_EQ(seams.buretMoves.back(), std::make_pair(3, 0));
+}
+
+}  // namespace
