@@ -29,7 +29,7 @@
 #include "bench/window/bench_window_win.h"
 #include "common/component_slot.h"
 #include "dialog_driver.h"
-#include "started_program.h"
+#include "program_instance.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ public:
 
 class EditCommands : public testing::Test {
 protected:
-    static void SetUpTestSuite() { started_ = StartProgramOnce(); }
+    static void SetUpTestSuite() { started_ = EnsureProgramWindows(); }
     void SetUp() override {
         ASSERT_TRUE(started_);
         ASSERT_TRUE(IsWindow(FrameWindow));
