@@ -17,6 +17,7 @@
 #include "app/shell/timer_pause.h"
 #include "bench/commands/contents/contents_commands.h"
 #include "bench/commands/contents/contents_dialogs_win.h"
+#include "bench/commands/edit/edit_seams_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/arrange/arrange_commands.h"
 #include "bench/window/bench_mouse_win.h"
@@ -51,6 +52,12 @@ public:
     PointI32 DeviceToLogical(PointI32 device) const override {
         POINT p{device.x, device.y};
         if (BenchDC) DPtoLP(BenchDC, &p, 1);
+        return PointI32{p.x, p.y};
+    }
+
+    PointI32 LogicalToDevice(PointI32 logical) const override {
+        POINT p{logical.x, logical.y};
+        if (BenchDC) LPtoDP(BenchDC, &p, 1);
         return PointI32{p.x, p.y};
     }
 
@@ -164,4 +171,5 @@ void RegisterBenchCommands() {
     RegisterRecordingCommands();
     RegisterDocumentCommands();
     RegisterDemoPlaybackCommands();
+    RegisterEditCommandsOnWindows();
 }
