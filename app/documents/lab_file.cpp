@@ -254,7 +254,6 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
 bool CheckReadObject(LabObject& object, int32_t index, int32_t count) {
     if (!IsEquipmentType(object.type)) return false;
     ValidateLinks(object, index, count);
-    TerminateField(object.note, sizeof object.note);
-    SanitiseContents(object);
+    MakeRecordContentsSafe(object);
     return true;
 }
