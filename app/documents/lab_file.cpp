@@ -1,6 +1,8 @@
 #include "app/documents/lab_file.h"
 
 #include "app/modules/module_host.h"
+#include "bench/model/bench_validate.h"
+#include "common/rtf_nesting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,20 +42,6 @@ void TerminateField(char* field, size_t length) { field[length - 1] = '\0'; }
 // A link to an object that is not there, or to itself, is dropped.
 void ClearBadLink(int32_t& link, int32_t self, int32_t count) {
     if (link < 1 || link > count || link == self) link = 0;
-}
-
-double FiniteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
-
-// Readers never hand NaN, infinity or negative amounts to the simulation.
-void SanitiseContents(LabObject& o) {
-    o.liquidVolume = std::max(0.0, FiniteOr(o.liquidVolume, 0));
-    o.solidVolume = std::max(0.0, FiniteOr(o.solidVolume, 0));
-    double kelvin = FiniteOr(o.temperature, kRoomKelvin);
-    o.temperature = static_cast<float>(std::clamp(kelvin, 0.0, double{kMaxKelvin}));
-    for (ComponentSlot& slot : o.slots) {
-        slot.grams = std::max(0.0, FiniteOr(slot.grams, 0));
-        slot.kelvin = std::clamp(FiniteOr(slot.kelvin, kRoomKelvin), 0.0, double{kMaxKelvin});
-    }
 }
 
 void ValidateLinks(LabObject& o, int32_t self, int32_t count) {
@@ -122,6 +110,7 @@ const char* LabFileErrorText(LabFileError error) {
         case LabFileError::kBadDatasetSection: return "dataset section does not fit the file";
         case LabFileError::kBadDataset: return "dataset point counts are inconsistent";
         case LabFileError::kBadPointValue: return "dataset holds a non-finite or huge value";
+        case LabFileError::kBadObservations: return "Observations text nests too deep or never ends";
     }
     return "unknown error";
 }
@@ -173,7 +162,8 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
         if (!IsEquipmentType(o.type)) return LabFileError::kBadObjectType;
         ValidateLinks(o, i, count);
         TerminateField(o.note, sizeof o.note);
-        SanitiseContents(o);
+        // Readers never hand NaN, infinity or negative amounts to the simulation.
+        SanitiseObjectValues(o);
     }
 
     uint64_t rtfEnd = size;
@@ -198,6 +188,8 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
     }
     doc.observationsRtf.assign(reinterpret_cast<const char*>(bytes + objectsEnd),
                                size_t(rtfEnd - objectsEnd));
+    if (!IsRtfNestingSound(doc.observationsRtf.data(), doc.observationsRtf.size()))
+        return LabFileError::kBadObservations;
 
     int32_t lowestBottom = 0;
     for (int32_t i = 1; i <= count; ++i)

@@ -13,6 +13,7 @@
 #include "app/settings/settings_win.h"
 #include "app/panes/text_pane_format_win.h"
 #include "app/panes/text_panes_win.h"
+#include "app/panes/rtf_file_win.h"
 #include "bench/model/bench_state.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
@@ -70,7 +71,7 @@ void DropFilesOnObservations(ENDROPFILES* drop) {
     if (std::strstr(path, "txt") || std::strstr(path, "TXT"))
         StreamFileIntoPane(ObservationsPane(), SF_TEXT, path);
     else if (std::strstr(path, "rtf") || std::strstr(path, "RTF"))
-        StreamFileIntoPane(ObservationsPane(), SF_RTF, path);
+        StreamRtfFileIntoPane(ObservationsPane(), path);
 }
 LRESULT ShowToolbarDropDown(HWND, NMTOOLBARA*) { return 0; }
 void FillToolbarTip(NMTTDISPINFOA*) {}
