@@ -32,6 +32,7 @@ labsim: $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS) --target labsim
 
 run: setup win32
+	@tools/can-run-wine || { echo "make run: this machine cannot run 32-bit programs, so not Wine either"; exit 1; }
 	@if [ -n "$$DISPLAY" ]; then tools/wine-run $(WIN32)/bin/Brevane.exe; \
 	else tools/with-display tools/run-headless $(WIN32)/bin/Brevane.exe $(BUILD)/brevane.png; fi
 
@@ -40,8 +41,13 @@ test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 
 test-win32: win32
-	@echo "==== Win32 tests under Wine ===="
-	tools/with-display sh -c 'cd $(WIN32) && ctest --output-on-failure -j $(JOBS)'
+	@if tools/can-run-wine; then \
+	    echo "==== Win32 tests under Wine ===="; \
+	    tools/with-display sh -c 'cd $(WIN32) && ctest --output-on-failure -j $(JOBS)'; \
+	else \
+	    echo "==== Win32 tests under Wine: NOT RUN, this machine cannot run 32-bit programs ===="; \
+	    echo "==== (its kernel has 32-bit emulation switched off; the Win32 build above compiled) ===="; \
+	fi
 
 test: setup
 	$(MAKE) build
