@@ -35,6 +35,8 @@ add_custom_target(brevane_art DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DI
                   ${BREVANE_ART_DIR}/meniscus.rc)
 include(${CMAKE_CURRENT_LIST_DIR}/bench_bitmaps.cmake)
 add_dependencies(brevane_art brevane_bench_bitmaps)
+include(${CMAKE_CURRENT_LIST_DIR}/toolbar_bitmaps.cmake)
+add_dependencies(brevane_art brevane_toolbar_bitmaps)
 
 # A target whose resource script includes art.rc is rebuilt when it changes.
 function(brevane_use_art target)
@@ -42,5 +44,5 @@ function(brevane_use_art target)
     target_include_directories(${target} PRIVATE ${BREVANE_ART_DIR})
     set_property(SOURCE ${BREVANE_RC} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY
                  OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/meniscus.rc
-                 ${BREVANE_BENCH_BITMAPS_RC})
+                 ${BREVANE_BENCH_BITMAPS_RC} ${BREVANE_TOOLBAR_BITMAPS_RC})
 endfunction()

@@ -3,6 +3,7 @@
 #include "app/modules/module_host.h"
 #include "bench/model/bench_validate.h"
 #include "common/rtf_nesting.h"
+#include "bench/model/seating.h"
 
 #include <algorithm>
 #include <cmath>
@@ -122,13 +123,7 @@ double ChooseLabFileScale(int32_t availableHeight, int32_t lowestBottom) {
 }
 
 void ReseatHostedObject(LabObject& object, LabObject& host, int32_t lift) {
-    const int64_t dx = int64_t{host.position.right} -
-                       (int64_t{host.pictureWidth} - object.pictureWidth) / 2 - object.combineOffsetX -
-                       object.position.right + host.combineOffsetX;
-    const int64_t dy = int64_t{host.position.bottom} - object.position.bottom - lift;
-    RectI32& r = object.position;
-    r = {ClampCoordinate(r.left + dx), ClampCoordinate(r.top + dy), ClampCoordinate(r.right + dx),
-         ClampCoordinate(r.bottom + dy)};
+    SeatHostedItem(object, host, lift);
     object.groupRect = host.groupRect = UnionRect(object.position, host.position);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/frame/app_windows_win.h"
+#include "app/frame/toolbars_win.h"
 #include "app/settings/help_win.h"
 #include "app/shell/select_object.h"
 #include "app/settings/settings.h"
@@ -17,6 +18,7 @@
 #include "bench/model/bench_state.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
+#include "bench/commands/arrange/selection_drag.h"
 #include "bench/window/bench_seams.h"
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/model/lab_objects.h"
@@ -39,7 +41,7 @@ void CreateTextPanesAndTabs(HWND frame) {
     if (HWND introduction = TextPaneWindow(kIntroductionPane)) ShowWindow(introduction, SW_SHOW);
 }
 void ReadProgramSettings() { LoadSettings(); }
-void CreateToolbars(HWND) {}
+void CreateToolbars(HWND frame) { CreateProgramToolbars(frame); }
 // The edit keys belong to a focused text pane or edit box (so Ctrl+C there
 // copies its text), not to the bench.
 bool AcceleratorsApply(const MSG& msg) {
@@ -62,7 +64,31 @@ bool AcceleratorsApply(const MSG& msg) {
 
 const char* CurrentLabTitle() { return labTitle; }
 HWND ObservationsPane() { return TextPaneWindow(kObservationsPane); }
-void SyncFormatBarWithObservations(HWND) {}
+// The format bar and the menu follow the Observations selection.
+void SyncFormatBarWithObservations(HWND frame) {
+    HWND pane = ObservationsPane();
+    if (!pane) return;
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_PROTECTED | CFM_OFFSET | CFM_SIZE | CFM_FACE;
+    SendMessageA(pane, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    auto show = [frame](int command, bool checked) { ToggleFormatCheck(frame, command, checked ? 0 : 1); };
+    show(kCmdBold, format.dwEffects & CFE_BOLD);
+    show(kCmdItalic, format.dwEffects & CFE_ITALIC);
+    show(kCmdUnderline, format.dwEffects & CFE_UNDERLINE);
+    show(kCmdProtected, format.dwEffects & CFE_PROTECTED);
+    show(kCmdSubscripts, format.yOffset != 0);
+    format.szFaceName[LF_FACESIZE - 1] = 0;
+    SelectFontInCombos(format.szFaceName, format.yHeight / 20);
+    PARAFORMAT paragraph = {};
+    paragraph.cbSize = sizeof paragraph;
+    paragraph.dwMask = PFM_ALIGNMENT;
+    SendMessageA(pane, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    const int aligned = paragraph.wAlignment == PFA_CENTER ? kCmdAlignCenter
+                        : paragraph.wAlignment == PFA_RIGHT ? kCmdAlignRight
+                                                             : kCmdAlignLeft;
+    for (int command : {kCmdAlignLeft, kCmdAlignCenter, kCmdAlignRight}) show(command, command == aligned);
+}
 void DropFilesOnObservations(ENDROPFILES* drop) {
     HDROP files = static_cast<HDROP>(drop->hDrop);
     if (DragQueryFileA(files, 0xFFFFFFFF, nullptr, 0) != 1) return;
@@ -73,19 +99,28 @@ void DropFilesOnObservations(ENDROPFILES* drop) {
     else if (std::strstr(path, "rtf") || std::strstr(path, "RTF"))
         StreamRtfFileIntoPane(ObservationsPane(), path);
 }
-LRESULT ShowToolbarDropDown(HWND, NMTOOLBARA*) { return 0; }
-void FillToolbarTip(NMTTDISPINFOA*) {}
+LRESULT ShowToolbarDropDown(HWND frame, NMTOOLBARA* toolbar) { return ShowMainToolbarDropDown(frame, toolbar); }
+void FillToolbarTip(NMTTDISPINFOA* tip) {
+    if (tip) ToolbarTooltipText(tip, static_cast<int>(tip->hdr.idFrom));
+}
 void ShowFrameContextHelp(HWND frame, HELPINFO* help) {
     if (help) ShowContextHelp(frame, help->iCtrlId, 0);
 }
 void ReapplyScreenTemplates() {
     for (int32_t i = 1; i <= LabObjectCount && i <= kMaxLabObjects; ++i) ApplyScreenTemplate(LabObjects[i]);
 }
-void ReleaseFrameResources() { ReleaseBenchCanvas(); }
+void ReleaseFrameResources() {
+    ReleaseBenchCanvas();
+    DestroyToolbarImageLists();
+}
 void FreeFormatBarFonts() { FreeFontTable(); }
 
 int BenchFontPoints() { return FontSize > 0 ? FontSize : 12; }
-void PrepareFormatBar() {}
+void PrepareFormatBar() {
+    EnumerateFonts();
+    FillFormatCombos();
+    if (const FontFace* first = FontFaceAt(0)) SelectFontInCombos(first->name, 12);
+}
 void RenderBench(HDC dc) { Render3D(dc, LabObjects, LabObjectCount); }
 // The frames are XOR: an erase wipes them, so they are drawn again after it.
 void RedrawSelectionFrames(HWND) {
@@ -98,10 +133,12 @@ void RedrawSelectionFrames(HWND) {
 }
 void CycleSelection(HWND, int step) {
     if (LabObjectCount <= 0) return;
+    ClearPendingClick();
     BenchSeams& seams = CurrentBenchSeams();
     if (MultiSelection.memberCount > 1) {
         seams.DrawSelectionFrame(MultiSelection.bounds);
         MultiSelection.memberCount = 0;
+        MultiSelection.active = false;  // ended, not left as a band
     }
     int32_t next = SelectedObject + step;
     if (next > LabObjectCount) next = 1;

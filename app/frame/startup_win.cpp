@@ -6,6 +6,7 @@
 
 #include "app/frame/app_windows_win.h"
 #include "app/frame/startup_win.h"
+#include "app/frame/toolbars_win.h"
 #include "app/frame/frame_services_win.h"
 #include "app/frame/modeless_dialogs.h"
 #include "app/shell/timer_pause_win.h"
@@ -166,6 +167,7 @@ bool CreateProgramWindows(HINSTANCE instance, HINSTANCE previous, const char* co
                                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER, 0, 0, 0, 0, FrameWindow,
                                   nullptr, instance, const_cast<char*>(commandLine ? commandLine : ""));
     LayoutFrame(BenchWindow);
+    UpdateToolbarStates(MainToolbar, 0);  // the commands are registered now
     SetBenchTextFont(LabelFont);
     SetBoxOwnerWindow(BenchWindow);
     InstallBenchTimerPause(BenchWindow);

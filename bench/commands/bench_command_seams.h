@@ -23,6 +23,9 @@ public:
     virtual bool TitrationDialogOpen() const = 0;
     virtual void ActivateTitrationDialog(int32_t buretToShow) = 0;  // 0 = keep its buret
     virtual void OpenTitrationDialog(int32_t buret) = 0;
+    // Closes it as Cancel does (its buret's stopcock closed), before a file
+    // read replaces the objects; nothing when it is closed.
+    virtual void CloseTitrationDialog() {}
 
     // Instrument dialogs on an object record; 1 for OK, 0 for Cancel.
     virtual int ElectrodeDialog(LabObject& cell) = 0;

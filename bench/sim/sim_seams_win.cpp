@@ -10,6 +10,7 @@
 #include "app/modules/module_host.h"
 #include "app/settings/settings.h"
 #include "app/data/titration_data.h"
+#include "bench/commands/instruments/titration_dialog_win.h"
 #include "bench/window/bench_seams_win.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/sim/sim_tick.h"
@@ -71,9 +72,13 @@ public:
     }
     void RecordTimeMark(int frameWritten) override { RunDemoTimeMarkRule(frameWritten != 0); }
 
-    // ---- titration: the dialog is not built yet, so it is never open ----
-    bool TitrationWindowOpen() const override { return false; }
-    void ForwardTimerToTitration(const TimerMessage&) override {}
+    // ---- titration ----
+    bool TitrationWindowOpen() const override { return TitrationWindow != nullptr; }
+    void ForwardTimerToTitration(const TimerMessage& message) override {
+        if (TitrationWindow)
+            SendMessageA(TitrationWindow, WM_TIMER, static_cast<WPARAM>(message.wParam),
+                         static_cast<LPARAM>(message.lParam));
+    }
     void InvalidateDataWindow() override {
         if (DataWindow && IsWindowVisible(DataWindow)) InvalidateRect(DataWindow, nullptr, TRUE);
     }

@@ -15,7 +15,13 @@
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
+#include "bench/commands/arrange/arrange_commands.h"
+#include "bench/window/bench_mouse_win.h"
 #include "bench/commands/bench_command_seams.h"
+#include "bench/commands/instruments/instrument_commands.h"
+#include "bench/commands/instruments/instrument_dialogs_win.h"
+#include "bench/commands/instruments/instrument_seams_win.h"
+#include "bench/commands/instruments/titration_dialog_win.h"
 #include "bench/window/bench_seams.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/sim/sim_seams_win.h"
@@ -84,9 +90,10 @@ public:
     void RemoveObjectParticles(const LabObject& o) override { ::RemoveObjectParticles(o); }
     void RenumberParticleOwners(const IndexRemap& remap) override { ::RenumberParticleOwners(remap); }
 
-    // The Titration dialog is not built yet, so it is never open.
-    int32_t TitrationBuret() const override { return 0; }
-    void TitrationBuretMoved(int32_t, int32_t) override {}
+    int32_t TitrationBuret() const override { return TitrationDialogBuret(); }
+    void TitrationBuretMoved(int32_t oldIndex, int32_t newIndex) override {
+        MoveTitrationBuret(oldIndex, newIndex);
+    }
 };
 
 class BenchWindowCommandSeams final : public BenchCommandSeams {
@@ -110,16 +117,21 @@ public:
     void PauseTimer() override { BeginTimerPause(); }
     void ResumeTimer() override { EndTimerPause(); }
 
-    // Until the Titration dialog exists it is never open.
-    bool TitrationDialogOpen() const override { return false; }
-    void ActivateTitrationDialog(int32_t) override {}
-    void OpenTitrationDialog(int32_t) override {}
+    bool TitrationDialogOpen() const override { return TitrationWindow != nullptr; }
+    void ActivateTitrationDialog(int32_t buretToShow) override {
+        if (!TitrationWindow) return;
+        if (buretToShow) SendMessageA(TitrationWindow, kTitrationTakeBuret, static_cast<WPARAM>(buretToShow), 0);
+        ShowWindow(TitrationWindow, SW_SHOWNOACTIVATE);
+    }
+    void OpenTitrationDialog(int32_t buret) override {
+        ::OpenTitrationDialog(FrameWindow ? FrameWindow : Bench(), buret);
+    }
+    void CloseTitrationDialog() override { ::CloseTitrationDialog(); }
 
-    // Until their dialogs exist every instrument dialog is cancelled.
-    int ElectrodeDialog(LabObject&) override { return 0; }
-    int WavelengthDialog(LabObject&) override { return 0; }
-    int GasSyringeDialog(LabObject&) override { return 0; }
-    int GeigerDialog(LabObject&) override { return 0; }
+    int ElectrodeDialog(LabObject& cell) override { return ShowElectrodeDialog(Bench(), cell); }
+    int WavelengthDialog(LabObject& meter) override { return ShowWavelengthDialog(Bench(), meter); }
+    int GasSyringeDialog(LabObject& syringe) override { return ShowInitialSyringeDialog(Bench(), syringe); }
+    int GeigerDialog(LabObject& counter) override { return ShowGeigerDialog(Bench(), counter); }
 };
 
 BenchWindowSeams benchSeams;
@@ -134,10 +146,14 @@ void InstallBenchWindowSeams() {
     // The simulation seams wrap these, so the tick and the catalogue share one.
     SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
+    InstallArrangeSeams();
 }
 
 void RegisterBenchCommands() {
     InstallBenchWindowSeams();
     RegisterAddEquipmentCommands();
+    RegisterArrangeCommands();
+    InstallInstrumentWindowSeams();
+    RegisterInstrumentCommands();
     RegisterRecordingCommands();
 }

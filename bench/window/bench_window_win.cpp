@@ -10,6 +10,8 @@
 #include "app/frame/first_paint_signal_win.h"
 #include "app/frame/frame_services_win.h"
 #include "bench/window/bench_image_lists_win.h"
+#include "bench/window/bench_mouse_win.h"
+#include "bench/commands/arrange/selection_drag.h"
 #include "bench/model/bench_state.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/commands/command_router.h"
@@ -144,6 +146,7 @@ void ResetBench() {
     DocumentModified = false;
     LabObjectCount = 0;
     ClearSelection();
+    ResetBenchMouse();
     UndoValid = false;
     scrollX = scrollY = 0;
     if (BenchDC) SetViewportOrgEx(BenchDC, 0, 0, nullptr);
@@ -200,6 +203,10 @@ LRESULT CALLBACK LabSpaceWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+        if (HandleBenchMouse(window, message, wParam, lParam)) return 0;
+        break;
     case WM_RBUTTONDOWN:
     case WM_DROPFILES:
         break;

@@ -3,3 +3,7 @@
 #include "modules/frame/lab_module.h"
 
 extern const LabModuleDefinition kTessalyLab;
+
+// Relative to water; 1 for anything the lab does not name.
+double TessalySpecificHeat(CasNumber cas);
+int LAB_MODULE_CALL TessalySimulationProc(int count, LabObject* base);

@@ -161,6 +161,14 @@ TEST(LabModules, GenericLabHandsOverItsOneRecordByteForByte) {
 
 namespace {
 
+std::string PaneText(HWND edit) {
+    int length = GetWindowTextLengthA(edit);
+    std::string text(length + 1, '\0');
+    GetWindowTextA(edit, text.data(), length + 1);
+    text.resize(strlen(text.c_str()));
+    return text;
+}
+
 class GenericLabTexts : public testing::Test {
 protected:
     void SetUp() override {
@@ -178,13 +186,7 @@ protected:
         made_.push_back(edit);
         return edit;
     }
-    static std::string Text(HWND edit) {
-        int length = GetWindowTextLengthA(edit);
-        std::string text(length + 1, '\0');
-        GetWindowTextA(edit, text.data(), length + 1);
-        text.resize(strlen(text.c_str()));
-        return text;
-    }
+    static std::string Text(HWND edit) { return PaneText(edit); }
     Library lab_{"Olvaris.dll"};
     SetChemTextPaneEntry* setPane_ = nullptr;
     SetReactionTextEntry* setReaction_ = nullptr;
@@ -239,4 +241,82 @@ TEST_F(GenericLabTexts, ReactionTextLineOneIsWater) {
     format.cbSize = sizeof format;
     SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     EXPECT_NE(format.dwEffects & CFE_SUBSCRIPT, 0u);
+}
+
+// Each shipped lab's three documents, streamed as the host streams them, carry
+// what a lab sheet needs: aim, materials, numbered steps, what to record and
+// the safety notes.
+TEST(ShippedLabTexts, DocumentsCarryAimMaterialsStepsRecordsAndSafety) {
+    ASSERT_NE(LoadLibraryA("Riched20.dll"), nullptr);
+    struct Case {
+        const char* file;
+        const char* record;  // a line of the Observations sheet
+        const char* calculation;
+    };
+    const Case cases[] = {
+        {"Tessaly.dll", "Final temperature of the mixture", "0.093"},
+        {"Morvena.dll", "Which salt crystallized first", "solubility"},
+        {"Dunmere.dll", "Mass of silver chloride", "60.67 %"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        Library lab(c.file);
+        auto setPane = lab.Find<SetChemTextPaneEntry>("SetChemTextPane");
+        ASSERT_NE(setPane, nullptr);
+        std::string texts[3];
+        for (int which = 0; which < 3; ++which) {
+            HWND pane = CreateWindowExA(0, "RichEdit20A", "", WS_POPUP | ES_MULTILINE, 0, 0, 500,
+                                        400, nullptr, nullptr, nullptr, nullptr);
+            EXPECT_GT(setPane(pane, which), 0);
+            texts[which] = PaneText(pane);
+            DestroyWindow(pane);
+            EXPECT_EQ(texts[which].find("\\rtf"), std::string::npos);
+            EXPECT_EQ(texts[which].find("still being written"), std::string::npos);
+        }
+        for (const char* heading : {"Aim", "The idea behind it", "Materials", "Safety"})
+            EXPECT_NE(texts[0].find(heading), std::string::npos) << heading;
+        EXPECT_EQ(texts[1].rfind("Procedure", 0), 0u);
+        for (const char* step : {"1. ", "2. ", "3. ", "4. ", "5. "})
+            EXPECT_NE(texts[1].find(step), std::string::npos) << step;
+        EXPECT_EQ(texts[2].rfind("Observations", 0), 0u);
+        EXPECT_NE(texts[2].find(c.record), std::string::npos);
+        EXPECT_NE(texts[2].find("Calculation"), std::string::npos);
+        EXPECT_NE(texts[2].find(c.calculation), std::string::npos) << c.calculation;
+    }
+}
+
+// The chloride lab's reaction text: three lines in the order the chemical
+// records point to (1 silver nitrate, 2 silver chloride, 3 the unknown salt).
+TEST(ShippedLabTexts, ChlorideReactionTextFollowsTheRecords) {
+    ASSERT_NE(LoadLibraryA("Riched20.dll"), nullptr);
+    Library lab("Dunmere.dll");
+    auto setReaction = lab.Find<SetReactionTextEntry>("SetReactionText");
+    auto loadChemicals = lab.Find<LoadLabChemicalsEntry>("LoadLabChemicals");
+    ASSERT_TRUE(setReaction && loadChemicals);
+    HWND edit = CreateWindowExA(0, "RichEdit20A", "", WS_POPUP | ES_MULTILINE, 0, 0, 500, 400,
+                                nullptr, nullptr, nullptr, nullptr);
+    EXPECT_GT(setReaction(edit), 0);
+    EXPECT_GE(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 3);
+    auto line = [&](int index) {
+        char buffer[200] = {};
+        *reinterpret_cast<WORD*>(buffer) = sizeof buffer - 1;
+        const LRESULT length = SendMessageA(edit, EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer));
+        return std::string(buffer, size_t(length));
+    };
+    int32_t count = 0;
+    HGLOBAL block = loadChemicals(&count);
+    ASSERT_NE(block, nullptr);
+    const auto* records = static_cast<const ChemicalRecord*>(GlobalLock(block));
+    struct Expect { CasNumber cas; const char* starts; };
+    for (const Expect& e : {Expect{7761888, "AgNO3"}, Expect{7783906, "Ag+"}, Expect{7647145, "XCl"}}) {
+        for (int32_t i = 0; i < count; ++i) {
+            if (records[i].cas != e.cas) continue;
+            const int32_t number = records[i].reactionRefs[0].line;
+            ASSERT_GE(number, 1);
+            EXPECT_EQ(line(number - 1).rfind(e.starts, 0), 0u) << line(number - 1);
+        }
+    }
+    GlobalUnlock(block);
+    GlobalFree(block);
+    DestroyWindow(edit);
 }

@@ -22,12 +22,20 @@
 #include "app/modules/module_host_win.h"
 #include "app/settings/settings.h"
 #include "app/frame/startup_win.h"
+#include "app/frame/toolbars_win.h"
+#include "app/settings/settings_win.h"
+#include "resources/brevane/shell_ids.h"
+#include "app/shell/select_object.h"
+#include "bench/commands/command_router.h"
 #include "app/shell/timer_pause.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/window/bench_seams.h"
 #include "bench/model/bench_state.h"
 #include "bench/window/bench_window_win.h"
+#include "bench/window/bench_mouse_win.h"
+#include "bench/commands/arrange/selection_drag.h"
 #include "bench/commands/command_ids.h"
+#include "bench/commands/instruments/titration_dialog_win.h"
 #include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
@@ -273,7 +281,18 @@ TEST_F(ProgramStart, EveryAddEquipmentCommandFromTheMenuPutsItsEquipmentOnTheBen
     EXPECT_EQ(TypesOnBench(), expected);
     EXPECT_TRUE(DocumentModified);
     EXPECT_FALSE(UndoValid);
-    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
+    // Only the instrument dialogs and the buret's Titration dialog open; the
+    // driver cancels each.
+    int instrumentDialogs = 0;
+    for (const SeenDialog& seen : boxes.Seen()) {
+        if (seen.caption.rfind("Titration - ", 0) == 0) continue;
+        ++instrumentDialogs;
+        EXPECT_TRUE(seen.caption == "Electrochemical cell" || seen.caption == "Spectrophotometer Settings" ||
+                    seen.caption == "Initial Gas Syringe Volume" || seen.caption == "Geiger Counter Track Assembly")
+            << seen.caption;
+    }
+    EXPECT_EQ(instrumentDialogs, 5);
+    CloseTitrationDialog();  // so no later driver meets it
     EXPECT_EQ(TimerPauseDepth(), 0) << "every dialog's pause ended";
 
     // The aliases of the toolbar run the same handlers.
@@ -654,6 +673,32 @@ TEST_F(ProgramStart, DroppedNotesNestedTooDeepAreRefused) {
     DeleteFileA(notes.c_str());
 }
 
+TEST_F(ProgramStart, AddingABuretOpensItsTitrationDialogAndASecondBuretTakesItOver) {
+    CloseTitrationDialog();
+    ResetBench();
+    Post(kCmdAdd100Beaker);
+    PumpUntil([] { return LabObjectCount == 1; }, 2000);
+    SelectedObject = 1;
+    ObjectSelected = true;
+    Post(kCmdAddBuret);
+    ASSERT_TRUE(PumpUntil([] { return TitrationWindow != nullptr; }, 2000));
+    EXPECT_EQ(TextOf(TitrationWindow), "Titration - unlabelled");
+    ASSERT_EQ(TitrationDialogBuret(), 2);
+    HWND slider = GetDlgItem(TitrationWindow, 1007);
+    SendMessageA(slider, TBM_SETPOS, TRUE, 5);
+    SendMessageA(TitrationWindow, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 5), reinterpret_cast<LPARAM>(slider));
+    EXPECT_EQ(LabObjects[2].flowSetting, 5.0);
+
+    SelectedObject = 0;
+    ObjectSelected = false;
+    Post(kCmdAddBuret);
+    ASSERT_TRUE(PumpUntil([] { return TitrationDialogBuret() == 3; }, 2000));
+    EXPECT_EQ(LabObjects[2].flowSetting, 0.0) << "the first buret's stopcock was closed";
+    SendMessageA(TitrationWindow, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(TitrationWindow, nullptr);
+    EXPECT_EQ(LabObjects[3].flowSetting, 0.0);
+}
+
 TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
     DocumentModified = true;
     DialogDriver boxes({Press(IDNO)});
@@ -679,4 +724,300 @@ TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
     RegCloseKey(key);
     EXPECT_EQ(type, DWORD(REG_SZ));
     EXPECT_EQ(size, std::strlen(pos) + 1) << pos;
+}
+
+// ---- the mouse on the bench, combining and the toolbars ----
+
+namespace {
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+void PressOnBench(int x, int y) { SendMessageA(BenchWindow, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y)); }
+void MoveOnBench(int x, int y) { SendMessageA(BenchWindow, WM_MOUSEMOVE, MK_LBUTTON, At(x, y)); }
+void ReleaseOnBench(int x, int y) { SendMessageA(BenchWindow, WM_LBUTTONUP, 0, At(x, y)); }
+
+// The lab timer is set exactly when killing it succeeds; it is set again.
+bool LabTimerRunning() {
+    const bool running = KillTimer(BenchWindow, kLabTimerId) != 0;
+    if (running) SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
+    return running;
+}
+
+void PlaceAt(int32_t index, int32_t left, int32_t top) {
+    RectI32& r = LabObjects[index].position;
+    const int32_t w = r.right - r.left, h = r.bottom - r.top;
+    r = {left, top, left + w, top + h};
+}
+
+std::vector<COLORREF> BenchPixels(const RECT& area) {
+    std::vector<COLORREF> pixels;
+    HDC dc = GetDC(BenchWindow);
+    for (int y = area.top; y < area.bottom; y += 2)
+        for (int x = area.left; x < area.right; x += 2) pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(BenchWindow, dc);
+    return pixels;
+}
+
+void RepaintBench() {
+    InvalidateRect(BenchWindow, nullptr, TRUE);
+    UpdateWindow(BenchWindow);
+}
+
+// Two 100 ml beakers side by side at (60, 40) and (260, 40).
+void TwoBeakers() {
+    ResetBench();
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    PlaceAt(1, 60, 40);
+    PlaceAt(2, 260, 40);
+    RepaintBench();
+}
+
+std::vector<std::pair<HWND, int32_t>> PropertiesOpened;
+void NotePropertiesDialog(HWND bench, int32_t object) { PropertiesOpened.emplace_back(bench, object); }
+
+}  // namespace
+
+TEST_F(ProgramStart, AClickSelectsWithAFrameAndADragMovesByTheExactDeltaPaintingOnlyAtRelease) {
+    TwoBeakers();
+    const RectI32 r = LabObjects[1].position;
+    const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+    HDC dc = GetDC(BenchWindow);
+    const COLORREF edgeBefore = GetPixel(dc, r.left - 1, cy);
+    PressOnBench(cx, cy);
+    EXPECT_EQ(TimerPauseDepth(), 1) << "a press holds the timer";
+    ReleaseOnBench(cx, cy);
+    GdiFlush();
+    EXPECT_TRUE(ObjectSelected);
+    EXPECT_EQ(SelectedObject, 1);
+    EXPECT_NE(GetPixel(dc, r.left - 1, cy), edgeBefore) << "the frame shows one pixel outside";
+    ReleaseDC(BenchWindow, dc);
+    EXPECT_EQ(TimerPauseDepth(), 0);
+    EXPECT_TRUE(LabTimerRunning());
+
+    // A hundred moves: nothing invalidated, nothing painted.
+    ValidateRect(BenchWindow, nullptr);
+    PressOnBench(cx, cy);
+    RECT dirty;
+    bool invalidated = false;
+    for (int s = 1; s <= 100; ++s) {
+        MoveOnBench(cx + s, cy + s / 4);
+        invalidated = invalidated || GetUpdateRect(BenchWindow, &dirty, FALSE);
+    }
+    EXPECT_FALSE(invalidated);
+    ReleaseOnBench(cx + 100, cy + 25);
+    EXPECT_EQ(LabObjects[1].position.left, r.left + 100);
+    EXPECT_EQ(LabObjects[1].position.top, r.top + 25);
+    EXPECT_FALSE(ObjectSelected) << "a drag leaves nothing selected";
+    UpdateWindow(BenchWindow);
+    RECT area = {0, 0, 500, 300};
+    const std::vector<COLORREF> afterRelease = BenchPixels(area);
+    RepaintBench();
+    EXPECT_TRUE(BenchPixels(area) == afterRelease) << "the release leaves what a fresh paint draws";
+    EXPECT_EQ(TimerPauseDepth(), 0);
+    EXPECT_TRUE(LabTimerRunning());
+}
+
+TEST_F(ProgramStart, ABandPicksBothBeakersAndAGroupIsPickedInItsGap) {
+    TwoBeakers();
+    PressOnBench(20, 20);
+    MoveOnBench(300, 200);
+    MoveOnBench(600, 400);
+    ReleaseOnBench(600, 400);
+    ASSERT_TRUE(MultiSelection.active);
+    EXPECT_EQ(MultiSelection.memberCount, 2);
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdGroup, 0), 0);
+    EXPECT_EQ(LabObjects[1].groupMemberCount, 2);
+    PressOnBench(700, 500);  // empty bench: the multi-selection ends
+    ReleaseOnBench(700, 500);
+    EXPECT_FALSE(MultiSelection.active);
+
+    const int gapX = LabObjects[1].position.right + 5, gapY = LabObjects[1].position.top + 10;
+    PressOnBench(gapX, gapY);
+    ReleaseOnBench(gapX, gapY);
+    ASSERT_TRUE(MultiSelection.active);
+    EXPECT_EQ(MultiSelection.memberCount, 2);
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdUngroup, 0), 0);
+    EXPECT_EQ(LabObjects[1].groupMemberCount, 0);
+    EXPECT_FALSE(MultiSelection.active);
+    EXPECT_EQ(TimerPauseDepth(), 0);
+}
+
+TEST_F(ProgramStart, CaptureTakenMidDragEndsThePressAndTheTimerRunsAgain) {
+    TwoBeakers();
+    const RectI32 r = LabObjects[2].position;
+    PressOnBench(r.left + 10, r.top + 10);
+    MoveOnBench(r.left + 30, r.top + 10);
+    EXPECT_EQ(TimerPauseDepth(), 1);
+    SetCapture(FrameWindow);
+    ReleaseCapture();
+    EXPECT_EQ(TimerPauseDepth(), 0);
+    EXPECT_TRUE(LabTimerRunning());
+    EXPECT_EQ(LabObjects[2].position.left, r.left + 20);
+    ReleaseOnBench(r.left + 80, r.top + 10);  // a late release changes nothing
+    EXPECT_EQ(LabObjects[2].position.left, r.left + 20);
+    EXPECT_EQ(TimerPauseDepth(), 0);
+}
+
+TEST_F(ProgramStart, ADoubleClickOnASelectedBeakerReachesThePropertiesStandIn) {
+    TwoBeakers();
+    PropertiesOpened.clear();
+    SetPropertiesDialogOpener(NotePropertiesDialog);
+    const RectI32 r = LabObjects[1].position;
+    const int x = r.left + 3, y = r.top + 3;  // off the label area
+    PressOnBench(x, y);
+    ReleaseOnBench(x, y);
+    SendMessageA(BenchWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, At(x, y));
+    ReleaseOnBench(x, y);
+    SetPropertiesDialogOpener(nullptr);
+    ASSERT_EQ(PropertiesOpened.size(), 1u);
+    EXPECT_EQ(PropertiesOpened[0].second, 1);
+    EXPECT_EQ(TimerPauseDepth(), 0);
+    EXPECT_TRUE(LabTimerRunning());
+}
+
+TEST_F(ProgramStart, ASplitterDragSetsThePaneColumnAndLaysTheFrameOut) {
+    ResetBench();
+    const int before = PaneWidth;
+    PressOnBench(2, 100);
+    EXPECT_TRUE(BenchMouse.splitterDrag);
+    POINT target = {0, 100};
+    ClientToScreen(FrameWindow, &target);
+    target.x += before + 80;
+    if (!SetCursorPos(target.x, target.y)) {
+        ReleaseOnBench(2, 100);
+        GTEST_SKIP() << "the cursor cannot be placed on this display";
+    }
+    POINT inPane = target;
+    ScreenToClient(ObservationsPane(), &inPane);
+    MoveOnBench(82, 100);
+    ReleaseOnBench(82, 100);
+    EXPECT_EQ(PaneWidth, inPane.x);
+    RECT bench;
+    GetWindowRect(BenchWindow, &bench);
+    POINT corner = {bench.left, bench.top};
+    ScreenToClient(FrameWindow, &corner);
+    EXPECT_EQ(corner.x, PaneWidth) << "the bench starts where the column ends";
+    PaneWidth = before;
+    LayoutFrame(BenchWindow);
+    EXPECT_EQ(TimerPauseDepth(), 0);
+}
+
+TEST_F(ProgramStart, CombiningATubeOverABeakerSeatsItAndRefusalsAreShownWithTheTimerPaused) {
+    ResetBench();
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAddTestTube, 0), 0);
+    ASSERT_EQ(LabObjectCount, 2);
+    LabObject& beaker = LabObjects[1];
+    LabObject& tube = LabObjects[2];
+    PlaceAt(1, 100, 200);
+    const int32_t tubeWidth = tube.position.right - tube.position.left;
+    const int32_t tubeHeight = tube.position.bottom - tube.position.top;
+    const int32_t middle = (beaker.position.left + beaker.position.right) / 2;
+    PlaceAt(2, middle - tubeWidth / 2, beaker.position.bottom - 20 - tubeHeight);
+    RepaintBench();
+    SelectedObject = 2;
+    ObjectSelected = true;
+    {
+        DialogDriver none({});  // a box here would be a fault: it is cancelled and counted
+        SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdCombine, 0), 0);
+        none.Finish();
+        EXPECT_EQ(none.Unexpected(), 0);
+    }
+    EXPECT_EQ(tube.host, 1);
+    EXPECT_EQ(beaker.hostedItem, 2);
+    EXPECT_EQ(tube.position.bottom, beaker.position.bottom - 50);
+    EXPECT_EQ(MultiSelection.memberCount, 2);
+    UpdateWindow(BenchWindow);
+
+    // Again: the beaker already hosts it, so 523; then three members, 522.
+    std::atomic<int> pressed{0};
+    DialogDriver boxes({PressAndNote(IDOK, &pressed), PressAndNote(IDOK, &pressed)});
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdCombine, 0), 0);
+    MultiSelection.memberCount = 3;
+    MultiSelection.members[2] = 1;
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdCombine, 0), 0);
+    boxes.Finish();
+    ASSERT_EQ(boxes.Seen().size(), 2u);
+    EXPECT_NE(boxes.Seen()[0].text.find("may not combine"), std::string::npos) << boxes.Seen()[0].text;
+    EXPECT_NE(boxes.Seen()[1].text.find("only combine two"), std::string::npos) << boxes.Seen()[1].text;
+    EXPECT_EQ(boxes.Unexpected(), 0);
+    EXPECT_EQ(TimerPauseDepth(), 0);
+    EXPECT_TRUE(LabTimerRunning());
+    MultiSelection = MultiSelectionState{};
+}
+
+TEST_F(ProgramStart, TheToolbarSendsCommandsNamesItsButtonsAndFollowsTheSelection) {
+    ASSERT_NE(MainToolbar, nullptr);
+    ASSERT_NE(FormatBar, nullptr);
+    EXPECT_EQ(SendMessageA(MainToolbar, TB_BUTTONCOUNT, 0, 0), 32);
+    EXPECT_EQ(SendMessageA(FormatBar, TB_BUTTONCOUNT, 0, 0), 7);
+
+    NMTTDISPINFOA tip = {};
+    tip.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(MainToolbar, TB_GETTOOLTIPS, 0, 0));
+    tip.hdr.idFrom = kCmdAdd100Beaker;
+    tip.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(FrameWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(tip.szText, "100ml Beaker");
+
+    ResetBench();
+    RECT button;
+    ASSERT_TRUE(SendMessageA(MainToolbar, TB_GETRECT, kCmdAdd100Beaker, reinterpret_cast<LPARAM>(&button)));
+    const LPARAM middle = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageA(MainToolbar, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(MainToolbar, WM_LBUTTONUP, 0, middle);
+    Pump(50);
+    EXPECT_EQ(LabObjectCount, 1) << "the button added a beaker";
+
+    for (int command : {kCmdToolbarAddWater, kCmdPour, kCmdStirringRod, kCmdThermometer}) {
+        SelectLabObject(1, 1);
+        const bool expected = (command == kCmdToolbarAddWater ? (LabObjects[1].kindFlags & 0x800) != 0 : true) &&
+                              HasCommandHandler(CanonicalCommandId(command));
+        if (command == kCmdToolbarAddWater)
+            EXPECT_EQ(SendMessageA(MainToolbar, TB_ISBUTTONENABLED, command, 0) != 0, expected);
+        SelectLabObject(0, 0);
+        EXPECT_FALSE(SendMessageA(MainToolbar, TB_ISBUTTONENABLED, command, 0)) << command;
+    }
+}
+
+TEST_F(ProgramStart, TwentyStyleChangesThroughTheToolbarOptionsKeepGdiAndUserCounts) {
+    RebuildToolbars = RebuildProgramToolbars;  // as the program's start-up installs it
+    const int32_t original = MenuStyle >= 1 && MenuStyle <= 3 ? MenuStyle : 3;
+    static const int kRadios[3] = {IDC_STYLE_OLD, IDC_STYLE_FLAT_8, IDC_STYLE_FLAT_24};  // styles 1, 2, 3
+    auto choose = [](int32_t style) {
+        return DialogDriver::Step([style](HWND dialog) {
+            CheckRadioButton(dialog, IDC_STYLE_FLAT_24, IDC_STYLE_OLD, kRadios[style - 1]);
+            Press(IDOK)(dialog);
+        });
+    };
+    int32_t next = original % 3 + 1;
+    {
+        DialogDriver first({choose(next)});  // the first change may fill caches
+        ShowToolbarOptions(FrameWindow, GetModuleHandleA(nullptr), 0);
+    }
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    std::vector<DialogDriver::Step> steps;
+    std::vector<int32_t> styles;
+    for (int i = 0; i < 20; ++i) {
+        next = next % 3 + 1;
+        steps.push_back(choose(next));
+        styles.push_back(next);
+    }
+    DialogDriver driver(steps);
+    for (int i = 0; i < 20; ++i) {
+        ShowToolbarOptions(FrameWindow, GetModuleHandleA(nullptr), 0);
+        EXPECT_EQ(MenuStyle, styles[i]);
+        ASSERT_NE(MainToolbar, nullptr) << "style " << MenuStyle;
+        ASSERT_NE(FormatBar, nullptr) << "style " << MenuStyle;
+    }
+    driver.Finish();
+    EXPECT_EQ(driver.Seen().size(), 20u);
+    EXPECT_EQ(driver.Unexpected(), 0);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    if (MenuStyle != original) {
+        DialogDriver back({choose(original)});
+        ShowToolbarOptions(FrameWindow, GetModuleHandleA(nullptr), 0);
+    }
+    EXPECT_EQ(TimerPauseDepth(), 0);
 }

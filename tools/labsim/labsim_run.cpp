@@ -162,6 +162,11 @@ std::string LabDocumentJson(const char* moduleName, int32_t count, const LabObje
         AppendNumber(s, o.boilingPoint);
         s += ", \"liquid_colour\": [" + std::to_string(o.liquidColour[0]) + ", " +
              std::to_string(o.liquidColour[1]) + ", " + std::to_string(o.liquidColour[2]) + "]";
+        s += ", \"solid_colour\": [" + std::to_string(o.solidColour[0]) + ", " +
+             std::to_string(o.solidColour[1]) + ", " + std::to_string(o.solidColour[2]) +
+             "], \"solid_fill\": " + std::to_string(o.solidFillKind) +
+             ", \"solid_pattern\": " + std::to_string(o.solidPatternId) + ", \"precipitate\": ";
+        AppendNumber(s, o.precipitate);
         s += ", \"slots\": [";
         bool first = true;
         for (const ComponentSlot& slot : o.slots) {

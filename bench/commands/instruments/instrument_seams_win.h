@@ -1,0 +1,5 @@
+// The instrument commands' seams over the real bench, boxes, dataset and
+// data window.
+#pragma once
+
+void InstallInstrumentWindowSeams();
