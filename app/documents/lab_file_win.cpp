@@ -64,18 +64,20 @@ int32_t AvailableBenchHeight(HWND toolbar, HWND statusBar) {
     return height;
 }
 
-int ReadLabFile(int32_t* count, char* moduleName, char* udlName, LabObject* objects,
-                const char* path, TitrationData* datasets, LabFileTrailer* trailer,
-                const LabFileWin32& context) {
+bool LoadLabDocument(const char* path, const LabFileWin32& context, int32_t datasetRoom,
+                     LabDocument* out) {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, &bytes)) return 0;
+    if (!ReadWholeFile(path, &bytes)) return false;
     LabFileReadContext read;
     read.availableHeight = context.availableHeight;
-    read.datasetRoom = datasets ? 1 : 0;
+    read.datasetRoom = datasetRoom;
     read.templates = context.templates;
-    LabDocument doc;
-    if (DecodeLabFile(bytes.data(), bytes.size(), read, &doc) != LabFileError::kNone) return 0;
+    return DecodeLabFile(bytes.data(), bytes.size(), read, out) == LabFileError::kNone;
+}
 
+void CommitLabDocument(LabDocument& doc, int32_t* count, char* moduleName, char* udlName,
+                       LabObject* objects, TitrationData* datasets, LabFileTrailer* trailer,
+                       const LabFileWin32& context) {
     *count = doc.objectCount;
     std::memcpy(moduleName, doc.moduleName, sizeof doc.moduleName);
     std::memcpy(udlName, doc.udlName, sizeof doc.udlName);
@@ -89,6 +91,14 @@ int ReadLabFile(int32_t* count, char* moduleName, char* udlName, LabObject* obje
         EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&reader), 0, StreamInRtf};
         SendMessageA(context.observationsPane, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     }
+}
+
+int ReadLabFile(int32_t* count, char* moduleName, char* udlName, LabObject* objects,
+                const char* path, TitrationData* datasets, LabFileTrailer* trailer,
+                const LabFileWin32& context) {
+    LabDocument doc;
+    if (!LoadLabDocument(path, context, datasets ? 1 : 0, &doc)) return 0;
+    CommitLabDocument(doc, count, moduleName, udlName, objects, datasets, trailer, context);
     return 1;
 }
 

@@ -27,6 +27,14 @@ int32_t AvailableBenchHeight(HWND toolbar, HWND statusBar);
 int ReadLabFile(int32_t* count, char* moduleName, char* udlName, LabObject* objects,
                 const char* path, TitrationData* datasets, LabFileTrailer* trailer,
                 const LabFileWin32& context);
+// The same in two steps, so a caller can prepare for a good file before
+// anything changes: the whole file read and checked into doc (false: not a
+// good lab file), then doc committed as ReadLabFile does.
+bool LoadLabDocument(const char* path, const LabFileWin32& context, int32_t datasetRoom,
+                     LabDocument* doc);
+void CommitLabDocument(LabDocument& doc, int32_t* count, char* moduleName, char* udlName,
+                       LabObject* objects, TitrationData* datasets, LabFileTrailer* trailer,
+                       const LabFileWin32& context);
 // The caller sets trailer->datasetCount; 0 on any failure, the old file kept.
 int WriteLabFile(int32_t count, const char* moduleName, const char* udlName,
                  const LabObject* objects, const char* path, const TitrationData* datasets,

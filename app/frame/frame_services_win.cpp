@@ -62,7 +62,12 @@ bool AcceleratorsApply(const MSG& msg) {
     return true;
 }
 
+char CurrentLabPath[MAX_PATH];
 const char* CurrentLabTitle() { return labTitle; }
+void SetCurrentLab(const char* path, const char* title) {
+    lstrcpynA(CurrentLabPath, path ? path : "", MAX_PATH);
+    lstrcpynA(labTitle, title ? title : "", MAX_PATH);
+}
 HWND ObservationsPane() { return TextPaneWindow(kObservationsPane); }
 // The format bar and the menu follow the Observations selection.
 void SyncFormatBarWithObservations(HWND frame) {
@@ -163,7 +168,10 @@ void UpdateMenuState(HMENU popup, int) {
     }
 }
 void ShowMenuHelp(UINT, UINT, HMENU) {}
-void ClearCurrentLab() { labTitle[0] = 0; }
+void ClearCurrentLab() {
+    CurrentLabPath[0] = 0;
+    labTitle[0] = 0;
+}
 void ClearSelection() {
     SelectLabObject(0, 0);
     ObjectSelected = false;

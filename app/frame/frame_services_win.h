@@ -21,6 +21,9 @@ bool AcceleratorsApply(const MSG& msg);
 
 // Frame
 const char* CurrentLabTitle();
+// The open lab file's path (260) and title; both empty for an untitled lab.
+extern char CurrentLabPath[MAX_PATH];
+void SetCurrentLab(const char* path, const char* title);
 HWND ObservationsPane();
 void SyncFormatBarWithObservations(HWND frame);
 void DropFilesOnObservations(ENDROPFILES* drop);

@@ -11,6 +11,7 @@
 #include "app/modules/module_host_win.h"
 #include "app/panes/text_panes_win.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/documents/documents_win.h"
 #include "render/particles.h"
 
 namespace {
@@ -61,13 +62,10 @@ void ResolvePerUserFolder() {
     if (!PerUserFolder(perUserFolder)) perUserFolder[0] = 0;
 }
 
-// Lab files cannot be opened yet, so a named file also gets the default lab.
-void OpenCommandLineOrDefaultLab(HWND bench, const char*) {
+void OpenCommandLineOrDefaultLab(HWND bench, const char* commandLine) {
     loadingBench = bench;
     InstallModuleHostSeams();
-    LoadLabModule(bench, kDefaultModuleName, "", 1, 0);
-    if (TabControl) TabCtrl_SetCurSel(TabControl, kIntroductionPane);
-    ShowTextPane(kIntroductionPane);
+    OpenCommandLineFile(bench, commandLine ? commandLine : "");
     loadingBench = nullptr;
 }
 

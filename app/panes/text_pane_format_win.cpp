@@ -114,6 +114,9 @@ void SetFormatBarControls(HWND formatBar, HWND faceCombo, HWND sizeCombo) {
     SizeCombo = sizeCombo;
 }
 
+HWND FormatFaceCombo() { return FaceCombo; }
+HWND FormatSizeCombo() { return SizeCombo; }
+
 void SetParagraphAlignment(HWND frame, HWND pane, int command) {
     static const int commands[3] = {kCmdAlignLeft, kCmdAlignCenter, kCmdAlignRight};
     static const WORD alignments[3] = {PFA_LEFT, PFA_CENTER, PFA_RIGHT};

@@ -8,6 +8,8 @@
 // The format bar and its two combo boxes, set by the toolbar code whenever
 // it (re-)creates them; null handles are skipped.
 void SetFormatBarControls(HWND formatBar, HWND faceCombo, HWND sizeCombo);
+HWND FormatFaceCombo();
+HWND FormatSizeCombo();
 
 // command kCmdAlignLeft, kCmdAlignCenter or kCmdAlignRight.
 void SetParagraphAlignment(HWND frame, HWND pane, int command);

@@ -14,6 +14,8 @@
 #include "app/modules/module_host.h"
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/contents/contents_commands.h"
+#include "bench/commands/contents/contents_dialogs_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/arrange/arrange_commands.h"
 #include "bench/window/bench_mouse_win.h"
@@ -22,6 +24,7 @@
 #include "bench/commands/instruments/instrument_dialogs_win.h"
 #include "bench/commands/instruments/instrument_seams_win.h"
 #include "bench/commands/instruments/titration_dialog_win.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/window/bench_seams.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/sim/sim_seams_win.h"
@@ -147,6 +150,7 @@ void InstallBenchWindowSeams() {
     SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
     InstallArrangeSeams();
+    InstallContentsSeams();
 }
 
 void RegisterBenchCommands() {
@@ -155,5 +159,7 @@ void RegisterBenchCommands() {
     RegisterArrangeCommands();
     InstallInstrumentWindowSeams();
     RegisterInstrumentCommands();
+    RegisterContentsCommands();
     RegisterRecordingCommands();
+    RegisterDocumentCommands();
 }

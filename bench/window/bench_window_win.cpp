@@ -15,6 +15,7 @@
 #include "bench/model/bench_state.h"
 #include "bench/window/bench_window_win.h"
 #include "bench/commands/command_router.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/model/lab_objects.h"
 
 HDC BenchDC = nullptr;
@@ -208,8 +209,10 @@ LRESULT CALLBACK LabSpaceWndProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (HandleBenchMouse(window, message, wParam, lParam)) return 0;
         break;
     case WM_RBUTTONDOWN:
-    case WM_DROPFILES:
         break;
+    case WM_DROPFILES:
+        DropFilesOnBench(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

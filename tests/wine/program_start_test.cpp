@@ -45,6 +45,7 @@
 #include "common/component_slot.h"
 #include "common/lab_style.h"
 #include "dialog_driver.h"
+#include "program_instance.h"
 
 namespace {
 
@@ -160,11 +161,7 @@ protected:
     static void SetUpTestSuite() {
         // Any box start-up shows is cancelled and counted, so a failure
         // cannot hang here.
-        DialogDriver boxes({});
-        started_ = CreateProgramWindows(GetModuleHandleA(nullptr), nullptr, "");
-        Pump(300);
-        boxes.Finish();
-        startupBoxes_ = boxes.Seen();
+        started_ = EnsureProgramWindows(&startupBoxes_);
     }
     static void TearDownTestSuite() {
         if (FrameWindow && IsWindow(FrameWindow)) {

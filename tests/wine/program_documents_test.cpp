@@ -1,0 +1,596 @@
+// New, Open, Save and Save As, the lab list, dropped files and the command
+// line, on the program's real windows and the real common dialogs. The
+// suite shares the started program with ProgramStart and runs just before
+// it, so it leaves the generic lab loaded and the session untitled.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/data/titration_data.h"
+#include "app/documents/lab_file_win.h"
+#include "app/frame/app_windows_win.h"
+#include "app/frame/frame_services_win.h"
+#include "app/modules/module_host_win.h"
+#include "app/shell/select_object.h"
+#include "app/shell/shell_services_win.h"
+#include "bench/commands/command_ids.h"
+#include "bench/commands/documents/documents_win.h"
+#include "bench/model/bench_state.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "common/lab_file_records.h"
+#include "dialog_driver.h"
+#include "program_instance.h"
+#include "render/render_settings_win.h"
+#include "resources/brevane/lab_documents_ids.h"
+
+void ResetBench();
+
+namespace {
+
+void Pump(int ms) {
+    for (int waited = 0; waited < ms; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+void Send(int command) { SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+
+std::string TextOf(HWND window) {
+    char text[2048] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string TempFile(const char* name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+std::string ProgramFile(const char* name) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path);
+    return s.substr(0, s.find_last_of('\\') + 1) + name;
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    FILE* f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    if (FILE* f = fopen(path.c_str(), "rb")) {
+        int c;
+        while ((c = fgetc(f)) != EOF) bytes.push_back(uint8_t(c));
+        fclose(f);
+    }
+    return bytes;
+}
+
+// Types a file name into the common open or save dialog and presses OK.
+DialogDriver::Step ChooseFile(const std::string& path) {
+    return [path](HWND dialog) {
+        HWND name = GetDlgItem(dialog, 0x47c);  // cmb13: the explorer-style name box
+        if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+}
+
+// In the lab list: chooses the row of the module's library and runs it.
+DialogDriver::Step RunLabRow(const std::string& module) {
+    return [module](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_LAB_LIST_LABS);
+        for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i) {
+            char text[260] = {};
+            LVITEMA cell = {};
+            cell.iSubItem = 2;
+            cell.pszText = text;
+            cell.cchTextMax = sizeof text;
+            SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(&cell));
+            if (_stricmp(text, module.c_str()) != 0) continue;
+            LVITEMA state = {};
+            state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            state.state = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageA(list, LVM_SETITEMSTATE, WPARAM(i), reinterpret_cast<LPARAM>(&state));
+        }
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+}
+
+// A drop of the given files, as the shell hands it over.
+HDROP MakeDrop(const std::vector<std::string>& files) {
+    size_t chars = 1;
+    for (const auto& f : files) chars += f.size() + 1;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    char* names = reinterpret_cast<char*>(drop + 1);
+    for (const auto& f : files) {
+        memcpy(names, f.c_str(), f.size() + 1);
+        names += f.size() + 1;
+    }
+    GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+// A session as a student leaves it: two pieces, notes and three points.
+void MakeSession(const char* notes) {
+    ResetBench();
+    Send(kCmdAdd100Beaker);
+    Send(kCmdAddBunsenBurner);
+    SetWindowTextA(ObservationsPane(), notes);
+    ClearTitrationPoints(LabTitrationData);
+    for (int i = 1; i <= 3; ++i) {
+        DataPoint point = {};
+        point.volumeMl = i;
+        point.ph = 2 + i;
+        AddDataPoint(LabTitrationData, point);
+    }
+    DocumentModified = true;
+}
+
+// What a failed read must leave alone.
+struct SessionSnapshot {
+    int32_t count;
+    std::vector<int32_t> types;
+    std::string notes, module, caption, path;
+    explicit SessionSnapshot() {
+        count = LabObjectCount;
+        for (int i = 1; i <= LabObjectCount; ++i) types.push_back(LabObjects[i].type);
+        notes = TextOf(ObservationsPane());
+        module = CurrentModuleName;
+        caption = TextOf(FrameWindow);
+        path = CurrentLabPath;
+    }
+    bool operator==(const SessionSnapshot& o) const {
+        return count == o.count && types == o.types && notes == o.notes && module == o.module &&
+               caption == o.caption && path == o.path;
+    }
+};
+
+std::vector<uint8_t> UdlHeaderBytes(const char* module, const char* title) {
+    std::vector<uint8_t> bytes(2488, 0);
+    memcpy(bytes.data(), "UDL_100", 8);
+    memcpy(bytes.data() + 8, module, strlen(module));
+    memcpy(bytes.data() + 268, title, strlen(title));
+    memcpy(bytes.data() + 396, "Fixture", 7);
+    return bytes;
+}
+
+class LabDocuments : public testing::Test {
+protected:
+    static void SetUpTestSuite() { started_ = EnsureProgramWindows(); }
+    static void TearDownTestSuite() {
+        if (!FrameWindow || !IsWindow(FrameWindow)) return;
+        // The next suite expects the program as it starts: the generic lab, untitled.
+        ResetBench();
+        LoadLabModule(BenchWindow, kDefaultModuleName, "", 1, 0);
+        lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
+        CurrentUdlName[0] = 0;
+        SetCurrentLab("", "");
+        UpdateWindowTitle(FrameWindow, "");
+        ClearTitrationPoints(LabTitrationData);
+        ShowWindow(DataWindow, SW_HIDE);
+        TabCtrl_SetCurSel(TabControl, 0);
+        ShowTextPane(0);
+        Pump(50);
+        DocumentModified = false;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(started_);
+        if (!IsWindow(FrameWindow)) GTEST_SKIP() << "the frame was closed";
+        path_ = TempFile("brevane_documents_test.lab");
+        DeleteFileA(path_.c_str());
+    }
+    void TearDown() override {
+        DeleteFileA(path_.c_str());
+        DocumentModified = false;
+    }
+    static bool started_;
+    std::string path_;
+};
+bool LabDocuments::started_ = false;
+
+}  // namespace
+
+TEST_F(LabDocuments, NewThenCancelInTheLabListKeepsTheBench) {
+    MakeSession("Kept notes");
+    DocumentModified = false;
+    DialogDriver driver({Press(IDCANCEL)});
+    Send(kCmdNew);
+    driver.Finish();
+    ASSERT_EQ(driver.Seen().size(), 1u);
+    EXPECT_EQ(driver.Seen()[0].caption, "Brevane Simulation Modules");
+    EXPECT_EQ(LabObjectCount, 2);
+    EXPECT_EQ(TextOf(ObservationsPane()), "Kept notes");
+}
+
+TEST_F(LabDocuments, SaveAsNewThenOpenGivesBackTheObjectsNotesAndDataset) {
+    MakeSession("Pink at 24.5 ml");
+    const std::vector<int32_t> types = {LabObjects[1].type, LabObjects[2].type};
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdSaveAs);
+        driver.Finish();
+        EXPECT_EQ(driver.Unexpected(), 0);
+    }
+    EXPECT_FALSE(DocumentModified);
+    EXPECT_EQ(std::string(CurrentLabPath), path_);
+    EXPECT_NE(TextOf(FrameWindow).find("brevane_documents_test.lab"), std::string::npos) << TextOf(FrameWindow);
+
+    {
+        DialogDriver driver({RunLabRow("OLVARIS.DLL")});
+        Send(kCmdNew);
+        driver.Finish();
+        EXPECT_EQ(driver.Unexpected(), 0);
+    }
+    EXPECT_EQ(CurrentLabPath[0], 0);
+    EXPECT_EQ(LabTitrationData.record.pointCount, 0);
+    EXPECT_EQ(LabObjectCount, 0);
+
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdOpen);
+        driver.Finish();
+        EXPECT_EQ(driver.Unexpected(), 0);
+    }
+    ASSERT_EQ(LabObjectCount, 2);
+    EXPECT_EQ(LabObjects[1].type, types[0]);
+    EXPECT_EQ(LabObjects[2].type, types[1]);
+    EXPECT_NE(TextOf(ObservationsPane()).find("Pink at 24.5 ml"), std::string::npos);
+    EXPECT_EQ(LabTitrationData.record.pointCount, 3);
+    EXPECT_FALSE(DocumentModified);
+    EXPECT_FALSE(UndoValid);
+    EXPECT_FALSE(ObjectSelected);
+}
+
+TEST_F(LabDocuments, AFailedSaveSaysSoAndKeepsTheChangesAndTheOldFile) {
+    MakeSession("Unsaved");
+    WriteBytes(path_, {'o', 'l', 'd'});
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const std::string& target : {path_, std::string("C:\\no\\such\\folder\\x.lab")}) {
+        SetCurrentLab(target.c_str(), "x.lab");
+        DocumentModified = true;
+        DialogDriver driver({Press(IDOK)});
+        Send(kCmdSave);
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u) << target;
+        EXPECT_NE(driver.Seen()[0].text.find("Could not save file x.lab"), std::string::npos) << driver.Seen()[0].text;
+        EXPECT_TRUE(DocumentModified) << target;
+    }
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadBytes(path_), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    SetCurrentLab("", "");
+}
+
+TEST_F(LabDocuments, ADamagedLabFileByOpenOrDropChangesNothing) {
+    MakeSession("Notes to keep");
+    DocumentModified = false;
+    // A good file, cut short; and a header that claims 51 objects.
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdSaveAs);
+        driver.Finish();
+    }
+    std::vector<uint8_t> good = ReadBytes(path_);
+    ASSERT_GT(good.size(), 600u);
+    const std::string truncated = TempFile("brevane_truncated.lab"), tooMany = TempFile("brevane_51.lab");
+    WriteBytes(truncated, std::vector<uint8_t>(good.begin(), good.begin() + 600));
+    std::vector<uint8_t> many = good;
+    const int32_t fiftyOne = 51;
+    memcpy(many.data() + 8, &fiftyOne, 4);
+    WriteBytes(tooMany, many);
+
+    SetCurrentLab("", "");
+    UpdateWindowTitle(FrameWindow, "");
+    for (const std::string& bad : {truncated, tooMany}) {
+        const SessionSnapshot before;
+        const std::string title = bad.substr(bad.find_last_of('\\') + 1);
+        {
+            DialogDriver driver({ChooseFile(bad), Press(IDOK)});
+            Send(kCmdOpen);
+            driver.Finish();
+            ASSERT_EQ(driver.Seen().size(), 2u);
+            EXPECT_EQ(driver.Seen()[1].text, "Could not read file " + title);
+        }
+        EXPECT_TRUE(SessionSnapshot() == before) << "open " << bad;
+        {
+            DialogDriver driver({Press(IDOK)});
+            SendMessageA(BenchWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({bad})), 0);
+            driver.Finish();
+            ASSERT_EQ(driver.Seen().size(), 1u);
+            EXPECT_EQ(driver.Seen()[0].text, "Could not read file " + title);
+        }
+        EXPECT_TRUE(SessionSnapshot() == before) << "drop " << bad;
+        DeleteFileA(bad.c_str());
+    }
+}
+
+TEST_F(LabDocuments, OneDroppedLabFileOpensWithTheResetsAndTwoDoNothing) {
+    MakeSession("Dropped notes");
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdSaveAs);
+        driver.Finish();
+    }
+    ResetBench();
+    Send(kCmdAdd100Beaker);
+    SelectLabObject(1, 1);
+    ObjectSelected = true;
+    UndoValid = true;
+    DocumentModified = false;
+
+    SendMessageA(BenchWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path_, path_})), 0);
+    EXPECT_EQ(LabObjectCount, 1);
+    EXPECT_TRUE(ObjectSelected);
+
+    SendMessageA(BenchWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path_})), 0);
+    EXPECT_EQ(LabObjectCount, 2);
+    EXPECT_FALSE(ObjectSelected);
+    EXPECT_FALSE(UndoValid);
+    EXPECT_FALSE(DocumentModified);
+    EXPECT_EQ(std::string(CurrentLabPath), path_);
+    EXPECT_NE(TextOf(ObservationsPane()).find("Dropped notes"), std::string::npos);
+}
+
+TEST_F(LabDocuments, TheLabListShowsLabsAndLabFilesAndRunsTheChosenOne) {
+    char perUser[MAX_PATH];
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, perUser)));
+    const std::string mine = std::string(perUser) + "\\Brevane\\brevane_list_mine.udl";
+    CreateDirectoryA((std::string(perUser) + "\\Brevane").c_str(), nullptr);
+    const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
+        {ProgramFile("brevane_list_here.udl"), UdlHeaderBytes("Parvell.dll", "Listed Here")},
+        {mine, UdlHeaderBytes("Parvell.dll", "Listed Mine")},
+        {ProgramFile("brevane_list_case.Udl"), UdlHeaderBytes("Parvell.dll", "Wrong Case")},
+        {ProgramFile("brevane_list_short.udl"), std::vector<uint8_t>(100, 0)},
+        {ProgramFile("brevane_list_path.udl"), UdlHeaderBytes("..\\Parvell.dll", "Not Bare")},
+    };
+    for (const auto& [path, bytes] : files) WriteBytes(path, bytes);
+
+    struct Row {
+        std::string title, udl, module, personal;
+    };
+    std::vector<Row> labs;
+    std::vector<std::string> wizardModules;
+    auto readLists = [&](HWND dialog) {
+        auto cell = [](HWND list, int item, int sub) {
+            char text[260] = {};
+            LVITEMA lv = {};
+            lv.iSubItem = sub;
+            lv.pszText = text;
+            lv.cchTextMax = sizeof text;
+            SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(item), reinterpret_cast<LPARAM>(&lv));
+            return std::string(text);
+        };
+        HWND list = GetDlgItem(dialog, IDC_LAB_LIST_LABS);
+        for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
+            labs.push_back({cell(list, i, 0), cell(list, i, 1), cell(list, i, 2), cell(list, i, 4)});
+        HWND wizards = GetDlgItem(dialog, IDC_LAB_LIST_WIZARDS);
+        for (int i = 0, n = int(SendMessageA(wizards, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
+            wizardModules.push_back(cell(wizards, i, 1));
+        // Choose the heat lab and run it.
+        for (int i = 0; i < int(labs.size()); ++i)
+            if (_stricmp(labs[size_t(i)].module.c_str(), "Tessaly.dll") == 0) {
+                LVITEMA state = {};
+                state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+                state.state = LVIS_SELECTED | LVIS_FOCUSED;
+                SendMessageA(list, LVM_SETITEMSTATE, WPARAM(i), reinterpret_cast<LPARAM>(&state));
+            }
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    DialogDriver driver({readLists});
+    const INT_PTR result = RunLabList(BenchWindow);
+    driver.Finish();
+    for (const auto& file : files) DeleteFileA(file.first.c_str());
+
+    auto find = [&](const char* text, bool byModule) -> const Row* {
+        for (const Row& row : labs)
+            if (_stricmp((byModule ? row.module : row.title).c_str(), text) == 0) return &row;
+        return nullptr;
+    };
+    for (const char* lab : {"Olvaris.dll", "Tessaly.dll", "Morvena.dll", "Dunmere.dll"})
+        EXPECT_NE(find(lab, true), nullptr) << lab;
+    ASSERT_NE(find("Listed Here", false), nullptr);
+    EXPECT_EQ(find("Listed Here", false)->udl, "brevane_list_here.udl");
+    EXPECT_EQ(find("Listed Here", false)->personal, "");
+    ASSERT_NE(find("Listed Mine", false), nullptr);
+    EXPECT_EQ(find("Listed Mine", false)->personal, "Y");
+    EXPECT_EQ(find("Wrong Case", false), nullptr);
+    EXPECT_EQ(find("Not Bare", false), nullptr);
+    for (const std::string& module : wizardModules) {
+        HMODULE library = LoadLibraryA(ProgramFile(module.c_str()).c_str());
+        auto style = reinterpret_cast<int (*)()>(GetProcAddress(library, "QueryLabStyle"));
+        EXPECT_TRUE(style && (style() & 0x8)) << module;
+        FreeLibrary(library);
+    }
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(_stricmp(CurrentModuleName, "Tessaly.dll"), 0) << CurrentModuleName;
+}
+
+TEST_F(LabDocuments, LabOnlyThenBothRestoresThePanesAndTheTimerAsksBeforeStopping) {
+    const int width = PaneWidth;
+    ASSERT_GT(width, 0);
+    Send(kCmdLabOnly);
+    EXPECT_EQ(PaneWidth, 0);
+    EXPECT_TRUE(GetMenuState(GetMenu(FrameWindow), kCmdLabOnly, MF_BYCOMMAND) & MF_CHECKED);
+    Send(kCmdLabAndText);
+    EXPECT_EQ(PaneWidth, width);
+    EXPECT_TRUE(GetMenuState(GetMenu(FrameWindow), kCmdLabAndText, MF_BYCOMMAND) & MF_CHECKED);
+
+    const bool shown = BenchRenderSettings().showLabBench;
+    Send(kCmdShowLabBench);
+    EXPECT_NE(BenchRenderSettings().showLabBench, shown);
+    Send(kCmdShowLabBench);
+
+    ASSERT_TRUE(SimulationRunning);
+    {
+        DialogDriver driver({Press(IDCANCEL)});
+        Send(kCmdStopLabTimer);
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u);
+        EXPECT_EQ(driver.Seen()[0].caption, "Timer");
+    }
+    EXPECT_TRUE(SimulationRunning);
+}
+
+TEST_F(LabDocuments, OutsideProgramsAndWebPagesThatDoNotStartSayWhy) {
+    {
+        DialogDriver driver({Press(IDOK), Press(IDOK)});
+        Send(kCmdPeriodicTable);  // the program folder holds no periodic.exe
+        Send(kCmdMoleculeViewer);
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 2u);
+        EXPECT_EQ(driver.Seen()[0].caption, "Periodic Table");
+        EXPECT_EQ(driver.Seen()[0].text, "Unable to launch: " + ProgramFile("periodic.exe"));
+        EXPECT_EQ(driver.Seen()[1].text, "Unable to launch rw32b2a.exe");
+    }
+    // Wine answers 33 for a web address even without a browser.
+    auto shell = OpenWithShell;
+    std::vector<std::string> opened;
+    static std::vector<std::string>* sink;
+    sink = &opened;
+    OpenWithShell = [](HWND, const char* target) -> INT_PTR {
+        sink->push_back(target);
+        return 2;
+    };
+    DialogDriver driver({Press(IDOK)});
+    Send(kCmdYouTube);
+    driver.Finish();
+    OpenWithShell = shell;
+    ASSERT_EQ(opened.size(), 1u);
+    ASSERT_EQ(driver.Seen().size(), 1u);
+    EXPECT_EQ(driver.Seen()[0].caption, "Unable to connect to web");
+    EXPECT_EQ(driver.Seen()[0].text.find("You will need internet access and a browser to connect to"), 0u);
+}
+
+namespace {
+
+HWND WaitForProcessWindow(const char* cls, DWORD pid, int ms) {
+    for (int waited = 0; waited < ms; waited += 50) {
+        for (HWND w = FindWindowA(cls, nullptr); w; w = FindWindowExA(nullptr, w, cls, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == pid && IsWindowVisible(w)) return w;
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Starts Brevane.exe with a command line; its boxes are answered by pressing button.
+std::string CaptionStartedWith(const std::string& commandLine, std::vector<std::string>* boxes) {
+    std::string line = "\"" + ProgramFile("Brevane.exe") + "\" " + commandLine;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return "";
+    std::string caption;
+    for (int waited = 0; waited < 10000; waited += 50) {
+        if (HWND box = WaitForProcessWindow("#32770", pi.dwProcessId, 50)) {
+            char text[512] = {};
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            boxes->push_back(text);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            continue;
+        }
+        HWND frame = WaitForProcessWindow("Brevane", pi.dwProcessId, 50);
+        if (frame && GetWindow(frame, GW_ENABLEDPOPUP) == nullptr && IsWindowEnabled(frame)) {
+            Sleep(300);
+            if (WaitForProcessWindow("#32770", pi.dwProcessId, 50)) continue;
+            caption = TextOf(frame);
+            PostMessageA(frame, WM_CLOSE, 0, 0);
+            break;
+        }
+    }
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return caption;
+}
+
+}  // namespace
+
+TEST_F(LabDocuments, TheProgramStartedWithALabFileShowsThatLab) {
+    MakeSession("From the command line");
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdSaveAs);
+        driver.Finish();
+    }
+    DocumentModified = false;
+    std::vector<std::string> boxes;
+    const std::string caption = CaptionStartedWith("\"" + path_ + "\"", &boxes);
+    EXPECT_TRUE(boxes.empty()) << boxes[0];
+    EXPECT_EQ(caption.find("Brevane - brevane_documents_test.lab"), 0u) << caption;
+
+    const std::string broken = TempFile("brevane_broken.LAB-BREVANE");
+    WriteBytes(broken, {'B', 'V', '1', '2'});
+    boxes.clear();
+    const std::string fallback = CaptionStartedWith(broken, &boxes);
+    DeleteFileA(broken.c_str());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Could not read file brevane_broken.LAB-BREVANE");
+    EXPECT_EQ(fallback.find("Brevane - (untitled)"), 0u) << fallback;
+}
+
+TEST_F(LabDocuments, TheProgramStartedWithAUdlFileCopiesItForTheAuthoringModule) {
+    const std::string udl = TempFile("brevane_command_line.udl");
+    WriteBytes(udl, UdlHeaderBytes("Parvell.dll", "Command Line Lab"));
+    char appData[MAX_PATH];
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, appData)));
+    const std::string copy = std::string(appData) + "\\Brevane\\brevane_command_line.udl";
+    DeleteFileA(copy.c_str());
+    std::vector<std::string> boxes;
+    CaptionStartedWith(udl, &boxes);
+    EXPECT_NE(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES) << copy;
+    ASSERT_GE(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("copy the UDL file"), std::string::npos) << boxes[0];
+    bool handedToParvell = false;
+    for (const std::string& box : boxes) handedToParvell |= box.find("Parvell.dll") != std::string::npos;
+    // The authoring module has no entries yet, so its load is refused by name.
+    EXPECT_TRUE(handedToParvell);
+    DeleteFileA(copy.c_str());
+    DeleteFileA(udl.c_str());
+}
+
+TEST_F(LabDocuments, ThePeriodicTableAndMoleculeViewerStartFromTheProgramFolder) {
+    const std::string record = TempFile("brevane_standin.txt");
+    for (const char* program : {"periodic.exe", "rw32b2a.exe"}) {
+        const std::string target = ProgramFile(program);
+        ASSERT_TRUE(CopyFileA(ProgramFile("StandInProgram.exe").c_str(), target.c_str(), FALSE)) << target;
+        DeleteFileA(record.c_str());
+        DialogDriver driver({});
+        Send(std::string(program) == "periodic.exe" ? kCmdPeriodicTable : kCmdMoleculeViewer);
+        std::vector<uint8_t> written;
+        for (int waited = 0; waited < 5000 && written.empty(); waited += 50) {
+            Pump(50);
+            written = ReadBytes(record);
+        }
+        driver.Finish();
+        EXPECT_TRUE(driver.Seen().empty()) << driver.Seen()[0].text;
+        const std::string text(written.begin(), written.end());
+        EXPECT_EQ(_strnicmp(text.c_str(), target.c_str(), target.size()), 0) << text;
+        for (int i = 0; i < 100 && !DeleteFileA(target.c_str()); ++i) Sleep(50);  // once it has ended
+    }
+    DeleteFileA(record.c_str());
+}
