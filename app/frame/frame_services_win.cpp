@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/frame/app_windows_win.h"
+#include "app/frame/main_menu_state_win.h"
 #include "app/frame/toolbars_win.h"
 #include "app/settings/help_win.h"
 #include "app/shell/select_object.h"
@@ -155,18 +156,7 @@ void CycleSelection(HWND, int step) {
     seams.DrawSelectionFrame(LabObjects[next].position);
 }
 char* DemoMessageBuffer() { return demoMessage; }
-// Until the menu-state rules exist, an item is offered exactly when some
-// handler will act on it, so a student never picks a command that does nothing.
-void UpdateMenuState(HMENU popup, int) {
-    const int count = GetMenuItemCount(popup);
-    for (int i = 0; i < count; ++i) {
-        if (GetSubMenu(popup, i)) continue;
-        const UINT id = GetMenuItemID(popup, i);
-        if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separator
-        const bool offered = id == kCmdExit || HasCommandHandler(static_cast<int>(id));
-        EnableMenuItem(popup, i, MF_BYPOSITION | (offered ? MF_ENABLED : MF_GRAYED));
-    }
-}
+void UpdateMenuState(HMENU popup, int) { UpdateMainMenuPopup(popup); }
 void ShowMenuHelp(UINT, UINT, HMENU) {}
 void ClearCurrentLab() {
     CurrentLabPath[0] = 0;
