@@ -13,6 +13,12 @@ constexpr unsigned char kFormulaSuperscript = 0xC7;
 enum ChemicalFlagBits : uint32_t {
     kChemStock = 0x1,    // offered in the Chemicals dialog
     kChemProduct = 0x2,  // reaction product
+    kChemUnknown = 0x4,            // shown by its display name; its properties are hidden
+    kChemNoMolarMass = 0x8,        // no molar mass shown, no moles counted
+    kChemNoMeltingPoint = 0x10,
+    kChemNoBoilingPoint = 0x20,
+    kChemCountedInUnits = 0x40,    // a solid added by count, gramsPerUnit each
+    kChemRadioactiveSource = 0x80, // offered as a Geiger counter source
 };
 
 enum ChemicalKind : int32_t {

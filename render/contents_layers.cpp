@@ -155,6 +155,14 @@ ContentsVolumes MeasureContents(const LabObject& o) {
     return v;
 }
 
+double GraduatedTubeLift(const LabObject& o) {
+    if (o.type != kBuret && o.type != kInvertedBuret) return 0;
+    if (o.outlineShape != 3 || o.variant != 0) return 0;
+    // The rectangle's bottom corners hold the tube's floor.
+    const int32_t floor = o.liquidOutline[2].y > o.liquidOutline[3].y ? o.liquidOutline[2].y : o.liquidOutline[3].y;
+    return floor > 0 && floor < o.pictureHeight ? o.pictureHeight - floor : 0;
+}
+
 LayerHeights ComputeLayerHeights(const LabObject& o, const ContentsVolumes& v) {
     const double scale = Finite(o.liquidHeightScale);
     LayerHeights h{};
@@ -223,16 +231,18 @@ ContentsPlan PlanContentsLayer(const LabObject& o, bool smallSet) {
     } else if (o.type == kEyeDropper || o.type == kDumasBulb) {
         w.Band(LayerBrush::kLiquid, h.firstLiquid, 0);
     } else if (o.type == kPipet || o.type == kInvertedBuret) {
-        plan.liquidColumn = plainLiquid;
+        const double surface = plainLiquid > 0 ? plainLiquid + GraduatedTubeLift(o) : 0;
+        plan.liquidColumn = surface;
         plan.solidSurface = 0;
-        if (plainLiquid > 0) w.Add(LayerStepKind::kPlainBand, LayerBrush::kLiquid, plainLiquid, 0, false);
+        if (surface > 0) w.Add(LayerStepKind::kPlainBand, LayerBrush::kLiquid, surface, 0, false);
         // The inverted buret marks its water line so the gas above reads clearly.
-        if (o.type == kInvertedBuret && plainLiquid > 0)
-            w.Add(LayerStepKind::kPlainBand, LayerBrush::kBlack, plainLiquid, plainLiquid - 2, false);
+        if (o.type == kInvertedBuret && surface > 0)
+            w.Add(LayerStepKind::kPlainBand, LayerBrush::kBlack, surface, surface - 2, false);
     } else {  // round-bottom flask, buret, balance pan
-        plan.liquidColumn = plainLiquid;
+        const double surface = plainLiquid > 0 ? plainLiquid + GraduatedTubeLift(o) : 0;
+        plan.liquidColumn = surface;
         plan.solidSurface = 0;
-        w.Band(LayerBrush::kLiquid, plainLiquid, 0);
+        w.Band(LayerBrush::kLiquid, surface, 0);
     }
     return plan;
 }

@@ -91,6 +91,11 @@ struct ContentsPlan {
     LayerStep steps[kMaxLayerSteps];
 };
 
+// A buret's liquid stands on the floor of its graduated tube, not on the
+// picture's bottom edge: a full buret then reads 0 at its top mark and an
+// empty one 50 at its bottom mark. 0 for every other kind.
+double GraduatedTubeLift(const LabObject& o);
+
 // The ordered steps of one object's layer (kinds without a layer get an
 // empty plan with hasLayer false).
 ContentsPlan PlanContentsLayer(const LabObject& o, bool smallSet);

@@ -136,7 +136,8 @@ ObjectImages ChooseObjectImages(const LabObject& o, bool large) {
         case kEyeDropper: return {2114, 2115, 0, 0, 0, 0, 0};
         case kCentigramBalance: return CentigramBalance(o, large);
         case kElectronicBalance: return Four({2048, 2049, 0, 0}, {2241, 2242, 0, 0}, large);
-        case kHighSensitivityBalance: return {2199, 0, 0, 0, 0, 0, 0};
+        // The small set's own picture follows its smaller template row.
+        case kHighSensitivityBalance: return {large ? 2199 : 2288, 0, 0, 0, 0, 0, 0};
         case kPipet: return Pipet(o, large);
         case kCuvette:
             if (large) return {2035, 2036, 0, 0, 0, 0, 0};

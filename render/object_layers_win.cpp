@@ -55,28 +55,6 @@ struct Font {
     }
 };
 
-void DrawReadoutText(GpGraphics* g, const Readout& r) {
-    wchar_t wide[kReadoutTextLength];
-    Widen(r.text, wide, kReadoutTextLength);
-    if (r.placement == ReadoutPlacement::kAtPoint) {
-        DrawBenchText(g, wide, r.x, r.y, r.fontPixels);
-        return;
-    }
-    Font font(r.fontPixels);
-    Gdiplus::GpSolidFill* brush = nullptr;
-    Gdiplus::GpStringFormat* format = nullptr;
-    gp::GdipCreateSolidFill(kBlackArgb, &brush);
-    gp::GdipCreateStringFormat(0, LANG_NEUTRAL, &format);
-    if (font.font && brush && format) {
-        gp::GdipSetStringFormatAlign(format, Gdiplus::StringAlignmentCenter);
-        gp::GdipSetStringFormatLineAlign(format, Gdiplus::StringAlignmentCenter);
-        const Gdiplus::RectF box(r.x, r.y, r.width, r.height);
-        gp::GdipDrawString(g, wide, -1, font.font, &box, format, brush);
-    }
-    if (format) gp::GdipDeleteStringFormat(format);
-    if (brush) gp::GdipDeleteBrush(brush);
-}
-
 // The brushes of one layer, made for this drawing and deleted after it.
 struct LayerBrushes {
     Gdiplus::GpBrush* brush[6] = {};
@@ -390,6 +368,29 @@ ReadoutServices Services() {
 }  // namespace
 
 void SetBenchTextFont(HFONT font) { benchTextFont = font; }
+
+void DrawReadoutText(GpGraphics* g, const Readout& r) {
+    wchar_t wide[kReadoutTextLength];
+    Widen(r.text, wide, kReadoutTextLength);
+    if (r.placement == ReadoutPlacement::kAtPoint) {
+        DrawBenchText(g, wide, r.x, r.y, r.fontPixels);
+        return;
+    }
+    Font font(r.fontPixels);
+    Gdiplus::GpSolidFill* brush = nullptr;
+    Gdiplus::GpStringFormat* format = nullptr;
+    gp::GdipCreateSolidFill(kBlackArgb, &brush);
+    gp::GdipCreateStringFormat(0, LANG_NEUTRAL, &format);
+    if (font.font && brush && format) {
+        gp::GdipSetStringFormatAlign(format, Gdiplus::StringAlignmentCenter);
+        gp::GdipSetStringFormatLineAlign(format, Gdiplus::StringAlignmentCenter);
+        const Gdiplus::RectF box(r.x, r.y, r.width, r.height);
+        gp::GdipDrawString(g, wide, -1, font.font, &box, format, brush);
+    }
+    if (format) gp::GdipDeleteStringFormat(format);
+    if (brush) gp::GdipDeleteBrush(brush);
+}
+
 
 const PixelBuffer* BuildContentsLayer(const ObjectDrawing& d, const PngImage* mask) {
     if (!mask || mask->width <= 0 || mask->height <= 0) return nullptr;

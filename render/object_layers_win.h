@@ -27,6 +27,9 @@ const PixelBuffer* BuildContentsLayer(const ObjectDrawing& d, const PngImage* ma
 void DrawContentsLayer(GpGraphics* g, const PixelBuffer& layer, const PngImage* mask, double x, double y);
 void DrawThermometer(const ObjectDrawing& d, int32_t bodyHeight, double dx, double dy);
 void DrawInstrumentReadouts(const ObjectDrawing& d);
+struct Readout;
+// One instrument's read-out as the drawing lays it, on any graphics.
+void DrawReadoutText(GpGraphics* g, const Readout& r);
 void DrawSampleReadout(const ObjectDrawing& d);
 void DrawBurnerFlame(const ObjectDrawing& d, int32_t bodyWidth);
 void DrawFlaskVapour(const ObjectDrawing& d);

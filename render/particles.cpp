@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "bench/catalogue/equipment_geometry.h"
 #include "bench/model/lab_objects.h"
 
 ParticleLists Particles;
@@ -77,11 +78,18 @@ void BeginParticlePaint() {
     if (++paintSerial == 0) paintSerial = 1;  // 0 marks a particle never stepped
 }
 
+double BurnerMouthDepth(const LabObject& burner) {
+    // The flame rises from the burner's mouth, under the tripod's gauze.
+    const ShapePart* mouth = FindShapePart(EquipmentBodyShape(kBunsenBurner), "mouth");
+    const int32_t height = burner.position.bottom - burner.position.top;
+    return mouth && height > 0 ? mouth->box.top * height : 0.0;
+}
+
 void UpdateFlame(const LabObject& burner, int32_t bodyWidth, double s, ParticleDrawList* draws) {
     int32_t red = burner.liquidColour[0], green = burner.liquidColour[1], blue = burner.liquidColour[2];
     if (red == 0 && green == 0 && blue == 0) blue = 255;
     const int32_t x0 = Truncate(burner.position.left + bodyWidth * 0.5 - 6 * s);
-    const int32_t y0 = Truncate(burner.position.top - 10 * s);
+    const int32_t y0 = Truncate(burner.position.top + BurnerMouthDepth(burner) - 10 * s);
     int32_t spread = Truncate(5 * s);
     if (spread < 1) spread = 1;
     for (int i = 0; i < kSpawnCount; ++i) {

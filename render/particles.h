@@ -77,7 +77,10 @@ using ParticleDrawList = std::vector<ParticleDraw>;
 // vapour step once per paint however many burners or flasks are drawn.
 void BeginParticlePaint();
 
-// A Bunsen burner is drawn: five new flame particles at its base, then every
+// How far below the burner picture's top its mouth is (the tripod's gauze
+// is the top edge), in pixels of its current size.
+double BurnerMouthDepth(const LabObject& burner);
+// A Bunsen burner is drawn: five new flame particles at its mouth, then every
 // flame particle not yet stepped in this paint is stepped and drawn.
 // bodyWidth is the width of the burner picture of the current set.
 void UpdateFlame(const LabObject& burner, int32_t bodyWidth, double dpiFactor,

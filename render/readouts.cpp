@@ -48,6 +48,11 @@ void InBox(Readout* r, float x, float y, float width, float height, float font) 
     r->fontPixels = font;
 }
 
+// A centred read-out fills its instrument's display, which the picture
+// draws over the label area.
+float LabelWidth(const LabObject& o) { return static_cast<float>(o.labelArea.right - o.labelArea.left); }
+float LabelHeight(const LabObject& o) { return static_cast<float>(o.labelArea.bottom - o.labelArea.top); }
+
 ReadoutServices installedServices{nullptr, nullptr, nullptr};
 
 }  // namespace
@@ -112,8 +117,10 @@ bool InstrumentReadout(const LabObject& o, bool smallSet, NumberFormatFn formatN
             AtPoint(r, px, py, 24);
             return true;
         case kConductivityMeter:
+            // The meter is 122 px wide in both sets: its face's display holds
+            // the reading in two lines, five whole digits, at 18 px.
             std::snprintf(text, size, " %.2f \xB5S  %s", o.reading1, "ATC 25\xB0" "C");
-            InBox(r, px, py, 100, 50, 24);
+            InBox(r, px, py, LabelWidth(o), LabelHeight(o), 18);
             return true;
         case kGasSyringe:
             if (o.stateBits != 1) return false;
@@ -139,7 +146,7 @@ bool InstrumentReadout(const LabObject& o, bool smallSet, NumberFormatFn formatN
             else
                 std::snprintf(text, size, "%.2f %% \n (%inm) ", o.reading1,
                               static_cast<int>(o.wavelength));
-            InBox(r, px, py, 140, 50, smallSet ? 16.0f : 24.0f);
+            InBox(r, px, py, LabelWidth(o), LabelHeight(o), smallSet ? 16.0f : 24.0f);
             return true;
         case kErlenmeyerFlask:
             if (o.stateBits != 4) return false;
@@ -148,7 +155,7 @@ bool InstrumentReadout(const LabObject& o, bool smallSet, NumberFormatFn formatN
             return true;
         case kGeigerCounter:
             std::snprintf(text, size, "%.0f cpm ", o.reading1);
-            InBox(r, px, py, 100, 50, 24);
+            InBox(r, px, py, LabelWidth(o), LabelHeight(o), 24);
             return true;
         default:
             return false;

@@ -94,7 +94,7 @@ BenchCanvas& CanvasOfSize(HDC paintDc, int32_t width, int32_t height) {
 void ReleaseBenchCanvas() { ReleaseCanvas(g_canvas); }
 
 RenderSettings& BenchRenderSettings() {
-    static RenderSettings settings{nullptr, true, nullptr, false};
+    static RenderSettings settings{nullptr, true, nullptr, false, 0};
     return settings;
 }
 
@@ -108,7 +108,8 @@ void Render3D(HDC paintDc, LabObject* base, int32_t count) {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
 
-    const bool large = GetSystemMetrics(SM_CYFULLSCREEN) >= kLargeScreenHeight;
+    const bool large = settings.imageSet ? settings.imageSet == 1
+                                         : GetSystemMetrics(SM_CYFULLSCREEN) >= kLargeScreenHeight;
     const double dpiFactor = GetDeviceCaps(paintDc, LOGPIXELSX) / 96.0;
 
     BenchCanvas& canvas = CanvasOfSize(paintDc, width, height);

@@ -12,6 +12,7 @@ struct RenderSettings {
     bool showLabBench;         // the bench strip along the bottom
     CustomDrawProc customDraw; // the module's CustomDraw; null when not exported
     bool moduleLoaded;
+    int imageSet;              // 0 by the screen's height; tests force 1 large, 2 small
 };
 
 RenderSettings& BenchRenderSettings();

@@ -1,15 +1,16 @@
 #include "app/demo/demo_commands_win.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <string>
 
 #include "app/frame/app_windows_win.h"
+#include "app/demo/demo_file_dialog_win.h"
 #include "app/demo/demo_recorder.h"
 #include "app/modules/module_host.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
+#include "bench/sim/sim_tick.h"
 #include "resources/brevane/document_ids.h"
 
 DemoCommandSeams DemoCommandHooks;
@@ -46,23 +47,8 @@ std::string Text(int id, const char* fallback) {
 }
 
 bool ChooseDemoFileWithDialog(HWND owner, char* path, int length) {
-    static const char filter[] = "Brevane Demo (*.BVD)|*.bvd|All Files (*.*)|*.*|";
-    char filters[sizeof filter];
-    for (size_t i = 0; i < sizeof filter; ++i) filters[i] = filter[i] == '|' ? '\0' : filter[i];
     const std::string title = Text(IDS_DEMO_FILE_PROMPT, "Enter a Brevane Demo File Name");
-    char folder[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, folder);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filters;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = DWORD(length);
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrInitialDir = folder;
-    ofn.lpstrDefExt = "bvd";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetSaveFileNameA(&ofn) != 0;
+    return ChooseDemoFile(owner, DemoFileDialogKind::kSave, title.c_str(), path, length);
 }
 
 }  // namespace
@@ -102,6 +88,8 @@ void CloseDemoFile() {
 
 void OnStartRecording(HWND bench, HWND statusBar, const char* moduleName, const char* udlName) {
     if (!LabDemoRecorder.loadString) InstallDemoRecorderStrings();
+    // Real-time playback paces by these stamps.
+    if (!LabDemoRecorder.labClockSeconds) LabDemoRecorder.labClockSeconds = LabClockSeconds;
     LabDemoRecorder.recording = true;
     StartDemoRecording(bench, moduleName, udlName);
     if (!LabDemoRecorder.recording) return;

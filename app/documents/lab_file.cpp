@@ -1,6 +1,7 @@
 #include "app/documents/lab_file.h"
 
 #include "app/modules/module_host.h"
+#include "bench/model/record_safety.h"
 #include "bench/model/seating.h"
 
 #include <algorithm>
@@ -14,12 +15,7 @@ constexpr uint64_t kTrailerBytes = sizeof(LabFileTrailer);
 constexpr uint64_t kObjectBytes = sizeof(LabObject);
 constexpr uint64_t kDatasetBytes = sizeof(TitrationDataset);
 constexpr uint64_t kPointBytes = sizeof(DataPoint);
-// Bench coordinates far beyond any screen; keeps the position arithmetic in range.
-constexpr int64_t kCoordinateLimit = 1 << 24;
-
-int32_t ClampCoordinate(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, -kCoordinateLimit, kCoordinateLimit));
-}
+int32_t ClampCoordinate(int64_t v) { return ClampBenchCoordinate(v); }
 
 void SetRectFromHead(LabObject& o) {
     o.position.right = ClampCoordinate(int64_t{o.position.left} + o.pictureWidth);
@@ -41,20 +37,6 @@ void TerminateField(char* field, size_t length) { field[length - 1] = '\0'; }
 // A link to an object that is not there, or to itself, is dropped.
 void ClearBadLink(int32_t& link, int32_t self, int32_t count) {
     if (link < 1 || link > count || link == self) link = 0;
-}
-
-double FiniteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
-
-// Readers never hand NaN, infinity or negative amounts to the simulation.
-void SanitiseContents(LabObject& o) {
-    o.liquidVolume = std::max(0.0, FiniteOr(o.liquidVolume, 0));
-    o.solidVolume = std::max(0.0, FiniteOr(o.solidVolume, 0));
-    double kelvin = FiniteOr(o.temperature, kRoomKelvin);
-    o.temperature = static_cast<float>(std::clamp(kelvin, 0.0, double{kMaxKelvin}));
-    for (ComponentSlot& slot : o.slots) {
-        slot.grams = std::max(0.0, FiniteOr(slot.grams, 0));
-        slot.kelvin = std::clamp(FiniteOr(slot.kelvin, kRoomKelvin), 0.0, double{kMaxKelvin});
-    }
 }
 
 void ValidateLinks(LabObject& o, int32_t self, int32_t count) {
@@ -167,8 +149,7 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
         LabObject& o = doc.objects[size_t(i)];
         if (!IsEquipmentType(o.type)) return LabFileError::kBadObjectType;
         ValidateLinks(o, i, count);
-        TerminateField(o.note, sizeof o.note);
-        SanitiseContents(o);
+        MakeRecordContentsSafe(o);
     }
 
     uint64_t rtfEnd = size;
@@ -268,4 +249,12 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
     }
     Append(out, trailer);
     return out;
+}
+
+bool CheckReadObject(LabObject& object, int32_t index, int32_t count) {
+    if (!IsEquipmentType(object.type)) return false;
+    ValidateLinks(object, index, count);
+    TerminateField(object.note, sizeof object.note);
+    SanitiseContents(object);
+    return true;
 }

@@ -27,7 +27,7 @@
 
 namespace {
 char labTitle[MAX_PATH];
-char demoMessage[256];
+char demoMessage[512];  // a pop-up message of up to 511 characters
 }  // namespace
 
 void StartGraphicsForProgram() { StartGraphics(); }

@@ -81,6 +81,9 @@ LRESULT OnNotify(HWND frame, NMHDR* header) {
         DropFilesOnObservations(reinterpret_cast<ENDROPFILES*>(header));
         return 1;
     case EN_PROTECTED:
+        // Copying protected text changes nothing; the edit keys stay with
+        // the pane, so its own Ctrl+C must get through.
+        if (reinterpret_cast<ENPROTECTED*>(header)->msg == WM_COPY) return 0;
         return PaneStreamGuard ? 0 : 1;
     case TCN_SELCHANGE:
         ShowTextPane(TabCtrl_GetCurSel(header->hwndFrom));

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "bench/window/bench_seams.h"
+#include "bench/model/bench_state.h"
 #include "bench/model/contents.h"
+#include "bench/model/renumber.h"
 #include "bench/model/selection.h"
 
 namespace {
@@ -161,6 +163,8 @@ LabObject* AddEquipment(LabObject* base, int32_t type, int32_t x, int32_t y, int
     }
     const int32_t index = count + 1;
     LabObject& o = base[index];
+    // The record beyond the count may be one a Delete parked for Undo.
+    UndoValid = false;
     o = EquipmentPrototype(type, IsSmallScreen());
 
     // Below the point, unless the object would pass the bench's bottom edge.
@@ -332,22 +336,8 @@ LabObject* MoveObjectToBack(LabObject* base, int32_t n, int32_t count) {
     // Object n to slot 1, objects 1..n-1 one slot up.
     std::rotate(base + 1, base + n, base + n + 1);
 
-    for (int32_t i = 1; i <= count; ++i) {
-        LabObject& o = base[i];
-        o.nextGroupMember = Remap(o.nextGroupMember, n);
-        o.host = Remap(o.host, n);
-        o.hostedItem = Remap(o.hostedItem, n);
-        o.pourTarget = Remap(o.pourTarget, n);
-    }
-    if (ObjectSelected && SelectedObject) SelectedObject = Remap(SelectedObject, n);
-    for (int32_t m = 0; m < MultiSelection.memberCount && m < kMaxLabObjects; ++m)
-        MultiSelection.members[m] = Remap(MultiSelection.members[m], n);
-
-    BenchSeams& seams = CurrentBenchSeams();
-    const int32_t buret = seams.TitrationBuret();
-    if (buret > 0 && Remap(buret, n) != buret) seams.TitrationBuretMoved(buret, Remap(buret, n));
     IndexRemap remap{};
     for (int32_t k = 0; k < kLabObjectArrayLength; ++k) remap.newIndex[k] = Remap(k, n);
-    seams.RenumberParticleOwners(remap);
+    RenumberBench(base, count, remap);
     return base + 1;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "bench/catalogue/equipment_keys.h"
 
@@ -14,11 +15,14 @@ namespace {
 // clang-format off
 const BodyShape kBodyShapes[29] = {
     {},
+    // The burner stands under a tripod whose gauze is the picture's top edge:
+    // a vessel heated by it stands on the gauze, and the flame rises from the
+    // burner's mouth below it.
     {1, "bunsen_burner",
-     {{0.00f, 1.00f}, {1.00f, 1.00f}, {1.00f, 0.90f}, {0.62f, 0.86f}, {0.60f, 0.08f},
-      {0.40f, 0.08f}, {0.38f, 0.86f}, {0.00f, 0.90f}}, 8,
+     {{0.00f, 0.00f}, {1.00f, 0.00f}, {1.00f, 1.00f}, {0.00f, 1.00f}}, 4,
      0.20f, NO_CAVITY, 0.0f, 0.0f, 0, {0.10f, 0.90f, 0.90f, 1.00f}, {0.5f, 0.5f}, {}, {},
-     {{"air_collar", {0.36f, 0.55f, 0.64f, 0.65f}}, {"gas_inlet", {0.00f, 0.82f, 0.38f, 0.88f}}}},
+     {{"gauze", {0.00f, 0.00f, 1.00f, 0.05f}}, {"mouth", {0.43f, 0.30f, 0.57f, 0.32f}},
+      {"air_collar", {0.38f, 0.62f, 0.62f, 0.70f}}, {"gas_inlet", {0.57f, 0.84f, 1.00f, 0.89f}}}},
     {2, "test_tube",
      {{0.00f, 0.00f}, {1.00f, 0.00f}, {0.92f, 0.04f}, {0.92f, 0.90f}, {0.75f, 0.98f},
       {0.50f, 1.00f}, {0.25f, 0.98f}, {0.08f, 0.90f}, {0.08f, 0.04f}}, 9,
@@ -35,7 +39,9 @@ const BodyShape kBodyShapes[29] = {
       {0.05f, 1.00f}, {0.02f, 0.95f}, {0.38f, 0.30f}}, 8,
      0.24f, {{0.40f, 0.12f}, {0.60f, 0.12f}, {0.60f, 0.31f}, {0.95f, 0.97f}, {0.05f, 0.97f},
              {0.40f, 0.31f}}, 1,
-     0.97f, 0.45f, 5, {0.30f, 0.65f, 0.70f, 0.80f}, {0.5f, 0.93f}, {}, {}, {}},
+     // The label spot sits low on the right, clear of the graduations on the
+     // left and of a thermometer standing in the middle.
+     0.97f, 0.45f, 5, {0.62f, 0.78f, 0.88f, 0.90f}, {0.5f, 0.93f}, {}, {}, {}},
     {5, "florence_flask",
      {{0.42f, 0.00f}, {0.58f, 0.00f}, {0.58f, 0.33f}, {0.85f, 0.42f}, {1.00f, 0.65f},
       {0.88f, 0.92f}, {0.50f, 1.00f}, {0.12f, 0.92f}, {0.00f, 0.65f}, {0.15f, 0.42f},
@@ -77,8 +83,11 @@ const BodyShape kBodyShapes[29] = {
     {11, "conductivity_meter",
      {{0.00f, 0.00f}, {1.00f, 0.00f}, {1.00f, 0.45f}, {0.70f, 0.45f}, {0.70f, 1.00f},
       {0.30f, 1.00f}, {0.30f, 0.45f}, {0.00f, 0.45f}}, 8,
-     0.0f, NO_CAVITY, 0.0f, 0.0f, 0, {0.10f, 0.30f, 0.90f, 0.42f}, {0.5f, 0.95f}, {}, {},
-     {{"display", {0.10f, 0.05f, 0.90f, 0.25f}}, {"electrodes", {0.35f, 0.45f, 0.65f, 1.00f}}}},
+     // The display fills the meter's face, its reading in two lines; the
+     // probe hangs from a stand's clamp, its cable kept clear of the digits.
+     0.0f, NO_CAVITY, 0.0f, 0.0f, 0, {0.06f, 0.05f, 0.94f, 0.25f}, {0.5f, 0.95f}, {}, {},
+     {{"display", {0.06f, 0.05f, 0.94f, 0.25f}}, {"electrodes", {0.42f, 0.55f, 0.58f, 1.00f}},
+      {"stand_rod", {0.00f, 0.00f, 0.05f, 1.00f}}}},
     {12, "hot_plate",
      {{0.02f, 0.00f}, {0.98f, 0.00f}, {0.98f, 0.10f}, {1.00f, 0.10f}, {1.00f, 1.00f},
       {0.00f, 1.00f}, {0.00f, 0.10f}, {0.02f, 0.10f}}, 8,
@@ -102,7 +111,7 @@ const BodyShape kBodyShapes[29] = {
      {{0.10f, 0.00f}, {0.90f, 0.00f}, {0.90f, 0.35f}, {0.95f, 0.35f}, {0.95f, 1.00f},
       {0.05f, 1.00f}, {0.05f, 0.35f}, {0.10f, 0.35f}}, 8,
      0.80f, RECT_CAVITY(0.08f, 0.45f, 0.92f, 0.98f),
-     0.98f, 0.50f, 0, {0.20f, 0.10f, 0.80f, 0.25f}, {0.5f, 0.90f}, {}, {},
+     0.98f, 0.50f, 0, {0.10f, 0.03f, 0.90f, 0.17f}, {0.5f, 0.90f}, {}, {},
      {{"electrode_left", {0.20f, 0.30f, 0.35f, 0.95f}}, {"electrode_right", {0.65f, 0.30f, 0.80f, 0.95f}}}},
     {16, "eye_dropper",
      {{0.10f, 0.00f}, {0.90f, 0.00f}, {0.90f, 0.30f}, {0.65f, 0.35f}, {0.60f, 0.95f},
@@ -122,13 +131,13 @@ const BodyShape kBodyShapes[29] = {
      {{0.15f, 0.10f}, {0.85f, 0.10f}, {0.85f, 0.18f}, {1.00f, 0.30f}, {1.00f, 1.00f},
       {0.00f, 1.00f}, {0.00f, 0.30f}, {0.15f, 0.18f}}, 8,
      0.70f, RECT_CAVITY(0.15f, 0.00f, 0.85f, 0.10f),
-     0.10f, 0.00f, 0, {0.05f, 0.50f, 0.45f, 0.85f}, {0.5f, 0.08f},
+     0.10f, 0.00f, 0, {0.04f, 0.45f, 0.56f, 0.88f}, {0.5f, 0.08f},
      {0.15f, 0.05f, 0.85f, 0.15f}, {0.0f, 0.0f},
      {{"display", {0.55f, 0.50f, 0.95f, 0.85f}}}},
     {19, "high_sensitivity_balance",
      {{0.00f, 0.00f}, {1.00f, 0.00f}, {1.00f, 1.00f}, {0.00f, 1.00f}}, 4,
      0.60f, RECT_CAVITY(0.20f, 0.50f, 0.80f, 0.62f),
-     0.62f, 0.50f, 0, {0.05f, 0.80f, 0.45f, 0.95f}, {0.5f, 0.60f},
+     0.62f, 0.50f, 0, {0.04f, 0.78f, 0.58f, 0.95f}, {0.5f, 0.60f},
      {0.20f, 0.62f, 0.80f, 0.68f}, {0.0f, 0.0f},
      {{"draft_shield", {0.02f, 0.02f, 0.98f, 0.72f}}, {"display", {0.55f, 0.80f, 0.95f, 0.95f}}}},
     {20, "pipet",
@@ -142,7 +151,7 @@ const BodyShape kBodyShapes[29] = {
      {{0.00f, 0.20f}, {0.70f, 0.20f}, {0.70f, 0.00f}, {0.82f, 0.00f}, {0.82f, 0.20f},
       {1.00f, 0.20f}, {1.00f, 1.00f}, {0.00f, 1.00f}}, 8,
      0.12f, RECT_CAVITY(0.71f, 0.02f, 0.81f, 0.20f),
-     0.20f, 0.04f, 0, {0.05f, 0.30f, 0.40f, 0.45f}, {0.76f, 0.15f}, {}, {},
+     0.20f, 0.04f, 0, {0.05f, 0.28f, 0.45f, 0.48f}, {0.76f, 0.15f}, {}, {},
      {{"display", {0.10f, 0.50f, 0.60f, 0.70f}}, {"cuvette", {0.70f, 0.00f, 0.82f, 0.22f}},
       {"wavelength_knob", {0.70f, 0.55f, 0.90f, 0.75f}}}},
     {22, "dumas_bulb",
@@ -167,17 +176,19 @@ const BodyShape kBodyShapes[29] = {
      0.10f, RECT_CAVITY(0.22f, 0.32f, 0.78f, 0.93f),
      0.93f, 0.32f, 12, {0.25f, 0.40f, 0.75f, 0.50f}, {0.5f, 0.6f}, {}, {},
      {{"plunger", {0.10f, 0.00f, 0.90f, 0.34f}}}},
+    // The graduated tube starts below the stopcock the renderer draws about
+    // a fifth of the way down.
     {25, "inverted_buret",
-     {{0.45f, 0.00f}, {0.55f, 0.00f}, {0.60f, 0.07f}, {0.95f, 0.08f}, {0.95f, 0.12f},
-      {0.75f, 0.14f}, {0.75f, 1.00f}, {0.25f, 1.00f}, {0.25f, 0.14f}, {0.05f, 0.12f},
-      {0.05f, 0.08f}, {0.40f, 0.07f}}, 12,
-     0.50f, RECT_CAVITY(0.28f, 0.15f, 0.72f, 0.98f),
-     0.98f, 0.15f, 10, {0.00f, 0.50f, 1.00f, 0.55f}, {0.5f, 0.9f}, {}, {},
-     {{"stopcock", {0.05f, 0.07f, 0.95f, 0.13f}}}},
+     {{0.45f, 0.00f}, {0.55f, 0.00f}, {0.60f, 0.20f}, {0.95f, 0.20f}, {0.95f, 0.23f},
+      {0.75f, 0.23f}, {0.75f, 1.00f}, {0.25f, 1.00f}, {0.25f, 0.23f}, {0.05f, 0.23f},
+      {0.05f, 0.20f}, {0.40f, 0.20f}}, 12,
+     0.50f, RECT_CAVITY(0.28f, 0.24f, 0.72f, 0.98f),
+     0.98f, 0.24f, 10, {0.00f, 0.50f, 1.00f, 0.55f}, {0.5f, 0.9f}, {}, {},
+     {{"stopcock", {0.05f, 0.20f, 0.95f, 0.23f}}}},
     {26, "geiger_counter",
      {{0.00f, 0.00f}, {0.30f, 0.00f}, {0.30f, 0.60f}, {1.00f, 0.60f}, {1.00f, 1.00f},
       {0.00f, 1.00f}}, 6,
-     0.0f, NO_CAVITY, 0.0f, 0.0f, 0, {0.03f, 0.10f, 0.27f, 0.25f}, {0.5f, 0.5f}, {}, {},
+     0.0f, NO_CAVITY, 0.0f, 0.0f, 0, {0.03f, 0.08f, 0.22f, 0.33f}, {0.5f, 0.5f}, {}, {},
      {{"display", {0.03f, 0.30f, 0.27f, 0.50f}}, {"track", {0.30f, 0.70f, 1.00f, 0.90f}},
       {"source_holder", {0.60f, 0.62f, 0.70f, 0.72f}}}},
     {27, "separatory_funnel",
@@ -297,6 +308,12 @@ RectI32 PictureRect(const RowLayout& layout, const UnitRect& body, int32_t w, in
 
 const BodyShape& EquipmentBodyShape(int32_t type) {
     return kBodyShapes[IsEquipmentType(type) ? type : 0];
+}
+
+const ShapePart* FindShapePart(const BodyShape& shape, const char* name) {
+    for (const ShapePart& part : shape.parts)
+        if (part.name && name && std::strcmp(part.name, name) == 0) return &part;
+    return nullptr;
 }
 
 RowLayout TemplateRowLayout(int32_t row) {

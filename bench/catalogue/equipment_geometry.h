@@ -66,6 +66,8 @@ struct RowLayout {
 };
 
 const BodyShape& EquipmentBodyShape(int32_t type);  // 1..28
+// The named part of a kind's body, or null.
+const ShapePart* FindShapePart(const BodyShape& shape, const char* name);
 RowLayout TemplateRowLayout(int32_t row);            // 0..81
 
 // A point of the body (unit box) in a row's picture of the given size, in

@@ -25,6 +25,7 @@ public:
     int32_t FullScreenHeight() const override { return bench_.FullScreenHeight(); }
     double DpiFactor() const override { return bench_.DpiFactor(); }
     PointI32 DeviceToLogical(PointI32 device) const override { return bench_.DeviceToLogical(device); }
+    PointI32 LogicalToDevice(PointI32 logical) const override { return bench_.LogicalToDevice(logical); }
     RectI32 BenchClientRect() const override { return bench_.BenchClientRect(); }
     void WarnPausingTimer(int32_t stringId) override { bench_.WarnPausingTimer(stringId); }
     bool LoadResString(int32_t id, std::string* text) const override { return bench_.LoadResString(id, text); }

@@ -26,7 +26,7 @@ uint32_t MixChannel(double a, double shareA, double b, double shareB) {
     return mixed >= 255 ? 255 : static_cast<uint32_t>(mixed);
 }
 
-void RecordAddWater(const LabObject& vessel, double kelvin, double tenths, SimSeams& seams) {
+void RecordAddWater(const LabObject& vessel, double kelvin, double tenths, BenchSeams& seams) {
     std::string name;
     if (!seams.LoadResString(vessel.type, &name)) return;
     std::string format;
@@ -55,7 +55,12 @@ uint32_t MixColour(uint32_t a, double volumeA, uint32_t b, double volumeB) {
     return mixed;
 }
 
-void AddWaterStep(LabObject& vessel, double kelvin, SimSeams& seams) {
+uint32_t WaterColour() {
+    // A lab without water in its table would otherwise pour black water.
+    return FindChemicalRecord(kCasWater) ? ChemicalColour(kCasWater) : 0xFFFFFFu;
+}
+
+void AddWaterStep(LabObject& vessel, double kelvin, BenchSeams& seams) {
     const double step = vessel.addWaterStep;
     const double full = vessel.capacityMl * 10.0;
     if (!ObjectSelected || !(step > 0) || !(vessel.liquidVolume < full)) return;
@@ -78,11 +83,8 @@ void AddWaterStep(LabObject& vessel, double kelvin, SimSeams& seams) {
     if (!AddComponent(vessel, kCasWater, phase, grams, kelvin)) return;
 
     sim::SetKelvin(vessel, (vessel.temperature * volume + tenths * kelvin) / (volume + tenths));
-    if (!ice) {
-        const uint32_t colour =
-            MixColour(sim::ColourOf(vessel.liquidColour), volume, ChemicalColour(kCasWater), tenths);
-        sim::StoreColour(vessel.liquidColour, colour);
-    }
+    const uint32_t colour = MixColour(sim::ColourOf(vessel.liquidColour), volume, WaterColour(), tenths);
+    sim::StoreColour(vessel.liquidColour, colour);
     vessel.liquidVolume = volume + tenths;
 
     if (seams.DemoRecording()) RecordAddWater(vessel, kelvin, tenths, seams);

@@ -9,5 +9,9 @@
 // Colours are 0x00BBGGRR. Volumes may be in any one unit.
 uint32_t MixColour(uint32_t a, double volumeA, uint32_t b, double volumeB);
 
+// The colour of water from the chemical table; white when the lab has none.
+uint32_t WaterColour();
+
 // One Add Water step at the given temperature (below 273 K it is ice).
-void AddWaterStep(LabObject& vessel, double kelvin, SimSeams& seams);
+// Ice raises the level and pales the colour as water does.
+void AddWaterStep(LabObject& vessel, double kelvin, BenchSeams& seams);

@@ -11,7 +11,7 @@ bool HandleBenchMouse(HWND bench, UINT message, WPARAM wParam, LPARAM lParam);
 // The real seams of the mouse and the arrange commands.
 void InstallArrangeSeams();
 
-// The Properties dialog (resource 600) for an object; until it is built the
-// double click only reaches this stand-in.
+// What a double click on an object opens: the contents commands install the
+// Properties dialog; tests put their own recorder here.
 using PropertiesDialogOpener = void (*)(HWND bench, int32_t object);
 void SetPropertiesDialogOpener(PropertiesDialogOpener opener);

@@ -23,6 +23,8 @@ public:
     virtual double DpiFactor() const = 0;
     // Device pixels of the bench to logical units (DPtoLP on the bench DC).
     virtual PointI32 DeviceToLogical(PointI32 device) const = 0;
+    // Logical units to device pixels of the bench (LPtoDP on the bench DC).
+    virtual PointI32 LogicalToDevice(PointI32 logical) const = 0;
     // The bench window's client area in logical units.
     virtual RectI32 BenchClientRect() const = 0;
 
@@ -62,6 +64,7 @@ public:
     int32_t FullScreenHeight() const override { return 1024 - 30; }
     double DpiFactor() const override { return 1.0; }
     PointI32 DeviceToLogical(PointI32 device) const override { return device; }
+    PointI32 LogicalToDevice(PointI32 logical) const override { return logical; }
     RectI32 BenchClientRect() const override { return {0, 0, 1280, 1024}; }
     void WarnPausingTimer(int32_t) override {}
     bool LoadResString(int32_t, std::string*) const override { return false; }

@@ -8,12 +8,16 @@
 #include "app/frame/app_windows_win.h"
 #include "app/shell/bench_helpers_win.h"
 #include "app/demo/demo_commands_win.h"
+#include "app/demo/demo_playback_commands_win.h"
 #include "app/demo/demo_recorder.h"
 #include "app/frame/frame_services_win.h"
 #include "app/shell/message_boxes_win.h"
 #include "app/modules/module_host.h"
 #include "app/settings/settings.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/contents/contents_commands.h"
+#include "bench/commands/contents/contents_dialogs_win.h"
+#include "bench/commands/edit/edit_seams_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/arrange/arrange_commands.h"
 #include "bench/window/bench_mouse_win.h"
@@ -48,6 +52,12 @@ public:
     PointI32 DeviceToLogical(PointI32 device) const override {
         POINT p{device.x, device.y};
         if (BenchDC) DPtoLP(BenchDC, &p, 1);
+        return PointI32{p.x, p.y};
+    }
+
+    PointI32 LogicalToDevice(PointI32 logical) const override {
+        POINT p{logical.x, logical.y};
+        if (BenchDC) LPtoDP(BenchDC, &p, 1);
         return PointI32{p.x, p.y};
     }
 
@@ -148,6 +158,7 @@ void InstallBenchWindowSeams() {
     SetBenchSeams(&BenchWindowSimSeams());
     SetBenchCommandSeams(&commandSeams);
     InstallArrangeSeams();
+    InstallContentsSeams();
 }
 
 void RegisterBenchCommands() {
@@ -156,6 +167,9 @@ void RegisterBenchCommands() {
     RegisterArrangeCommands();
     InstallInstrumentWindowSeams();
     RegisterInstrumentCommands();
+    RegisterContentsCommands();
     RegisterRecordingCommands();
     RegisterDocumentCommands();
+    RegisterDemoPlaybackCommands();
+    RegisterEditCommandsOnWindows();
 }

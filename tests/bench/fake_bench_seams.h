@@ -33,6 +33,10 @@ public:
     PointI32 DeviceToLogical(PointI32 d) const override {
         return {d.x * logicalPerDevice, d.y * logicalPerDevice};
     }
+    // Rounds toward zero, as DPtoLP does for a whole scale.
+    PointI32 LogicalToDevice(PointI32 l) const override {
+        return {l.x / logicalPerDevice, l.y / logicalPerDevice};
+    }
     RectI32 BenchClientRect() const override { return client; }
     void WarnPausingTimer(int32_t id) override { warnings.push_back(id); }
     bool LoadResString(int32_t id, std::string* text) const override {

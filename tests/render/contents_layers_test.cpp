@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/catalogue/equipment_catalogue.h"
 #include "bench/model/contents.h"
 #include "render/contents_layers.h"
 #include "tests/support/chemicals_fixture.h"
@@ -251,6 +252,38 @@ TEST(ContentsPlan, KindsWithoutAMaskHaveNoLayerAndDamagedScalesGiveNoHeight) {
     LabObject o = Vessel(kBeaker, NAN, {{kWater, kPhaseLiquid, 10, 0}});
     const ContentsPlan plan = PlanContentsLayer(o, false);
     for (int i = 0; i < plan.stepCount; ++i) EXPECT_TRUE(std::isfinite(plan.steps[i].height));
+}
+
+// A buret is read from the top: full, its liquid stands at the tube's top
+// mark (0); nearly empty, at the tube's floor (the capacity); half full, half
+// way between. Its liquid stands on the floor, not on the picture's bottom,
+// whose tip and stopcock hold no scale. The inverted buret likewise.
+TEST(ContentsPlan, ABuretsLiquidSpansItsTubeFromFloorToTopMark) {
+    ScopedChemicals table;
+    for (int32_t type : {kBuret, kInvertedBuret}) {
+        for (bool small : {false, true}) {
+            const LabObject& prototype = EquipmentPrototype(type, small);
+            ASSERT_EQ(prototype.outlineShape, 3);
+            const int32_t top = prototype.liquidOutline[0].y, floor = prototype.liquidOutline[2].y;
+            const double height = prototype.pictureHeight;
+            const auto surface = [&](double ml) {
+                LabObject o = prototype;
+                EXPECT_EQ(AddComponent(o, kWater, kPhaseLiquid, ml, 293), 1);
+                const ContentsPlan plan = PlanContentsLayer(o, small);
+                return height - plan.liquidColumn;
+            };
+            const double capacity = prototype.capacityMl;
+            const double topMark = floor - 10 * capacity * prototype.liquidHeightScale;
+            EXPECT_GE(topMark, top - 1) << type << " " << small;  // on the tube, to the pixel
+            EXPECT_NEAR(surface(capacity), topMark, 0.5) << type << " " << small;
+            EXPECT_NEAR(surface(capacity / 2), (topMark + floor) / 2.0, 0.5) << type << " " << small;
+            EXPECT_NEAR(surface(0.01), floor, 1.5) << type << " " << small;
+            EXPECT_EQ(GraduatedTubeLift(prototype), height - floor);
+        }
+    }
+    // Other kinds keep their liquid on the picture's bottom.
+    EXPECT_EQ(GraduatedTubeLift(EquipmentPrototype(kPipet, false)), 0);
+    EXPECT_EQ(GraduatedTubeLift(EquipmentPrototype(kBeaker, false)), 0);
 }
 
 TEST(ApplyMaskAlpha, KeepsColourAndTakesTheMaskAlphaWithOpaqueAsAQuarter) {

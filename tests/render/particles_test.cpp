@@ -97,9 +97,11 @@ TEST_F(ParticlesTest, FlameStartsAtTheBurnerMouthInItsColour) {
     UpdateFlame(Burner(200, 100, 50), 60, 1.0, &draws);
     ASSERT_EQ(Particles.flame.size(), 5u);
     const FlameParticle& p = Particles.flame[0];
-    // x0 = 100 + 30 - 6, y0 = 300 - 10, spread by rand() % 5; one step taken.
+    // x0 = 100 + 30 - 6; y0 = 300 + 36 - 10, the mouth standing 0.3 of the
+    // picture's 120 px below the gauze; spread by rand() % 5; one step taken.
+    EXPECT_NEAR(BurnerMouthDepth(Burner()), 36.0, 1e-4);
     EXPECT_EQ(p.x, 124 + 7 % 5);
-    EXPECT_EQ(p.y, 290 + 3 % 5 - 3);
+    EXPECT_EQ(p.y, 326 + 3 % 5 - 3);
     EXPECT_EQ(p.alpha, 65);
     EXPECT_EQ(p.size, 11);
     EXPECT_EQ(p.red, 200);

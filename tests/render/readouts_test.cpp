@@ -42,7 +42,7 @@ LabObject Object(int32_t type, float kelvin = 293) {
     o.kindFlags = kKindContainer;
     o.temperature = kelvin;
     o.position = {100, 200, 201, 400};
-    o.labelArea = {10, 20, 0, 0};
+    o.labelArea = {10, 20, 130, 80};  // a display of 120 x 60
     return o;
 }
 
@@ -126,16 +126,17 @@ TEST(InstrumentReadouts, TextFontAndPlacementPerKind) {
         float x, y, width, height, font;
     } cases[] = {
         {kElectrochemicalCell, 0, false, "1.23 V", ReadoutPlacement::kAtPoint, 110, 220, 0, 0, 24},
+        // Centred read-outs fill the display over the label area.
         {kConductivityMeter, 0, false, " 1.23 \xB5S  ATC 25\xB0" "C", ReadoutPlacement::kCentredBox,
-         110, 220, 100, 50, 24},
+         110, 220, 120, 60, 18},
         {kGasSyringe, 1, false, "101 kPa", ReadoutPlacement::kCentredBox, 110, 220, 85, 85, 22},
         {kGasSyringe, 1, true, "101 kPa", ReadoutPlacement::kCentredBox, 110, 220, 50, 50, 14},
-        {kCuvette, 1, false, "----- \n (450nm) ", ReadoutPlacement::kCentredBox, 110, 220, 140, 50, 24},
-        {kCuvette, 0, true, "1.23 % \n (450nm) ", ReadoutPlacement::kCentredBox, 110, 220, 140, 50, 16},
+        {kCuvette, 1, false, "----- \n (450nm) ", ReadoutPlacement::kCentredBox, 110, 220, 120, 60, 24},
+        {kCuvette, 0, true, "1.23 % \n (450nm) ", ReadoutPlacement::kCentredBox, 110, 220, 120, 60, 16},
         {kErlenmeyerFlask, 4, false, "101.325 kPa", ReadoutPlacement::kCentredBox, 225, 210, 100, 50, 20},
         {kErlenmeyerFlask, 4, true, "101.325 kPa", ReadoutPlacement::kCentredBox, 183.75f, 206.7f, 67,
          33.5f, 13.4f},
-        {kGeigerCounter, 0, false, "1 cpm ", ReadoutPlacement::kCentredBox, 110, 220, 100, 50, 24},
+        {kGeigerCounter, 0, false, "1 cpm ", ReadoutPlacement::kCentredBox, 110, 220, 120, 60, 24},
         {kElectronicBalance, 0, false, "12.500 g", ReadoutPlacement::kAtPoint, 110, 220, 0, 0, 22},
         {kHighSensitivityBalance, 0, false, "12.5000 g", ReadoutPlacement::kAtPoint, 110, 220, 0, 0, 22},
     };

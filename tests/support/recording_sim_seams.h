@@ -41,6 +41,7 @@ public:
     int32_t FullScreenHeight() const override { return 1000; }
     double DpiFactor() const override { return 1.0; }
     PointI32 DeviceToLogical(PointI32 device) const override { return device; }
+    PointI32 LogicalToDevice(PointI32 logical) const override { return logical; }
     RectI32 BenchClientRect() const override { return {0, 0, 1600, 1000}; }
     void NewEquipmentAddition(LabObject&) override {}
     void RemoveObjectParticles(const LabObject&) override {}

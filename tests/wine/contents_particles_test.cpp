@@ -122,10 +122,10 @@ TEST_F(ContentsAndParticles, APrecipitatingBeakerShowsSettlingParticles) {
     EXPECT_GT(Differing(clear, settling), 20);
 }
 
-TEST_F(ContentsAndParticles, ABurnerShowsABlueFlameAboveIt) {
+TEST_F(ContentsAndParticles, ABurnerShowsABlueFlameUnderItsGauze) {
     LabObject& burner = Place(kBunsenBurner, 300, 400);
-    const RECT above{burner.position.left, burner.position.top - 40, burner.position.right,
-                     burner.position.top + 5};
+    const int mouth = burner.position.top + static_cast<int>(BurnerMouthDepth(burner));
+    const RECT above{burner.position.left, mouth - 30, burner.position.right, mouth + 2};
     const std::vector<COLORREF> flame = Paint(4, above, "contents_flame.png");
     int blue = 0;
     for (COLORREF c : flame) blue += GetBValue(c) > GetRValue(c) + 20;

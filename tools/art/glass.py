@@ -9,7 +9,10 @@ import math
 import cairo
 
 OUTLINE = (0x2B / 255, 0x3A / 255, 0x4A / 255)
-GLASS = (0.955, 0.972, 0.985)          # near-white with a faint cool tint
+# Near-white with a faint cool tint, its green a shade under its red: clear water
+# is painted with its red and blue cut to nine tenths, and over a greener
+# glass it would read as pale green.
+GLASS = (0.962, 0.955, 0.985)
 GLASS_SHADE = (0.88, 0.91, 0.94)
 GRADUATION = (0.22, 0.24, 0.27)
 RUBBER = (0.70, 0.22, 0.16)
@@ -22,8 +25,14 @@ WOOD_LIGHT = (0.80, 0.62, 0.42)
 WOOD_DARK = (0.58, 0.41, 0.25)
 FONT = "DejaVu Sans"
 
+# The mask's one interior alpha. The program lays a vessel's contents over
+# its body at the mask's alpha (255 alone would become 64, too faint for a
+# coloured solution): at half opacity a blue solution reads blue, while clear
+# water, painted pale green, still reads as clear on the near-white glass.
+MASK_ALPHA = 128
+
 # Roles of one picture: the body carries the glass, the mask's alpha marks the
-# cavity (255 inside, 0 outside, never in between), the front holds what is
+# cavity (MASK_ALPHA inside, 0 outside, never in between), the front holds what is
 # seen over the contents (highlights, graduations), the accessory is a part
 # drawn over everything.
 BODY, MASK, FRONT, ACCESSORY = "body", "mask", "front", "accessory"
@@ -72,12 +81,14 @@ def glass(ctx, path, s, fill=GLASS):
 
 
 def hard_mask(ctx, path):
-    """Fills the cavity fully opaque with no anti-aliasing: a soft edge would
-    show as a darker ring once the contents are laid over the body."""
+    """Fills the cavity with the one interior alpha and no anti-aliasing: a
+    soft edge would show as a darker ring once the contents are laid over the
+    body. Fills replace what is there, so overlapping ones do not add up."""
     ctx.save()
     ctx.set_antialias(cairo.ANTIALIAS_NONE)
+    ctx.set_operator(cairo.OPERATOR_SOURCE)
     path(ctx)
-    ctx.set_source_rgba(1, 1, 1, 1)
+    ctx.set_source_rgba(1, 1, 1, MASK_ALPHA / 255.0)
     ctx.fill()
     ctx.restore()
 
@@ -142,7 +153,7 @@ def text(ctx, x, y, label, size, colour=GRADUATION, align="left", bold=False):
 
 
 def graduations(ctx, x, marks, s, major, numbers=True, right=False, length=None,
-                size=None, label_fmt="{:g}", label_x=None):
+                size=None, label_fmt="{:g}", label_x=None, zero=False):
     """Tick marks at the given (value, y) pairs; a value that is a multiple
     of `major` gets a longer tick and its number. `right` draws the ticks
     leftwards from x; label_x, when given, right-aligns the numbers there."""
@@ -158,7 +169,7 @@ def graduations(ctx, x, marks, s, major, numbers=True, right=False, length=None,
         ctx.move_to(x, y)
         ctx.line_to(x - n if right else x + n, y)
         ctx.stroke()
-        if is_major and numbers and value:
+        if is_major and numbers and (value or zero):
             label = label_fmt.format(value)
             if label_x is not None:
                 text(ctx, label_x, y, label, size, align="right")

@@ -20,20 +20,64 @@ class Picture:
 
 
 def bunsen(pic):
+    """The burner under a tripod: the gauze is the picture's top edge, where a
+    heated vessel stands, and the flame rises from the burner's mouth."""
     w, h, s = pic.w, pic.h, pic.s
+    parts = pic.shape_parts
+    gauze_b = parts["gauze"][3] * h
+    mouth_y = parts["mouth"][1] * h
+    collar = parts["air_collar"]
+    inlet = parts["gas_inlet"]
+    iron = (0.26, 0.27, 0.30)
+
+    def leg(ctx, x0, x1):
+        ctx.move_to(x0, gauze_b)
+        ctx.line_to(x1, h - 1.5 * s)
+        ctx.set_source_rgb(*G.OUTLINE)
+        ctx.set_line_width(6.0 * s)
+        ctx.stroke_preserve()
+        ctx.set_source_rgb(*iron)
+        ctx.set_line_width(3.5 * s)
+        ctx.stroke()
 
     def body(ctx):
-        tube = 22 * s
-        G.metal(ctx, w / 2 - tube / 2, 2 * s, tube, h - 30 * s, s, 3 * s, vertical=False)
-        G.metal(ctx, w / 2 - tube / 2 - 4 * s, h * 0.55, tube + 8 * s, 16 * s, s, 3 * s)   # air collar
         ctx.save()
+        tube = 20 * s
+        G.metal(ctx, w / 2 - tube / 2, mouth_y, tube, h - 24 * s - mouth_y, s, 2 * s, vertical=False)
+        G.metal(ctx, w / 2 - tube / 2 - 3 * s, mouth_y - 2 * s, tube + 6 * s, 6 * s, s, 2 * s)   # the mouth's rim
+        G.metal(ctx, collar[0] * w, collar[1] * h, (collar[2] - collar[0]) * w, (collar[3] - collar[1]) * h, s,
+                3 * s)                                      # air collar
         ctx.set_source_rgb(*G.PANEL)
-        ctx.rectangle(w / 2 - 4 * s, h * 0.55 + 4 * s, 8 * s, 8 * s)
+        ctx.rectangle(w / 2 - 4 * s, (collar[1] + collar[3]) / 2 * h - 4 * s, 8 * s, 8 * s)
+        ctx.fill()
+        G.metal(ctx, inlet[0] * w, inlet[1] * h, (inlet[2] - inlet[0]) * w - 6 * s, (inlet[3] - inlet[1]) * h, s,
+                3 * s)                                      # gas inlet and its hose
+        G.solid(ctx, lambda c: G.rounded_rect(c, inlet[2] * w - 8 * s, inlet[1] * h - 3 * s, 8 * s,
+                                               (inlet[3] - inlet[1]) * h + 6 * s, 3 * s), G.RUBBER, s)
+        G.metal(ctx, w * 0.24, h - 24 * s, w * 0.52, 21 * s, s, 7 * s)               # base
+        leg(ctx, 6 * s, 2.5 * s)                          # the front legs
+        leg(ctx, w - 6 * s, w - 2.5 * s)
+        # The ring and the gauze on it: wire mesh with a ceramic centre.
+        G.metal(ctx, 0.5, gauze_b - 4 * s, w - 1, 5 * s, s, 2 * s)
+        G.rounded_rect(ctx, 0.5, 0.5, w - 1, gauze_b - 3 * s, 1.5 * s)
+        ctx.set_source_rgb(0.62, 0.64, 0.67)
+        ctx.fill_preserve()
+        ctx.set_source_rgb(*G.OUTLINE)
+        ctx.set_line_width(1.0)
+        ctx.stroke()
+        ctx.set_source_rgba(0.30, 0.32, 0.35, 0.8)
+        ctx.set_line_width(0.8)
+        step = max(3.0, 4.0 * s)
+        x = 2.0
+        while x < w - 1:
+            ctx.move_to(x, 1)
+            ctx.line_to(x, gauze_b - 3 * s)
+            x += step
+        ctx.stroke()
+        G.rounded_rect(ctx, w * 0.22, 1.5, w * 0.56, gauze_b - 5 * s, 1.5 * s)
+        ctx.set_source_rgb(0.93, 0.92, 0.88)
         ctx.fill()
         ctx.restore()
-        G.metal(ctx, w * 0.62, h - 44 * s, w * 0.36, 10 * s, s, 4 * s)                     # gas inlet
-        G.solid(ctx, lambda c: G.rounded_rect(c, w * 0.92, h - 48 * s, 10 * s, 18 * s, 3 * s), G.RUBBER, s)
-        G.metal(ctx, 4 * s, h - 28 * s, w - 8 * s, 25 * s, s, 8 * s)                       # base
     return Picture(body=body)
 
 
@@ -85,21 +129,43 @@ def knob(size):
 
 
 def conductivity(pic):
+    """The meter on a stand: its face holds the display, its cable leaves the
+    case at the side and the probe hangs from the stand's clamp."""
     w, h, s = pic.w, pic.h, pic.s
+    parts = pic.shape_parts
+    rod = parts["stand_rod"]
+    probe = parts["electrodes"]
+    lx, ly, lw, lh = pic.label_box
+    case_b = ly + lh + 34
 
     def body(ctx):
-        G.solid(ctx, lambda c: G.rounded_rect(c, 3, 3, w - 6, 120, 10), (0.88, 0.89, 0.86), s)
-        lx, ly = pic.label_box[:2]
-        G.display(ctx, lx, ly, 100, 50, s)
-        G.text(ctx, w / 2, 104, "CONDUCTIVITY", 9, align="centre")
-        G.solid(ctx, lambda c: c.rectangle(w / 2 - 3, 123, 6, 120), (0.15, 0.15, 0.15), s, stroke=False)
-        G.metal(ctx, w / 2 - 9, 240, 18, h - 250, s, 4, vertical=False)               # the probe
+        G.metal(ctx, rod[0] * w + 0.5, 0, (rod[2] - rod[0]) * w, h * 0.80, s, 1, vertical=False)   # the rod
+        G.solid(ctx, lambda c: G.rounded_rect(c, rod[2] * w + 1, 3, w - rod[2] * w - 4, case_b - 3, 10),
+                (0.88, 0.89, 0.86), s)
+        G.display(ctx, lx, ly, lw, lh, s)
+        G.text(ctx, (rod[2] * w + w) / 2, ly + lh + 18, "CONDUCTIVITY", 9, align="centre")
+        px0, px1 = probe[0] * w, probe[2] * w
+        top = probe[1] * h
+        # The cable: out of the case's side, down and into the probe's head.
+        ctx.save()
+        ctx.move_to(w - 10, case_b - 14)
+        ctx.curve_to(w + 2, case_b + 40, w - 8, top - 60, (px0 + px1) / 2, top - 6)
+        ctx.set_source_rgb(0.12, 0.12, 0.13)
+        ctx.set_line_width(4)
+        ctx.stroke()
+        ctx.restore()
+        G.solid(ctx, lambda c: G.rounded_rect(c, px0 - 3, top - 8, px1 - px0 + 6, 16, 4), G.PANEL, s)
+        G.metal(ctx, px0, top + 6, px1 - px0, h - top - 10, s, 4, vertical=False)               # the probe
         ctx.save()
         ctx.set_source_rgb(*G.PANEL)
-        ctx.rectangle(w / 2 - 5, h - 26, 3, 20)
-        ctx.rectangle(w / 2 + 2, h - 26, 3, 20)
+        ctx.rectangle((px0 + px1) / 2 - 5, h - 26, 3, 20)
+        ctx.rectangle((px0 + px1) / 2 + 2, h - 26, 3, 20)
         ctx.fill()
         ctx.restore()
+        # The clamp from the rod round the probe.
+        cy = top + 40
+        G.metal(ctx, rod[0] * w + 0.5, cy - 3, px0 - rod[0] * w, 6, s, 2)
+        G.solid(ctx, lambda c: G.rounded_rect(c, px0 - 4, cy - 7, px1 - px0 + 8, 14, 3), G.RUBBER, s)
     return Picture(body=body)
 
 
@@ -200,19 +266,21 @@ def electronic_balance(pic):
 
 def high_sensitivity_balance(pic):
     w, h, s = pic.w, pic.h, pic.s
+    base = 110 * s
 
     def body(ctx):
-        G.solid(ctx, lambda c: G.rounded_rect(c, 4, h - 110, w - 8, 106, 8), (0.90, 0.91, 0.92), s)
+        G.solid(ctx, lambda c: G.rounded_rect(c, 4, h - base, w - 8, base - 4, 8 * s), (0.90, 0.91, 0.92), s)
         lx, ly, lw, lh = pic.label_box
-        G.display(ctx, lx, ly, max(lw, 140), lh, s)
+        G.display(ctx, lx, ly, lw, lh, s)
         # The draft shield: a glass box over the pan.
-        G.glass(ctx, lambda c: c.rectangle(14, 6, w - 28, h - 120), s, fill=(0.96, 0.975, 0.99))
-        G.text(ctx, w * 0.75, h - 30, "0.0001 g", 10, align="centre")
+        G.glass(ctx, lambda c: c.rectangle(14 * s, 6 * s, w - 28 * s, h - base - 10 * s), s,
+                fill=(0.96, 0.975, 0.99))
+        G.text(ctx, (lx + lw + w) / 2, h - 30 * s, "0.0001 g", 10 * s, align="centre")
         pan = pic.pan
-        G.metal(ctx, w / 2 - 8, pan[3], 16, h - 110 - pan[3], s, 2, vertical=False)
+        G.metal(ctx, w / 2 - 8 * s, pan[3], 16 * s, h - base - pan[3], s, 2, vertical=False)
         G.metal(ctx, pan[0], pan[1], pan[2] - pan[0], pan[3] - pan[1], s, 3)
-        G.metal(ctx, 8, 2, w - 16, 8, s, 2)
-        G.highlight(ctx, 30, 24, 30, h - 150, s, alpha=0.9)
+        G.metal(ctx, 8 * s, 2, w - 16 * s, 8 * s, s, 2)
+        G.highlight(ctx, 30 * s, 24 * s, 30 * s, h - base - 40 * s, s, alpha=0.9)
     return Picture(body=body)
 
 
@@ -322,6 +390,10 @@ def pointer(w, h, s):
     return Picture(body=draw)
 
 
+# The side of the square box the program centres the syringe's pressure in.
+SYRINGE_GAUGE = {"large": 85, "small": 50}
+
+
 def syringe(pic, state):
     """A gas syringe standing upright, nozzle down; the plunger is separate."""
     w, h, s = pic.w, pic.h, pic.s
@@ -363,6 +435,10 @@ def syringe(pic, state):
         marks = [(ml, bbot - ml * pic.ml_px) for ml in range(0, 61, 2)]
         G.graduations(ctx, bx + bw - 2 * s, marks, s, 10, right=True)
         G.highlight(ctx, bx + 8 * s, btop + 16 * s, bx + 8 * s, bbot - 16 * s, s)
+        if state == 0x1:   # the gauge on the barrel, where the program writes the pressure
+            side = SYRINGE_GAUGE[pic.image_set]
+            lx, ly = pic.label_box[:2]
+            G.display(ctx, lx + 3 * s, ly + 3 * s, side - 6 * s, side - 6 * s, s)
 
     def accessory(ctx):
         G.text(ctx, bx + 6 * s, btop + 16 * s, "ml", 10 * s)
@@ -385,8 +461,8 @@ def geiger(pic):
 
     def body(ctx):
         G.solid(ctx, lambda c: G.rounded_rect(c, 4, 4, 200, h - 8, 10), (0.88, 0.86, 0.78), s)   # counter
-        lx, ly = pic.label_box[:2]
-        G.display(ctx, lx, ly, 100, 50, 1.0)
+        lx, ly, lw, lh = pic.label_box
+        G.display(ctx, lx, ly, lw, lh, 1.0)
         G.text(ctx, 104, 110, "GEIGER COUNTER", 11, align="centre", bold=True)
         for i, x in enumerate((40, 80, 120, 160)):
             G.solid(ctx, lambda c: G.ellipse(c, x, 160, 9, 9), (0.25, 0.25, 0.28), s)

@@ -34,7 +34,7 @@ def bench_strip(w, h):
 
 
 def bubble(size):
-    """Drawn high-contrast: it ends up at a quarter opacity inside the glass."""
+    """Drawn high-contrast: it ends up at the mask's half opacity inside the glass."""
     def draw(ctx):
         c = size / 2
         G.ellipse(ctx, c, c, c - 1.5, c - 1.5)

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """A contact sheet of the generated pictures composed the way the bench
-composes them (body, liquid through the mask at a quarter opacity, front,
+composes them (body, liquid through the mask at the mask's alpha, front,
 accessory), for looking at the art without starting the program.
 
     preview.py ART_FOLDER GEOMETRY_JSON OUT.png [large|small]"""
@@ -58,7 +58,7 @@ def main(folder, geometry, out, which):
                 ctx.save()
                 ctx.rectangle(x, y + img.get_height() * 0.45, img.get_width(), img.get_height())
                 ctx.clip()
-                ctx.set_source_rgba(*LIQUID, 64 / 255)
+                ctx.set_source_rgb(*LIQUID)   # the mask's own alpha, as the program lays it
                 ctx.mask_surface(img, x, y)
                 ctx.restore()
             else:

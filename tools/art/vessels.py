@@ -18,11 +18,13 @@ class Vessel:
         self.body_extra = None   # drawn over the glass in the body
         self.front_extra = None
         self.accessory = None
+        self.fill = G.GLASS      # the body's colour: glass, or porcelain
+        self.label_spot = False  # a frosted spot is drawn at the label area
 
     def draw(self, ctx, role):
         p = self.pic
         if role == BODY:
-            G.glass(ctx, self.outer, p.s)
+            G.glass(ctx, self.outer, p.s, fill=self.fill)
             if self.body_extra:
                 self.body_extra(ctx)
         elif role == MASK:
@@ -88,13 +90,16 @@ def beaker(pic):
     step = {100: 10, 250: 25, 600: 50}.get(cap, cap / 10)
     v.marks.append((w - m - 4 * s, volume_marks(pic, step, cap * 0.9), step * 2, True))
     v.shine.append((m + 9 * s, top + 22 * s, m + 9 * s, h - 30 * s))
-    v.front_extra = frosted_label(pic)
+    v.front_extra = frosted_label(pic, v)
     v.accessory = spout(pic, m, top, s)
     return v
 
 
-def frosted_label(pic):
+def frosted_label(pic, vessel=None):
     """The white marking spot where the object's label is written."""
+    if vessel is not None:
+        vessel.label_spot = True
+
     def draw(ctx):
         x, y, lw, lh = pic.label_box
         if lw <= 0:
@@ -186,14 +191,14 @@ def erlenmeyer(pic, neck_top=0.0):
     v = Vessel(pic, path(0), path(2 * s))
     cap = pic.row.capacity
     step = 25 if cap == 100 else 50
-    lx, ly, lw, lh = pic.label_box
     marks = [(ml, h - erlenmeyer_height(pic.row.size, pic.image_set, ml))
              for ml in range(step, int(cap * 0.75) + 1, step)]
-    marks = [m for m in marks if not (ly - 8 * s <= m[1] <= ly + lh + 8 * s)]   # clear of the label
-    v.marks.append((w / 2 - 10 * s, marks, step, False))
+    # Left of the middle, numbers outwards: a thermometer stands in the middle
+    # and the label spot low on the right.
+    v.marks.append((w / 2 - 14 * s, marks, step, True))
     v.shine.append((w / 2 - neck / 2 + 5 * s, top + 18 * s, w / 2 - neck / 2 + 5 * s, shoulder - 4 * s))
     v.shine.append((w / 2 - neck / 2 - 8 * s, shoulder + 20 * s, 24 * s, base - r - 24 * s))
-    v.front_extra = frosted_label(pic)
+    v.front_extra = frosted_label(pic, v)
     return v
 
 
@@ -245,6 +250,9 @@ def side_arm(pic, flask_top, shoulder_y):
     return draw
 
 
+PRESSURE_BOX = (125, 10, 100, 50)   # the pressure read-out's box, large set
+
+
 def pressure_assembly(pic, flask_top):
     """Stopper, gauge and tubing of the vapour-pressure assembly."""
     w, s = pic.w, pic.s
@@ -255,14 +263,13 @@ def pressure_assembly(pic, flask_top):
         G.solid(ctx, lambda c: G.polygon(c, [(w / 2 - neck / 2 - 4 * s, y), (w / 2 + neck / 2 + 4 * s, y),
                                               (w / 2 + neck / 2, y + 28 * s), (w / 2 - neck / 2, y + 28 * s)]),
                 G.RUBBER, s)
-        G.metal(ctx, w / 2 - 5 * s, y - 40 * s, 10 * s, 42 * s, s, 2 * s, vertical=False)
-        # The gauge: its reading is written into the box at its right.
-        G.metal(ctx, w / 2 - 40 * s, y - 92 * s, 80 * s, 56 * s, s, 8 * s)
-        ctx.save()
-        G.rounded_rect(ctx, w / 2 - 32 * s, y - 84 * s, 64 * s, 40 * s, 4 * s)
-        ctx.set_source_rgb(*G.DISPLAY)
-        ctx.fill()
-        ctx.restore()
+        # The gauge's display is where the program writes the pressure: the
+        # box of 100 x 50 at (125, 10), scaled with the set.
+        gx, gy, gw, gh = PRESSURE_BOX
+        gx, gy, gw, gh = gx * s, gy * s, gw * s, gh * s
+        G.metal(ctx, w / 2 - 5 * s, gy + gh / 2 - 4 * s, 10 * s, y - gy - gh / 2 + 6 * s, s, 2 * s, vertical=False)
+        G.metal(ctx, w / 2 - 5 * s, gy + gh / 2 - 4 * s, gx - w / 2 + 8 * s, 8 * s, s, 2 * s)
+        G.display(ctx, gx + 3 * s, gy + 3 * s, gw - 6 * s, gh - 6 * s, s)
     return draw
 
 
@@ -305,7 +312,8 @@ def florence(pic):
         G.glass(ctx, lambda c: G.rounded_rect(c, w / 2 - base_w / 2, h - 7 * s, base_w, 6 * s, 3 * s), s)
     v.body_extra = foot
     v.shine.append((w / 2 - neck / 2 + 5 * s, top + 14 * s, w / 2 - neck / 2 + 5 * s, cy - r + 6 * s))
-    v.front_extra = lambda ctx: (arc_shine(ctx, w / 2, cy, r - 14 * s, s), frosted_label(pic)(ctx))
+    spot = frosted_label(pic, v)
+    v.front_extra = lambda ctx: (arc_shine(ctx, w / 2, cy, r - 14 * s, s), spot(ctx))
     v.accessory = neck_lip(w / 2, neck, top, s)
     return v
 
@@ -362,20 +370,46 @@ def cylinder(pic):
     return v
 
 
+def tube_span(pic):
+    """Top and bottom of the graduated tube: the catalogue's liquid outline,
+    whose floor the renderer stands a buret's liquid on."""
+    ys = [p[1] for p in pic.outline]
+    return min(ys), max(ys)
+
+
+def buret_marks(pic):
+    """(value, y) for every millilitre, read from the top: 0 at the tube's
+    top mark, the capacity at its floor, where the liquid of a full and of an
+    empty buret stands."""
+    cap = pic.row.capacity
+    _, floor = tube_span(pic)
+    per_ml = 10 * pic.scale.per_tenth
+    return [(ml, floor - (cap - ml) * per_ml) for ml in range(0, cap + 1)]
+
+
+BURET_NUMBER_STEP = 5
+
+
+def buret_number_size(s):
+    """Digits of at least 7 px in the small set."""
+    return 11.0 if s >= 0.99 else 10.0
+
+
 def buret(pic, inverted=False):
     """A graduated tube whose tip and stopcock sit at its narrow end; the
-    stopcock itself is a separate picture drawn at the catalogue's offset."""
+    stopcock itself is a separate picture drawn at the catalogue's offset.
+    A stand's rod runs up the left edge and a clamp holds the tube."""
     w, h, s = pic.w, pic.h, pic.s
     tube_x = w - 22 * s if not inverted else w - 24 * s
     tube_w = 18 * s
     cx = tube_x + tube_w / 2
     tip = 72 * s if not inverted else 0
-    cap = pic.row.capacity
+    top_mark, floor = tube_span(pic)
 
     if not inverted:
-        y0, y1 = 3 * s, h - tip - 8 * s
+        y0, y1 = 3 * s, floor + 1 * s
     else:
-        y0, y1 = 124 * s + 18 * s, h - 3 * s
+        y0, y1 = top_mark - 3 * s, h - 3 * s
 
     def outer(ctx):
         ctx.new_path()
@@ -400,25 +434,26 @@ def buret(pic, inverted=False):
         ctx.close_path()
 
     def cavity(ctx):
-        if not inverted:
-            ctx.rectangle(tube_x + 2 * s, y0 + 2 * s, tube_w - 4 * s, h - y0 - 4 * s)
-        else:
-            ctx.rectangle(tube_x + 2 * s, y0 + 2 * s, tube_w - 4 * s, y1 - y0 - 4 * s)
+        ctx.rectangle(tube_x + 2 * s, y0 + 2 * s, tube_w - 4 * s, y1 - y0 - 3 * s)
 
     v = Vessel(pic, outer, cavity)
-    # Read from the full mark down: 0 at the capacity's height, cap at the bottom.
-    full = pic.scale.y(h, cap)
-    per_ml = 10 * pic.scale.per_tenth
-    ml_marks = []
-    for i in range(0, cap * 2 + 1):
-        ml = i / 2
-        ml_marks.append((ml, full + ml * per_ml))   # read from the top, inverted or not
-    # Ticks on the glass, numbers every 10 ml in the strip left of the tube.
-    v.marks.append((tube_x + 2 * s, ml_marks, 5, False,
-                    {"length": 7 * s, "size": 8 * s, "label_x": tube_x - 1.5 * s,
-                     "label_fmt": "{:g}"}))
+    # Ticks on the glass every millilitre, longer every five with their
+    # number in the strip left of the tube.
+    v.marks.append((tube_x + 2 * s, buret_marks(pic), BURET_NUMBER_STEP, False,
+                    {"length": 7 * s, "size": buret_number_size(s), "label_x": tube_x - 1.5 * s,
+                     "label_fmt": "{:g}", "zero": True}))
     v.shine.append((tube_x + 5 * s, y0 + 12 * s, tube_x + 5 * s, y1 - 12 * s))
-    v.accessory = lambda ctx: (G.text(ctx, tube_x - 2 * s, y0 + 8 * s, "ml", 9 * s, align="right"))
+    clamp_y = h * (0.30 if not inverted else 0.55)
+
+    def rod(ctx):   # the stand's rod, behind the numbers
+        G.metal(ctx, 0.5, 0, 3.5 * s, h, s, 1, vertical=False)
+
+    def clamp(ctx):   # the clamp's arm from the rod and its jaws round the tube
+        G.metal(ctx, 0.5, clamp_y - 3 * s, tube_x - 0.5, 6 * s, s, 2 * s)
+        G.solid(ctx, lambda c: G.rounded_rect(c, tube_x - 2 * s, clamp_y - 6 * s, tube_w + 4 * s, 12 * s,
+                                               3 * s), G.RUBBER, s)
+    v.body_extra = rod
+    v.accessory = clamp
     return v
 
 
@@ -444,6 +479,8 @@ def watch_glass(pic):
 
 
 def evaporation_dish(pic):
+    """A glazed white porcelain dish: opaque, shaded underneath, its inside
+    white so the contents show as they are."""
     w, h, s = pic.w, pic.h, pic.s
     rim = 10 * s
 
@@ -464,12 +501,41 @@ def evaporation_dish(pic):
         ctx.close_path()
 
     v = Vessel(pic, outer, cavity)
+    v.fill = PORCELAIN
+
+    def glaze(ctx):
+        # The outside's shade below the inner wall, and the unglazed foot ring.
+        ctx.save()
+        outer(ctx)
+        ctx.clip()
+        g = G.cairo.LinearGradient(0, rim, 0, h)
+        g.add_color_stop_rgba(0, 0.70, 0.71, 0.73, 0.0)
+        g.add_color_stop_rgba(1, 0.70, 0.71, 0.73, 0.55)
+        ctx.set_source(g)
+        ctx.paint()
+        cavity(ctx)
+        ctx.set_source_rgb(*PORCELAIN)
+        ctx.fill()
+        ctx.restore()
+        G.solid(ctx, lambda c: G.rounded_rect(c, w * 0.36, h - 7 * s, w * 0.28, 5 * s, 2 * s),
+                (0.86, 0.84, 0.80), s)
+        ctx.save()
+        cavity(ctx)
+        ctx.set_source_rgb(*G.OUTLINE)
+        ctx.set_line_width(1.0 * s)
+        ctx.stroke()
+        ctx.restore()
+    v.body_extra = glaze
     v.shine.append((w * 0.12, rim + 8 * s, w * 0.2, h * 0.62))
 
     def spout_(ctx):
-        G.glass(ctx, lambda c: G.polygon(c, [(0, rim - 6 * s), (14 * s, rim - 6 * s), (14 * s, rim), (2 * s, rim)]), s)
+        G.solid(ctx, lambda c: G.polygon(c, [(0, rim - 6 * s), (14 * s, rim - 6 * s), (14 * s, rim), (2 * s, rim)]),
+                PORCELAIN, s)
     v.accessory = spout_
     return v
+
+
+PORCELAIN = (0.985, 0.985, 0.975)
 
 
 def eye_dropper(pic):
@@ -575,6 +641,7 @@ def volumetric(pic):
         return f
 
     v = Vessel(pic, path(0), path(2.5 * s))
+    spot = frosted_label(pic, v)
     mark_y = pic.scale.y(h, pic.row.capacity)
 
     def front(ctx):
@@ -587,7 +654,7 @@ def volumetric(pic):
         G.text(ctx, w / 2, 0.93 * h, "%d ml" % pic.row.capacity, 14 * s, align="centre")
         ctx.restore()
         G.highlight(ctx, 0.14 * w, 0.78 * h, 0.22 * w, 0.68 * h, s)
-        frosted_label(pic)(ctx)
+        spot(ctx)
     v.front_extra = front
     v.shine.append((w / 2 - neck / 2 + 4 * s, top + 10 * s, w / 2 - neck / 2 + 4 * s, shoulder - 6 * s))
 
