@@ -8,6 +8,8 @@
 
 #include "app/documents/lab_file.h"
 #include "app/documents/lab_file_templates.h"
+#include "bench/model/bench_validate.h"
+#include "common/rtf_nesting.h"
 #include "modules/dunmere/dunmere_lab.h"
 #include "modules/morvena/morvena_lab.h"
 #include "modules/olvaris/olvaris_lab.h"
@@ -44,11 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size && (data[size - 1] & 1)) context.templates = CatalogueLabFileTemplates();
     LabDocument doc;
     if (DecodeLabFile(data, size, context, &doc) != LabFileError::kNone) return 0;
-    for (int32_t i = 1; i <= doc.objectCount; ++i) {
-        const LabObject& o = doc.objects[size_t(i)];
-        for (int32_t link : {o.host, o.hostedItem, o.nextGroupMember, o.pourTarget})
-            if (link < 0 || link > doc.objectCount || link == i) std::abort();
-    }
+    // Links, counts, finite and in-range values: what every reader leaves.
+    if (!ValidateBench(doc.objects.data(), doc.objectCount).empty()) std::abort();
+    if (!IsRtfNestingSound(doc.observationsRtf.data(), doc.observationsRtf.size())) std::abort();
     const auto again = EncodeLabFile(doc.objectCount, doc.moduleName, doc.udlName,
                                      doc.objects.data(), doc.observationsRtf, doc.datasets.data(),
                                      int32_t(doc.datasets.size()), doc.trailer.reserved,

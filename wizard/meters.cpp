@@ -56,12 +56,13 @@ bool InFlame(const LabObject& wire, const LabObject& burner) {
 bool BurnOneChemical(LabObject& wire, LabObject& burner) {
     for (int i = 1; i < kComponentSlotCount; ++i) {
         ComponentSlot& s = wire.slots[i];
-        bool dried = s.phase == kPhaseDissolved;
-        if (dried) s.phase = kPhaseSolid;
+        if (s.phase == kPhaseDissolved) s.phase = kPhaseSolid;
         if (!(Chemical_ChemType(s.cas) & kChemHasFlameColour)) continue;
-        // A dried solution is weighed as what it now is, so a chemical whose
-        // database state is "solution" still burns.
-        uint32_t mask = dried ? s.phase : uint32_t(Chemical_State(s.cas, i));
+        // A slot whose phase the database state does not describe (a dried
+        // solution of a chemical listed as "solution") is weighed by its own
+        // phase, on every pass, so it burns rather than reading 0 g.
+        uint32_t mask = uint32_t(Chemical_State(s.cas, i));
+        if (!(mask & s.phase)) mask = s.phase;
         double grams = MassOfComponent(wire, s.cas, mask);
         if (!(grams > 0)) continue;
         RemoveReactionComponent(wire, s.cas, mask, std::min(grams, BurnOffStep(grams)));

@@ -310,9 +310,14 @@ int LabSimulationProc(const EngineLab& lab, int32_t count, LabObject* base) {
                     colourTest = p;
                 }
                 if (!ConditionsHold(r, o)) continue;
-                bool thisRan = (r.flags & kReactEquilibrium) ? RunEquilibrium(r, o, appearance)
-                                                             : RunLimitingReagent(r, o, appearance);
-                ran = ran || thisRan;
+                if (r.flags & kReactEquilibrium) {
+                    ran = RunEquilibrium(r, o, appearance) || ran;
+                } else {
+                    // Counts as run whenever its conditions hold, even with
+                    // nothing to act on: the vessel's look is then refreshed.
+                    RunLimitingReagent(r, o, appearance);
+                    ran = true;
+                }
             }
             if (colourTestMark) UpdateObjectAppearance(lab, o, colourTest, gasBefore);
             if (ran || o.precipitate > 0 || o.indicatorAmount > 0)

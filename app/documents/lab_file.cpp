@@ -1,7 +1,9 @@
 #include "app/documents/lab_file.h"
 
 #include "app/modules/module_host.h"
+#include "bench/model/bench_validate.h"
 #include "bench/model/record_safety.h"
+#include "common/rtf_nesting.h"
 #include "bench/model/seating.h"
 
 #include <algorithm>
@@ -105,6 +107,7 @@ const char* LabFileErrorText(LabFileError error) {
         case LabFileError::kBadDatasetSection: return "dataset section does not fit the file";
         case LabFileError::kBadDataset: return "dataset point counts are inconsistent";
         case LabFileError::kBadPointValue: return "dataset holds a non-finite or huge value";
+        case LabFileError::kBadObservations: return "Observations text nests too deep or never ends";
     }
     return "unknown error";
 }
@@ -149,6 +152,7 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
         LabObject& o = doc.objects[size_t(i)];
         if (!IsEquipmentType(o.type)) return LabFileError::kBadObjectType;
         ValidateLinks(o, i, count);
+        // Readers never hand NaN, infinity or negative amounts to the simulation.
         MakeRecordContentsSafe(o);
     }
 
@@ -174,6 +178,8 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
     }
     doc.observationsRtf.assign(reinterpret_cast<const char*>(bytes + objectsEnd),
                                size_t(rtfEnd - objectsEnd));
+    if (!IsRtfNestingSound(doc.observationsRtf.data(), doc.observationsRtf.size()))
+        return LabFileError::kBadObservations;
 
     int32_t lowestBottom = 0;
     for (int32_t i = 1; i <= count; ++i)
@@ -254,7 +260,6 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
 bool CheckReadObject(LabObject& object, int32_t index, int32_t count) {
     if (!IsEquipmentType(object.type)) return false;
     ValidateLinks(object, index, count);
-    TerminateField(object.note, sizeof object.note);
-    SanitiseContents(object);
+    MakeRecordContentsSafe(object);
     return true;
 }

@@ -50,7 +50,12 @@ enum class LabFileError {
     kBadDatasetSection,
     kBadDataset,
     kBadPointValue,
+    kBadObservations,
 };
+
+// The largest lab file the program opens (the RTF may hold pictures); larger
+// files are refused before they are read.
+constexpr uint64_t kLargestLabFileBytes = uint64_t{256} << 20;
 const char* LabFileErrorText(LabFileError error);
 
 LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileReadContext& context,

@@ -12,8 +12,6 @@
 
 namespace {
 
-// Far beyond any lab file (the RTF may hold pictures); refuses absurd sizes.
-constexpr LONGLONG kLargestLabFile = 256LL << 20;
 
 OPENFILENAMEA LabFileDialog;
 char LabFileFilter[64];
@@ -43,7 +41,7 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>* out) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestLabFile;
+    bool ok = GetFileSizeEx(file, &size) && uint64_t(size.QuadPart) <= kLargestLabFileBytes;
     if (ok) {
         out->resize(size_t(size.QuadPart));
         DWORD got = 0;

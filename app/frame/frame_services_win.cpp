@@ -14,6 +14,7 @@
 #include "app/settings/settings_win.h"
 #include "app/panes/text_pane_format_win.h"
 #include "app/panes/text_panes_win.h"
+#include "app/panes/rtf_file_win.h"
 #include "bench/model/bench_state.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
@@ -101,7 +102,7 @@ void DropFilesOnObservations(ENDROPFILES* drop) {
     if (std::strstr(path, "txt") || std::strstr(path, "TXT"))
         StreamFileIntoPane(ObservationsPane(), SF_TEXT, path);
     else if (std::strstr(path, "rtf") || std::strstr(path, "RTF"))
-        StreamFileIntoPane(ObservationsPane(), SF_RTF, path);
+        StreamRtfFileIntoPane(ObservationsPane(), path);
 }
 LRESULT ShowToolbarDropDown(HWND frame, NMTOOLBARA* toolbar) { return ShowMainToolbarDropDown(frame, toolbar); }
 void FillToolbarTip(NMTTDISPINFOA* tip) {

@@ -57,7 +57,8 @@ void StoreFramePosition(HWND frame) {
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExA(key, "Pos", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+    // The string and its NUL, not the whole buffer: nothing stray follows it.
+    RegSetValueExA(key, "Pos", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), DWORD(std::strlen(text) + 1));
     RegCloseKey(key);
 }
 

@@ -245,10 +245,10 @@ int SetDrainVariant(LabObject& o, int redraw, int32_t variant) {
 int TogglePourPosition(LabObject& o, int redraw) {
     if (!o.tiltable) return 0;
     const int32_t variant = (o.variant == 0 && o.kindStateWord == 0) ? 1 : 0;
-    const TemplateSet set =
-        CurrentBenchSeams().DpiFactor() < 1.5 ? TemplateSet::kSmall : TemplateSet::kLarge;
+    // The set new equipment is made in: a vessel keeps its size when it is
+    // tipped and set upright again.
     const RectI32 oldRect = o.position;
-    const int changed = RetemplateFromTable(o, set, variant, o.stateBits);
+    const int changed = RetemplateFromTable(o, ScreenTemplateSet(), variant, o.stateBits);
     o.pourTarget = 0;
     Redraw(oldRect, o.position, redraw);
     return changed;

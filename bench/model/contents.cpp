@@ -1,5 +1,6 @@
 #include "bench/model/contents.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "bench/model/chemical_table.h"
@@ -17,6 +18,8 @@ constexpr uint32_t kMixingPhases =
 // Melting ice against the warmth of the water and its reciprocal.
 constexpr double kIceCoolingFactor = 0.5034631000716503;
 constexpr double kWaterWarmingFactor = 1.9862428842504745;
+constexpr double kWaterSpecificHeat = 4.184;  // J per g and K
+constexpr double kIceMeltingHeat = 334;       // J per g
 
 bool Shares(uint32_t phase, uint32_t mask) { return (phase & mask) != 0; }
 
@@ -418,6 +421,29 @@ void PourLiquid(LabObject& destination, LabObject& source, double* volumeMl) {
     *volumeMl = poured;
 }
 
+namespace {
+
+// Ice turns to water at the water's temperature (slot 0 holds liquid water).
+// The level counts ice at its own volume, so it shrinks as the ice melts.
+void MeltIce(LabObject& o, double grams, double kelvin) {
+    double left = grams;
+    for (ComponentSlot& s : o.slots) {
+        if (!(left > 0)) break;
+        if (s.cas != kCasWater || !Shares(s.phase, kPhaseSolid) || !(s.grams > 0)) continue;
+        const double taken = std::min(s.grams, left);
+        s.grams -= taken;
+        if (s.grams < 0) s.grams = 0;
+        left -= taken;
+    }
+    const double moved = grams - left;
+    o.slots[0].kelvin = kelvin;
+    AddComponent(o, kCasWater, kPhaseLiquid, moved, kelvin);
+    const double volume = o.liquidVolume + moved * 10 - moved / kIceDensity * 10;
+    o.liquidVolume = std::isfinite(volume) && volume > 0 ? volume : 0;
+}
+
+}  // namespace
+
 double IceWaterEquilibrium(LabObject& o) {
     const double ice = IceMass(o);
     const double all = TotalComponentMass(o);
@@ -442,6 +468,19 @@ double IceWaterEquilibrium(LabObject& o) {
         const double tw = hasWater ? water.kelvin : 0;
         if (w == 0) return fallback;
         const double t1 = tw - (ice / w) * (kIcePoint - iceKelvin) * kIceCoolingFactor;
+        // The heat the water gives up as it cools melts ice, so ice in warm
+        // water melts instead of chilling it to the ice point for ever.
+        const double drop = tw - (t1 > kIcePoint ? t1 : kIcePoint);
+        if (t1 != kIcePoint && drop > 0) {
+            const double melted = std::min(drop * w * kWaterSpecificHeat / kIceMeltingHeat, ice);
+            // Less ice than the drop would melt: the water cools only by what
+            // melting it takes.
+            const double cooled = melted < ice ? drop : melted * kIceMeltingHeat / (w * kWaterSpecificHeat);
+            const double t = ClampKelvin(tw - cooled);
+            MeltIce(o, melted, t);
+            o.temperature = static_cast<float>(t);
+            return t;
+        }
         if (t1 > kIcePoint) {
             const double t = ClampKelvin(t1);
             water.kelvin = kIcePoint;

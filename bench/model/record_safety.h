@@ -9,6 +9,5 @@
 constexpr int64_t kBenchCoordinateLimit = int64_t{1} << 24;
 int32_t ClampBenchCoordinate(int64_t v);
 
-// The note terminated; no NaN, infinity or negative amount; temperatures
-// within 0..773.15 K.
+// The note terminated and every value made sound (SanitiseObjectValues).
 void MakeRecordContentsSafe(LabObject& o);

@@ -1,5 +1,6 @@
 #include "bench/sim/sim_thermal.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "bench/model/chemical_table.h"
@@ -20,6 +21,8 @@ constexpr double kHeatScale = 500;
 constexpr double kBoilOffBase = 0.05;
 constexpr double kEbullioscopic = 0.513;  // K per mol/kg of water
 constexpr double kCryoscopic = 1.86;
+constexpr double kWaterSpecificHeat = 4.184;  // J per g and K
+constexpr double kIceMeltingHeat = 334;       // J per g
 constexpr int16_t kDistillationParts = 0x1C;
 constexpr int16_t kRefluxCondenser = 0x40;
 
@@ -76,6 +79,41 @@ void CoolTowardRoom(LabObject& o, double solidGrams) {
     }
 }
 
+// The same exchange from below: a cold vessel warms toward the room. Ice
+// stops it at the ice point, where the heat melts ice instead.
+void WarmTowardRoom(LabObject& o, double solidGrams) {
+    const double t = o.temperature;
+    const double mass = solidGrams * 10 + o.liquidVolume;
+    if (!(mass > 0)) return;
+    const double d = (sim::kRoomKelvinD - t) * 0.5 / mass;
+    double warmed = t + d < sim::kRoomKelvinD ? t + d : sim::kRoomKelvinD;
+    const double ice = IceMass(o);
+    if (ice > 0 && warmed > sim::kIcePointKelvin) {
+        const double grams = TotalComponentMass(o);
+        const double over = warmed - (t > sim::kIcePointKelvin ? t : sim::kIcePointKelvin);
+        const double melted = std::min(ice, over * grams * kWaterSpecificHeat / kIceMeltingHeat);
+        ChangePhase(o, kCasWater, kPhaseSolid, kPhaseLiquid, melted, sim::kIcePointKelvin);
+        o.liquidVolume = sim::NonNegative(o.liquidVolume + melted * 10 - melted / sim::kIceDensity * 10);
+        // With ice left the vessel stays at the ice point; with all of it
+        // melted, what melting did not take warms the water.
+        warmed = melted < ice ? sim::kIcePointKelvin
+                              : warmed - melted * kIceMeltingHeat / (grams * kWaterSpecificHeat);
+        sim::SetKelvin(o, warmed);
+        SetAllTemperatures(o, o.temperature);
+        return;
+    }
+    if (warmed >= sim::kRoomKelvinD) {
+        sim::SetKelvin(o, sim::kRoomKelvinD);
+        return;
+    }
+    sim::SetKelvin(o, warmed);
+    for (ComponentSlot& s : o.slots) {
+        if (s.grams == 0) continue;
+        const double slotKelvin = s.kelvin + d;
+        s.kelvin = sim::ClampKelvin(slotKelvin < o.temperature ? slotKelvin : o.temperature);
+    }
+}
+
 void ExchangeWithHost(LabObject& o, LabObject& host) {
     if (!(host.liquidVolume > 0) && !(MassByPhase(host, kPhaseSolid) > 0)) return;
     const double mo = TotalComponentMass(o);
@@ -110,31 +148,30 @@ void MeltHeatedIce(LabObject& o) {
     o.liquidVolume = sim::NonNegative(o.liquidVolume + grams * 10 - grams / sim::kIceDensity * 10);
 }
 
-void Distil(LabObject& target, CasNumber cas, double grams, double tenths) {
-    if (!AddComponent(target, cas, kPhaseLiquid, grams, sim::kRoomKelvinD)) return;
+// False when the receiver has no room for another substance.
+bool Distil(LabObject& target, CasNumber cas, double grams, double tenths) {
+    if (!AddComponent(target, cas, kPhaseLiquid, grams, sim::kRoomKelvinD)) return false;
     target.liquidVolume += tenths;
     sim::StoreColour(target.liquidColour, ChemicalColour(cas));
+    return true;
 }
 
 void BoilOff(LabObject& o, LabObject* receiver, CasNumber cas) {
     const double boilOff = o.heatApplied / 50.0 * 0.5 * 0.5 + kBoilOffBase;
     const double available = MassOfComponent(o, cas, kPhaseLiquid);
     const double density = sim::VolumeDensity(Density(cas));
-    if (available >= boilOff) {
-        const double tenths = boilOff / density * 10;
-        o.liquidVolume = sim::NonNegative(o.liquidVolume - tenths);
-        if (RemoveComponent(o, cas, kPhaseLiquid, boilOff) && receiver) {
-            Distil(*receiver, cas, boilOff, tenths);
-            o.flowSetting = boilOff / density;
-        }
-        if (o.liquidVolume == 0) o.flowSetting = 0;
-    } else if (available > 0) {
-        const double tenths = available / density * 10;
-        RemoveComponent(o, cas, kPhaseLiquid, available);
-        o.liquidVolume = sim::NonNegative(o.liquidVolume - tenths);
-        if (receiver) {
-            Distil(*receiver, cas, available, tenths);
+    const double grams = available >= boilOff ? boilOff : available;
+    if (grams > 0) {
+        const double tenths = grams / density * 10;
+        // A receiver that refuses the distillate leaves it in the flask: it
+        // condenses back rather than vanishing.
+        if (receiver && !Distil(*receiver, cas, grams, tenths)) {
             o.flowSetting = 0;
+        } else {
+            RemoveComponent(o, cas, kPhaseLiquid, grams);
+            o.liquidVolume = sim::NonNegative(o.liquidVolume - tenths);
+            if (receiver) o.flowSetting = available >= boilOff ? grams / density : 0;
+            if (available >= boilOff && o.liquidVolume == 0) o.flowSetting = 0;
         }
     }
     if (TotalComponentMass(o) == 0) o.liquidVolume = 0;
@@ -175,7 +212,12 @@ void ThermalStepOne(int32_t count, LabObject* base, int32_t i, uint32_t labStyle
         SolidsTowardRoom(o, solid, points);
     if (!(o.liquidVolume > 0) && !(solid > 0)) return;
 
-    if (o.temperature > sim::kRoomKelvinD && o.heatApplied == 0 && o.host == 0) CoolTowardRoom(o, solid);
+    if (o.heatApplied == 0 && o.host == 0) {
+        if (o.temperature > sim::kRoomKelvinD)
+            CoolTowardRoom(o, solid);
+        else if (o.temperature < sim::kRoomKelvinD)
+            WarmTowardRoom(o, solid);
+    }
     if (LabObject* host = sim::Linked(count, base, i, o.host)) ExchangeWithHost(o, *host);
     if (o.heatApplied > 0) {
         if (IceMass(o) > 0)

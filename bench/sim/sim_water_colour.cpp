@@ -20,8 +20,10 @@ constexpr int32_t kContentsCategory = 6;
 
 uint32_t Channel(uint32_t colour, int shift) { return (colour >> shift) & 0xFF; }
 
-uint32_t MixChannel(double a, double shareA, double b, double shareB) {
-    const double mixed = std::trunc(b * shareB + a * shareA);
+// Weighed by volume and divided once: two equal channels give that channel
+// back, so pouring one colour into itself never darkens it.
+uint32_t MixChannel(double a, double volumeA, double b, double volumeB, double total) {
+    const double mixed = std::trunc((b * volumeB + a * volumeA) / total);
     if (!(mixed > 0)) return 0;
     return mixed >= 255 ? 255 : static_cast<uint32_t>(mixed);
 }
@@ -47,11 +49,9 @@ uint32_t MixColour(uint32_t a, double volumeA, uint32_t b, double volumeB) {
     const double total = volumeA + volumeB;
     // Nothing to weigh by: what is poured in shows.
     if (!(total > 0) || !std::isfinite(total)) return b;
-    const double shareA = volumeA / total;
-    const double shareB = volumeB / total;
     uint32_t mixed = 0;
     for (int shift = 0; shift <= 16; shift += 8)
-        mixed |= MixChannel(Channel(a, shift), shareA, Channel(b, shift), shareB) << shift;
+        mixed |= MixChannel(Channel(a, shift), volumeA, Channel(b, shift), volumeB, total) << shift;
     return mixed;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/documents/lab_file_templates.h"
 #include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/bench_validate.h"
 #include "tests/app/lab_file_fixtures.h"
 
 namespace {
@@ -295,6 +296,105 @@ TEST(LabFile, BadLinksTextsAndValuesAreMendedOnReading) {
     EXPECT_EQ(doc.datasets[0].record.pointBufferAddress, 0u);
     EXPECT_EQ(doc.datasets[0].record.title[254], '\0');
     EXPECT_EQ(doc.datasets[0].points.size(), 100u);
+}
+
+// Every floating field the simulation reads comes out of a file finite and
+// in range, and the whole bench passes ValidateBench.
+TEST(LabFile, EveryFloatingFieldIsFiniteAndInRange) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Field {
+        const char* name;
+        std::function<void(LabObject&, double)> set;
+        std::function<double(const LabObject&)> get;
+        bool temperature;  // 0..773.15
+        bool amount;       // never negative
+    };
+    const Field fields[] = {
+        {"temperature", [](LabObject& o, double v) { o.temperature = float(v); },
+         [](const LabObject& o) { return double(o.temperature); }, true, true},
+        {"boiling point", [](LabObject& o, double v) { o.boilingPoint = float(v); },
+         [](const LabObject& o) { return double(o.boilingPoint); }, true, true},
+        {"slot kelvin", [](LabObject& o, double v) { o.slots[3].kelvin = v; },
+         [](const LabObject& o) { return o.slots[3].kelvin; }, true, true},
+        {"slot grams", [](LabObject& o, double v) { o.slots[3].grams = v; },
+         [](const LabObject& o) { return o.slots[3].grams; }, false, true},
+        {"titrant delivered", [](LabObject& o, double v) { o.titrantDelivered = v; },
+         [](const LabObject& o) { return o.titrantDelivered; }, false, true},
+        {"tare", [](LabObject& o, double v) { o.tare = float(v); },
+         [](const LabObject& o) { return double(o.tare); }, false, true},
+        {"precipitate", [](LabObject& o, double v) { o.precipitate = v; },
+         [](const LabObject& o) { return o.precipitate; }, false, true},
+        {"flow", [](LabObject& o, double v) { o.flowSetting = v; },
+         [](const LabObject& o) { return o.flowSetting; }, false, true},
+        {"pH", [](LabObject& o, double v) { o.ph = v; }, [](const LabObject& o) { return o.ph; }, false,
+         false},
+        {"reading 4944", [](LabObject& o, double v) { o.reading1 = v; },
+         [](const LabObject& o) { return o.reading1; }, false, false},
+        {"reading 4952", [](LabObject& o, double v) { o.reading2 = v; },
+         [](const LabObject& o) { return o.reading2; }, false, false},
+        {"reading 4960", [](LabObject& o, double v) { o.reading3 = v; },
+         [](const LabObject& o) { return o.reading3; }, false, false},
+        {"reading 4968", [](LabObject& o, double v) { o.reading4 = v; },
+         [](const LabObject& o) { return o.reading4; }, false, false},
+        {"heat-capacity factor", [](LabObject& o, double v) { o.heatCapacityFactor = float(v); },
+         [](const LabObject& o) { return double(o.heatCapacityFactor); }, false, true},
+        {"thermal mass", [](LabObject& o, double v) { o.thermalMass = float(v); },
+         [](const LabObject& o) { return double(o.thermalMass); }, false, true},
+        {"indicator amount", [](LabObject& o, double v) { o.indicatorAmount = float(v); },
+         [](const LabObject& o) { return double(o.indicatorAmount); }, false, true},
+        {"liquid volume", [](LabObject& o, double v) { o.liquidVolume = v; },
+         [](const LabObject& o) { return o.liquidVolume; }, false, true},
+        {"solid volume", [](LabObject& o, double v) { o.solidVolume = v; },
+         [](const LabObject& o) { return o.solidVolume; }, false, true},
+    };
+    for (const Field& f : fields) {
+        for (double bad : {nan, inf, -inf, -5.0, 900.0}) {
+            SCOPED_TRACE(testing::Message() << f.name << " = " << bad);
+            auto bench = MakeBench(3);
+            f.set(bench[2], bad);
+            const auto file = EncodeBench(bench, nullptr, 0, false);
+            LabDocument doc;
+            ASSERT_EQ(DecodeLabFile(file.data(), file.size(), Screen(), &doc), LabFileError::kNone);
+            EXPECT_EQ(ValidateBench(doc.objects.data(), doc.objectCount), "");
+            const double v = f.get(doc.objects[2]);
+            EXPECT_TRUE(std::isfinite(v));
+            if (f.temperature) EXPECT_TRUE(v >= 0 && v <= kMaxKelvin) << v;
+            if (f.amount) EXPECT_GE(v, 0);
+            if (bad == 900.0 && !f.temperature) EXPECT_EQ(v, 900.0);  // in range: kept
+        }
+    }
+}
+
+// Rich edit can fault on notes nested very deep or on a group that never
+// ends; such notes refuse the file like any other damage.
+TEST(LabFile, NotesNestedTooDeepOrNeverEndingAreRefused) {
+    const std::string deep = "{\\rtf1" + std::string(56, '{') + "x" + std::string(56, '}') + "}";
+    struct Case {
+        const char* name;
+        std::string rtf;
+        LabFileError error;
+    };
+    const Case cases[] = {
+        {"56 groups deep", deep, LabFileError::kBadObservations},
+        {"a group that never ends", "{\\rtf1 {\\b notes", LabFileError::kBadObservations},
+        {"32 deep is sound", "{\\rtf1" + std::string(31, '{') + "x" + std::string(31, '}') + "}",
+         LabFileError::kNone},
+        {"escaped braces do not count", "{\\rtf1 " + std::string(40 * 2, ' ') + "\\{\\}" + "}",
+         LabFileError::kNone},
+        {"no notes at all", "", LabFileError::kNone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto file = EncodeBench(MakeBench(2), nullptr, 0, false, c.rtf);
+        LabDocument doc;
+        doc.observationsRtf = "kept";
+        EXPECT_EQ(DecodeLabFile(file.data(), file.size(), Screen(), &doc), c.error);
+        if (c.error != LabFileError::kNone) {
+            EXPECT_EQ(doc.observationsRtf, "kept");
+            EXPECT_TRUE(doc.objects.empty());
+        }
+    }
 }
 
 TEST(LabFile, CatalogueHeadsRoundTripAndKindsWithoutASaveRowStillHalve) {

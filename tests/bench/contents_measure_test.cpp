@@ -146,8 +146,8 @@ TEST(ContentsReactionLines, MatchLineAndPhaseOfAnOccupiedSlot) {
 TEST(IceWaterEquilibrium, Table) {
     ScopedChemicals table;
     constexpr double kIce = 273.15;
-    constexpr double kCooling = 0.5034631000716503;
-    constexpr double kWarming = 1.9862428842504745;
+    constexpr double kHeat = 4.184;  // J per g and K
+    constexpr double kMelt = 334;    // J per g
     struct Case {
         const char* name;
         std::vector<Content> contents;
@@ -162,12 +162,16 @@ TEST(IceWaterEquilibrium, Table) {
          295, 310, 300, 295},
         {"nothing at all: the object's temperature", {}, 295, 295, 0, 295},
         {"only ice: the first ice slot's temperature", {{kWater, kPhaseSolid, 40, 250, 0}}, 295, 250, 0, 295},
-        {"a little ice in hot water: the water stays above the ice point",
+        {"a little ice in hot water: it melts, and the water cools by what that takes",
          {{kWater, kPhaseLiquid, 100, 350, 0}, {kWater, kPhaseSolid, 10, 260, 0}},
-         330, 350 - 0.1 * kIce * kCooling, kIce, static_cast<float>(350 - 0.1 * kIce * kCooling)},
-        {"much ice in cool water: everything at the ice point",
+         330, 350 - 10 * kMelt / (100 * kHeat), 350 - 10 * kMelt / (100 * kHeat),
+         static_cast<float>(350 - 10 * kMelt / (100 * kHeat))},
+        {"much ice in cool water: everything at the ice point, some ice melted",
          {{kWater, kPhaseLiquid, 50, 280, 0}, {kWater, kPhaseSolid, 100, 260, 0}},
-         280, kIce, (50.0 / 100) * (280 - kIce) * kWarming, static_cast<float>(kIce)},
+         280, kIce, kIce, static_cast<float>(kIce)},
+        {"ice in water below the ice point: nothing melts",
+         {{kWater, kPhaseLiquid, 50, 270, 0}, {kWater, kPhaseSolid, 100, 260, 0}},
+         270, kIce, 0, static_cast<float>(kIce)},
         {"ice without liquid water beside other contents: no change",
          {{kWater, kPhaseSolid, 10, 260, 0}, {kEthanol, kPhaseLiquid, 10, 300, 0}},
          290, 0, 0, 290},
@@ -180,6 +184,36 @@ TEST(IceWaterEquilibrium, Table) {
             EXPECT_NEAR(o.slots[0].kelvin, c.slot0Kelvin, 1e-9);
         }
         EXPECT_FLOAT_EQ(o.temperature, c.objectAfter);
+    }
+}
+
+TEST(IceWaterEquilibrium, IceInWarmWaterMeltsWithItsMassKept) {
+    ScopedChemicals table;
+    struct Case {
+        const char* name;
+        double water, waterKelvin, ice;
+        double meltedGrams, kelvinAfter;
+    };
+    // The water's drop d melts d x water x 4.184 / 334 g, at most the ice there.
+    const Case cases[] = {
+        {"1 g in 50 g at 300 K: all of it melts at once", 50, 300, 1, 1, 300 - 334.0 / (50 * 4.184)},
+        {"100 g in 50 g at 280 K: the fall to the ice point melts part of it", 50, 280, 100,
+         (280 - 273.15) * 50 * 4.184 / 334, 273.15},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LabObject o = ObjectHolding({{kWater, kPhaseLiquid, c.water, c.waterKelvin, 0},
+                                     {kWater, kPhaseSolid, c.ice, 263, 0}},
+                                    static_cast<float>(c.waterKelvin));
+        o.liquidVolume = c.water * 10 + c.ice / 0.92 * 10;
+        const double before = TotalComponentMass(o);
+        const double t = IceWaterEquilibrium(o);
+        EXPECT_NEAR(t, c.kelvinAfter, 1e-9);
+        EXPECT_NEAR(o.slots[0].kelvin, c.kelvinAfter, 1e-9);
+        EXPECT_NEAR(IceMass(o), c.ice - c.meltedGrams, 1e-9);
+        EXPECT_NEAR(o.slots[0].grams, c.water + c.meltedGrams, 1e-9);
+        EXPECT_NEAR(TotalComponentMass(o), before, 1e-9);
+        EXPECT_NEAR(o.liquidVolume, (c.water + c.meltedGrams) * 10 + (c.ice - c.meltedGrams) / 0.92 * 10, 1e-6);
     }
 }
 

@@ -187,7 +187,7 @@ TEST_F(CatalogueTest, MoveToBackGuards) {
 
 // Which corner each member keeps, and which table it copies from.
 TEST_F(CatalogueTest, RetemplatingKeepsTheRightCorner) {
-    seams.dpiFactor = 1.0;  // small table for pouring
+    seams.dpiFactor = 1.0;  // pouring still takes the screen's set (large here)
     struct Case {
         const char* name;
         LabObject object;
@@ -205,7 +205,7 @@ TEST_F(CatalogueTest, RetemplatingKeepsTheRightCorner) {
         {"condenser", At(kRoundBottomFlask, 3, 0, 0x4, {50, 0, 275, 614}),
          [](LabObject& o) { return ToggleTemplateState(o, 0x8); }, 614, 574, true},
         {"pour", At(kErlenmeyerFlask, 3, 0, 0, at), [](LabObject& o) { return TogglePourPosition(o, 0); },
-         152, 198, true},
+         226, 295, true},
         {"size", At(kErlenmeyerFlask, 3, 0, 0, at), [](LabObject& o) { return ChangeSize(o, 4); }, 354,
          271, false},
         {"container", At(kRoundBottomFlask, 3, 0, 0, roundAt),
@@ -296,6 +296,32 @@ TEST_F(CatalogueTest, PouringWithoutARowStillRedrawsButReportsNoChange) {
     beaker.kindStateWord = 7;  // mid-tilt: goes upright again
     ASSERT_EQ(TogglePourPosition(beaker, 0), 1);
     EXPECT_EQ(beaker.variant, 0);
+}
+
+// A beaker made on a screen keeps its size through a pour, whatever the DPI:
+// tipping and setting upright take the set new equipment is made in.
+TEST_F(CatalogueTest, APouredBeakerKeepsItsSize) {
+    struct Case {
+        int32_t fullScreenHeight;
+        double dpiFactor;
+        int32_t height, width;  // upright
+    };
+    const Case cases[] = {{1024 - 30, 1.0, 269, 213}, {768 - 30, 1.0, 198, 160}, {768 - 30, 1.5, 198, 160}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fullScreenHeight << " px at " << c.dpiFactor);
+        seams.fullScreenHeight = c.fullScreenHeight;
+        seams.dpiFactor = c.dpiFactor;
+        LabObject beaker = EquipmentPrototype(kBeaker, IsSmallScreen());
+        ASSERT_EQ(beaker.pictureHeight, c.height);
+        ASSERT_EQ(TogglePourPosition(beaker, 0), 1);
+        EXPECT_EQ(beaker.variant, 1);
+        EXPECT_EQ(beaker.pictureWidth, c.height);
+        EXPECT_EQ(beaker.pictureHeight, c.width);
+        ASSERT_EQ(TogglePourPosition(beaker, 0), 1);
+        EXPECT_EQ(beaker.variant, 0);
+        EXPECT_EQ(beaker.pictureHeight, c.height);
+        EXPECT_EQ(beaker.pictureWidth, c.width);
+    }
 }
 
 TEST_F(CatalogueTest, ShrinkingAVesselScalesItsContents) {

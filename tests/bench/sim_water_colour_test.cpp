@@ -33,6 +33,10 @@ TEST(MixColour, Cases) {
         {"not a number", Rgb(255, 0, 0), nan, Rgb(0, 9, 0), 1, Rgb(0, 9, 0)},
         {"a negative share overshoots", Rgb(255, 255, 255), 20, Rgb(0, 0, 0), -10, Rgb(255, 255, 255)},
         {"and undershoots", Rgb(0, 0, 0), 20, Rgb(255, 255, 255), -10, Rgb(0, 0, 0)},
+        // Equal channels stay equal, whatever the shares' rounding would do.
+        {"water onto a red drop, 1 : 17", Rgb(255, 0, 0), 1, Rgb(255, 255, 255), 17, Rgb(255, 240, 240)},
+        {"white into blue, 1 : 6", Rgb(0, 0, 255), 1, Rgb(255, 255, 255), 6, Rgb(218, 218, 255)},
+        {"thirds of 255", Rgb(255, 0, 255), 1, Rgb(255, 255, 255), 2, Rgb(255, 170, 255)},
     };
     for (const Case& c : cases) EXPECT_EQ(MixColour(c.a, c.va, c.b, c.vb), c.mixed) << c.what;
 }

@@ -111,6 +111,47 @@ TEST_F(LabFileWinTest, DamagedFileChangesNothing) {
                           open), 0);
 }
 
+// Rich edit can fault on notes nested very deep or on a group that never
+// ends: such a file is refused before anything reaches the pane.
+TEST_F(LabFileWinTest, NotesNestedTooDeepAreRefusedAndChangeNothing) {
+    const std::string deep = "{\\rtf1" + std::string(56, '{') + "x" + std::string(56, '}') + "}";
+    const std::string endless = "{\\rtf1 {\\b notes";
+    for (const std::string& rtf : {deep, endless}) {
+        SCOPED_TRACE(rtf.substr(0, 12));
+        auto file = EncodeBench(MakeBench(2), nullptr, 0, false, rtf);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                    std::streamsize(file.size()));
+        SetWindowTextA(target, "my notes");
+        std::vector<LabObject> objects(kLabObjectArrayLength);
+        objects[1].type = 5;
+        int32_t count = 1;
+        char module[260] = "TESSALY.DLL", udl[260] = {};
+        LabFileTrailer trailer{};
+        LabFileWin32 open;
+        open.observationsPane = target;
+        EXPECT_EQ(ReadLabFile(&count, module, udl, objects.data(), path.c_str(), nullptr, &trailer, open), 0);
+        EXPECT_EQ(count, 1);
+        EXPECT_EQ(objects[1].type, 5);
+        EXPECT_EQ(objects[2].type, 0);
+        EXPECT_STREQ(module, "TESSALY.DLL");
+        EXPECT_EQ(PaneText(target), "my notes");
+    }
+    // 32 levels, as deep as sound notes go, still open.
+    const std::string sound = "{\\rtf1" + std::string(31, '{') + "kept" + std::string(31, '}') + "}";
+    auto file = EncodeBench(MakeBench(2), nullptr, 0, false, sound);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                std::streamsize(file.size()));
+    std::vector<LabObject> objects(kLabObjectArrayLength);
+    int32_t count = 0;
+    char module[260] = {}, udl[260] = {};
+    LabFileTrailer trailer{};
+    LabFileWin32 open;
+    open.observationsPane = target;
+    EXPECT_EQ(ReadLabFile(&count, module, udl, objects.data(), path.c_str(), nullptr, &trailer, open), 1);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(PaneText(target), "kept");
+}
+
 TEST_F(LabFileWinTest, FailedSaveKeepsTheOldFile) {
     {
         std::ofstream old(path, std::ios::binary);

@@ -649,6 +649,27 @@ TEST_F(ProgramStart, OneDroppedNotesFileReplacesTheObservationsAndTwoDoNothing) 
     DeleteFileA(notes.c_str());
 }
 
+TEST_F(ProgramStart, DroppedNotesNestedTooDeepAreRefused) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string notes = std::string(folder) + "deep notes.rtf";
+    HWND observations = ObservationsPane();
+    const std::string deep = "{\\rtf1" + std::string(56, '{') + "x" + std::string(56, '}') + "}";
+    for (const std::string& rtf : {deep, std::string("{\\rtf1 {\\b never ends")}) {
+        FILE* f = fopen(notes.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        fwrite(rtf.data(), 1, rtf.size(), f);
+        fclose(f);
+        SetWindowTextA(observations, "Before");
+        ENDROPFILES drop = {};
+        drop.hDrop = MakeDrop({notes});
+        DropFilesOnObservations(&drop);
+        GlobalFree(drop.hDrop);
+        EXPECT_EQ(PaneText(observations), "Before");
+    }
+    DeleteFileA(notes.c_str());
+}
+
 TEST_F(ProgramStart, AddingABuretOpensItsTitrationDialogAndASecondBuretTakesItOver) {
     CloseTitrationDialog();
     ResetBench();
@@ -689,6 +710,17 @@ TEST_F(ProgramStart, ClosingAChangedLabAsksToSaveAndNoEndsTheProgram) {
     EXPECT_NE(seen[0].text.find("Save current changes in"), std::string::npos) << seen[0].text;
     EXPECT_FALSE(IsWindow(FrameWindow));
     EXPECT_EQ(LabModuleHandle, nullptr) << "the lab module is unloaded with the frame";
+
+    // The position was stored as the string and its NUL, nothing after it.
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Quillmar\\Brevane Pro", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    char pos[128] = {};
+    DWORD size = sizeof pos, type = 0;
+    ASSERT_EQ(RegQueryValueExA(key, "Pos", nullptr, &type, reinterpret_cast<BYTE*>(pos), &size), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(type, DWORD(REG_SZ));
+    EXPECT_EQ(size, std::strlen(pos) + 1) << pos;
 }
 
 // ---- the mouse on the bench, combining and the toolbars ----

@@ -5,6 +5,7 @@
 
 #include "lab_fixture.h"
 #include "wizard/meters.h"
+#include "wizard/reaction_engine.h"
 #include "wizard/reaction_slots.h"
 
 using namespace fixture;
@@ -288,6 +289,22 @@ TEST_F(FlameTest, ADriedSolutionBurnsOffInSteps) {
     ExpectColour(burner.liquidColour, 255, 200, 0);
     EXPECT_EQ(burner.reading2, 5);
     EXPECT_NEAR(wire.solidVolume, 0.15 / double(2.16f), 1e-9);
+}
+
+// The engine runs the flame pass once per object index: a dried solution
+// of a salt listed as "solution" (state 8) must burn on every pass, not
+// read 0 g on the second and wipe the wire.
+TEST_F(FlameTest, ASaltListedAsSolutionKeepsBurningThroughTheEngine) {
+    Put(wire, 0, kCasWater, kPhaseLiquid, 0.3);
+    Put(wire, 1, kSalt, kPhaseDissolved, 0.2);
+    EngineLab lab;
+    lab.labStyle = kStyleFlameTest;
+    LabSimulationProc(lab, 3, bench.base());
+    // Three objects, three passes, 0.05 g each.
+    EXPECT_EQ(wire.slots[1].cas, kSalt);
+    EXPECT_NEAR(wire.slots[1].grams, 0.2 - 3 * 0.05, 1e-12);
+    ExpectColour(burner.liquidColour, 255, 200, 0);
+    EXPECT_NEAR(wire.solidVolume, (0.2 - 3 * 0.05) / double(2.16f), 1e-9);
 }
 
 TEST_F(FlameTest, BurnOffStepTable) {

@@ -302,6 +302,26 @@ TEST_F(ReactionEngine, TheLiquidColourFollowsTheLastColourRuleThatRan) {
     EXPECT_NEAR(o.liquidVolume, 10000, 1e-9);
 }
 
+// A limiting-reagent reaction whose conditions hold counts as run even
+// when it has nothing to act on: the vessel's look is brought up to date.
+TEST_F(ReactionEngine, ALimitingReactionWithNothingToActOnStillRefreshesTheLook) {
+    ReactionRecord r = Reaction(kReactInstantaneous, {{kA, kDissolved, 1, kPartReactant}, {kB, kDissolved, 1, kPartProduct}});
+    Put(o, 2, kC, kPhaseSolid, 3);  // 1.5 ml of solid, never measured
+    o.liquidVolume = 0;
+    o.solidVolume = 0;
+    EngineLab lab;
+    lab.reactions = &r;
+    lab.reactionCount = 1;
+    LabSimulationProc(lab, 1, bench.base());
+    EXPECT_EQ(Grams(kA), 0);
+    EXPECT_EQ(Grams(kB), 0);
+    EXPECT_NEAR(o.liquidVolume, 10000, 1e-9);
+    EXPECT_NEAR(o.solidVolume, 1.5, 1e-12);
+    EXPECT_EQ(o.solidColour[0], 90);
+    EXPECT_EQ(o.solidColour[1], 150);
+    EXPECT_EQ(o.solidColour[2], 30);
+}
+
 TEST_F(ReactionEngine, TheBunsenBurnerHoldsNoReactions) {
     ReactionRecord r = Reaction(kReactInstantaneous, {{kA, kDissolved, 1, kPartReactant}, {kC, kPhaseSolid, 1, kPartProduct}});
     o.type = kBunsenBurner;

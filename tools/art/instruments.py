@@ -304,18 +304,23 @@ def centigram_parts(pic):
         ctx.stroke()
         ctx.restore()
 
+    # The pan's surface is the bottom of the weighing zone: a vessel on the
+    # balance stands there, with nothing of the balance above it.
+    surface = pan[3]
+
     def extra(ctx):
-        # The pan on its hanger, and the arm that joins it to the beam's hub.
+        # The pan on its post, and the arm that joins the post to the pillar.
         cx = (pan[0] + pan[2]) / 2
-        arm_y = pic.acc[1] + 80 * s
-        G.metal(ctx, cx - 6 * s, arm_y, pic.acc[0] + 170 * s - cx, 12 * s, s, 4 * s)
-        G.metal(ctx, cx - 5 * s, arm_y, 10 * s, pan[1] - arm_y, s, 2 * s, vertical=False)
-        G.solid(ctx, lambda c: (c.new_path(), c.move_to(pan[0], pan[1]), c.line_to(pan[2], pan[1]),
-                                c.curve_to(pan[2] - 20 * s, pan[3] + 8 * s, pan[0] + 20 * s, pan[3] + 8 * s,
-                                           pan[0], pan[1]), c.close_path()), G.METAL_LIGHT, s)
+        arm_y = surface + 14 * s
+        base_top = h - 40 * s
+        G.metal(ctx, cx - 6 * s, arm_y, pic.acc[0] + 170 * s - cx, 10 * s, s, 4 * s)
+        G.metal(ctx, cx - 5 * s, surface, 10 * s, base_top - surface, s, 2 * s, vertical=False)
+        G.solid(ctx, lambda c: (c.new_path(), c.move_to(pan[0], surface), c.line_to(pan[2], surface),
+                                c.curve_to(pan[2] - 20 * s, surface + 10 * s, pan[0] + 20 * s, surface + 10 * s,
+                                           pan[0], surface), c.close_path()), G.METAL_LIGHT, s)
 
     def mask(ctx):
-        G.hard_mask(ctx, lambda c: c.rectangle(pan[0] + 4, pan[1] - 40 * s, pan[2] - pan[0] - 8, 40 * s + 2))
+        G.hard_mask(ctx, lambda c: c.rectangle(pan[0] + 4, surface - 40 * s, pan[2] - pan[0] - 8, 40 * s + 2))
     return Picture(body=body, extra=extra, mask=mask)
 
 

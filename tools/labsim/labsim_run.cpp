@@ -1,6 +1,8 @@
 #include "tools/labsim/labsim_run.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -88,6 +90,11 @@ const ShippedModule* FindModule(const std::string& name) {
 }
 
 void AppendNumber(std::string& s, double v) {
+    // JSON has no NaN or infinity.
+    if (!std::isfinite(v)) {
+        s += "null";
+        return;
+    }
     char text[64];
     auto r = std::to_chars(text, text + sizeof text, v);
     s.append(text, r.ptr);
@@ -143,6 +150,31 @@ bool IsAuthoringModule(const char* name) { return SameName(name, "PARVELL"); }
 std::string FolderOf(const std::string& path) {
     size_t cut = path.find_last_of("\\/");
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+// The header first, then the rest only when the size is one the program
+// itself opens: a huge file is refused without reading it.
+std::string ReadLabFileBytes(const std::string& path, std::vector<uint8_t>* bytes) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return "cannot open the file";
+    const std::streamoff size = in.tellg();
+    if (size < 0) return "cannot read the file's size";
+    in.seekg(0);
+    LabFileHeader header;
+    const uint64_t headerBytes = std::min<uint64_t>(uint64_t(size), sizeof header);
+    bytes->resize(size_t(headerBytes));
+    if (!in.read(reinterpret_cast<char*>(bytes->data()), std::streamsize(headerBytes)))
+        return "cannot read the file";
+    if (headerBytes < sizeof header) return LabFileErrorText(LabFileError::kTooShort);
+    std::memcpy(&header, bytes->data(), sizeof header);
+    if (std::memcmp(header.signature, kLabFileSignature, sizeof header.signature) != 0)
+        return LabFileErrorText(LabFileError::kBadSignature);
+    if (uint64_t(size) > kLargestLabFileBytes)
+        return "larger than the " + std::to_string(kLargestLabFileBytes >> 20) + " MB a lab file may be";
+    bytes->resize(size_t(size));
+    if (!in.read(reinterpret_cast<char*>(bytes->data() + headerBytes), std::streamsize(size) - std::streamsize(headerBytes)))
+        return "cannot read the file";
+    return "";
 }
 
 }  // namespace
@@ -211,12 +243,12 @@ int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream
         err << "labsim: " << problem << "\n";
         return 2;
     }
-    std::ifstream in(options.input, std::ios::binary);
-    if (!in) {
-        err << "labsim: cannot open " << options.input << "\n";
+    std::vector<uint8_t> bytes;
+    const std::string unread = ReadLabFileBytes(options.input, &bytes);
+    if (!unread.empty()) {
+        err << "labsim: " << options.input << ": " << unread << "\n";
         return 2;
     }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
     LabFileReadContext context;
     context.availableHeight = options.height;
     context.templates = LabsimTemplates;
