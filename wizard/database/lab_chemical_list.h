@@ -41,7 +41,6 @@ struct LabChemicalProperties {
     double conductivityB = 0;
 };
 
-constexpr uint32_t kChemUnknown = 0x4;
 constexpr double kDefaultConductivityA = 141.3;
 constexpr double kDefaultConductivityB = 29.5;
 
