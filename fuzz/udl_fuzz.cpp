@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "wizard/reaction_engine.h"
+#include "wizard/runtime/udl_runtime.h"
 #include "wizard/udl_file.h"
 #include "zephrane/chemical_database.h"
 
@@ -27,6 +28,11 @@ public:
     }
     std::string PerUserFolder() override { return "F"; }
     void ShowMessage(int, int) override {}
+};
+
+class ZephraneRegistry : public parvell::ChemicalRegistry {
+public:
+    void Register(const ChemicalRecord* records, int32_t count) override { RegisterChemicals(records, count); }
 };
 
 }  // namespace
@@ -65,6 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     parvell::EngineLab engine = parvell::EngineLabOf(lab);
     engine.labStyle |= 0x253;
     parvell::LabSimulationProc(engine, 5, bench.data());
+
+    // The module's own path: the same bytes through the runtime, its table
+    // and one engine call.
+    parvell::UdlRuntime runtime;
+    ZephraneRegistry registry;
+    if (!runtime.LoadUdlSimulation("fuzz.UDL", io)) __builtin_trap();
+    const std::vector<ChemicalRecord>& table = runtime.LoadLabChemicals(io, "", registry);
+    if (table.empty()) __builtin_trap();
+    for (int i = -1; i <= runtime.IndicatorAvailable(); ++i)
+        if ((runtime.IndicatorProperty(i) != nullptr) != (i >= 0 && i < runtime.IndicatorAvailable())) __builtin_trap();
+    runtime.LabSimulationProc(5, bench.data());
+    runtime.UnloadUdlSimulation();
     RegisterChemicals(nullptr, 0);
     return 0;
 }

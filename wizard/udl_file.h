@@ -26,6 +26,11 @@ public:
     virtual std::string PerUserFolder() = 0;
     // An OK box on the owner window with string ids for text and caption.
     virtual void ShowMessage(int textId, int captionId) = 0;
+    // Whether a file is there; reading it is the portable fallback.
+    virtual bool FileExists(const std::string& path) {
+        std::vector<uint8_t> bytes;
+        return ReadWholeFile(path, bytes);
+    }
 };
 
 enum class UdlParse { kGood, kTooShort, kWrongSignature, kNegativeCount };

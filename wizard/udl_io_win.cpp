@@ -70,3 +70,8 @@ void UdlIoWin::ShowMessage(int textId, int captionId) {
     LoadStringA(module_, UINT(captionId), caption, sizeof caption);
     MessageBoxA(owner_, text, caption, MB_OK);
 }
+
+bool UdlIoWin::FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

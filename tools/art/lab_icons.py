@@ -17,6 +17,7 @@ LABS = {
     "tessaly": (0xF0, 0x9A, 0x3E),  # heat
     "morvena": (0x9C, 0x6A, 0xC8),  # crystals
     "dunmere": (0x3F, 0xA8, 0x9B),  # precipitate under a clear solution
+    "parvell": (0xD8, 0x5C, 0x7A),  # an indicator turning
 }
 
 # Flask outline in unit coordinates (x right, y down), clockwise.

@@ -13,6 +13,8 @@
 #include "app/documents/safe_save.h"
 #include "bench/model/chemical_table.h"
 #include "tools/labsim/labsim_seams.h"
+#include "wizard/runtime/udl_runtime.h"
+#include "zephrane/chemical_database.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ struct Options {
     std::string input;
     std::string module;
     std::string output;
+    std::string udl;
     long long ticks = 0;
     int32_t height = 900;
     bool json = false;
@@ -47,6 +50,9 @@ std::string ParseOptions(int argc, const char* const* argv, Options* o) {
         } else if (arg == "--module") {
             if (!value(&v)) return "--module needs a name";
             o->module = v;
+        } else if (arg == "--udl") {
+            if (!value(&v)) return "--udl needs a user-defined lab file";
+            o->udl = v;
         } else if (arg == "--out") {
             if (!value(&v)) return "--out needs a file name";
             o->output = v;
@@ -66,7 +72,7 @@ std::string ParseOptions(int argc, const char* const* argv, Options* o) {
     }
     if (o->input.empty())
         return "usage: labsim IN.LAB [--module NAME] [--ticks N] [--height H] [--out OUT.LAB] "
-               "[--json]";
+               "[--udl LAB.UDL-BREVANE] [--json]";
     return "";
 }
 
@@ -112,6 +118,40 @@ void AppendString(std::string& s, const char* text) {
     s += '"';
 }
 
+// Files as they are; labsim extracts no molecule files and shows no boxes.
+class LabsimUdlIo : public UdlIo {
+public:
+    bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) override {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return false;
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        return true;
+    }
+    bool WriteWholeFile(const std::string&, const void*, size_t) override { return false; }
+    std::string PerUserFolder() override { return ""; }
+    void ShowMessage(int, int) override {}
+};
+
+// The bench's table and the engine's queries both answer from the lab's chemicals.
+class LabsimRegistry : public parvell::ChemicalRegistry {
+public:
+    void Register(const ChemicalRecord* records, int32_t count) override {
+        SetChemicalTable(records, count);
+        RegisterChemicals(records, count);
+    }
+};
+
+parvell::UdlRuntime UserDefinedLab;
+
+int UserDefinedLabHook(int32_t count, LabObject* base) { return UserDefinedLab.LabSimulationProc(count, base); }
+
+bool IsAuthoringModule(const char* name) { return SameName(name, "PARVELL"); }
+
+std::string FolderOf(const std::string& path) {
+    size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
 // The header first, then the rest only when the size is one the program
 // itself opens: a huge file is refused without reading it.
 std::string ReadLabFileBytes(const std::string& path, std::vector<uint8_t>* bytes) {
@@ -139,9 +179,13 @@ std::string ReadLabFileBytes(const std::string& path, std::vector<uint8_t>* byte
 
 }  // namespace
 
-std::string LabDocumentJson(const char* moduleName, int32_t count, const LabObject* base) {
+std::string LabDocumentJson(const char* moduleName, int32_t count, const LabObject* base, const char* title) {
     std::string s = "{\"module\": ";
     AppendString(s, moduleName);
+    if (title) {
+        s += ", \"title\": ";
+        AppendString(s, title);
+    }
     s += ", \"objects\": [";
     for (int32_t i = 1; i <= count; ++i) {
         const LabObject& o = base[i];
@@ -167,6 +211,12 @@ std::string LabDocumentJson(const char* moduleName, int32_t count, const LabObje
              "], \"solid_fill\": " + std::to_string(o.solidFillKind) +
              ", \"solid_pattern\": " + std::to_string(o.solidPatternId) + ", \"precipitate\": ";
         AppendNumber(s, o.precipitate);
+        if (title) {
+            s += ", \"ph\": ";
+            AppendNumber(s, o.ph);
+            s += ", \"conductivity\": ";
+            AppendNumber(s, o.type == kConductivityMeter ? o.reading1 : 0.0);
+        }
         s += ", \"slots\": [";
         bool first = true;
         for (const ComponentSlot& slot : o.slots) {
@@ -222,16 +272,41 @@ int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream
         module = FindModule(doc.moduleName);
     }
 
-    if (module) SetChemicalTable(module->lab->chemicals, module->lab->chemicalCount);
+    // A user-defined lab: named on the command line, or the authoring module's
+    // lab named by the lab file and lying beside it.
+    std::string udlPath = options.udl;
+    if (udlPath.empty() && options.module.empty() && IsAuthoringModule(doc.moduleName) && doc.udlName[0]) {
+        std::string name(doc.udlName, strnlen(doc.udlName, sizeof doc.udlName));
+        if (parvell::FileNameOf(name) != name || name == "." || name == "..") {
+            err << "labsim: " << options.input << ": the user-defined lab is not a bare file name\n";
+            return 2;
+        }
+        udlPath = FolderOf(options.input) + name;
+    }
+    const bool userDefined = !udlPath.empty();
+    LabSimulationProcEntry* hook = module ? module->lab->simulationHook : nullptr;
+    uint32_t style = module ? module->lab->style : 0;
+    if (userDefined) {
+        LabsimUdlIo io;
+        if (!UserDefinedLab.LoadUdlSimulation(udlPath, io)) {
+            err << "labsim: cannot read the user-defined lab " << udlPath << "\n";
+            return 2;
+        }
+        LabsimRegistry registry;
+        UserDefinedLab.LoadLabChemicals(io, "", registry);
+        hook = UserDefinedLabHook;
+        style = uint32_t(UserDefinedLab.QueryLabStyle());
+        module = nullptr;
+    } else if (module) {
+        SetChemicalTable(module->lab->chemicals, module->lab->chemicalCount);
+    }
     if (options.ticks > 0) {
         if (!LabsimTick) {
             err << "labsim: warning: the simulation tick is not linked in; objects left as read\n";
         } else {
             const LabsimSettings settings;
             for (long long t = 0; t < options.ticks; ++t)
-                LabsimTick(doc.objectCount, doc.objects.data(),
-                           module ? module->lab->simulationHook : nullptr,
-                           module ? module->lab->style : 0, settings);
+                LabsimTick(doc.objectCount, doc.objects.data(), hook, style, settings);
         }
     }
 
@@ -248,6 +323,7 @@ int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream
         }
     }
     if (options.json || options.output.empty())
-        out << LabDocumentJson(doc.moduleName, doc.objectCount, doc.objects.data());
+        out << LabDocumentJson(doc.moduleName, doc.objectCount, doc.objects.data(),
+                               userDefined ? UserDefinedLab.LoadedHeader().title : nullptr);
     return 0;
 }

@@ -1,0 +1,46 @@
+// Feeds arbitrary bytes to the user chemical database reader: every record's
+// text fields come back terminated, and the dialog's checks and the key search
+// run over whatever it read.
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "wizard/database/user_database.h"
+
+namespace {
+
+class MemoryIo : public UdlIo {
+public:
+    const uint8_t* data = nullptr;
+    size_t length = 0;
+    bool ReadWholeFile(const std::string&, std::vector<uint8_t>& bytes) override {
+        bytes.assign(data, data + length);
+        return true;
+    }
+    bool WriteWholeFile(const std::string&, const void*, size_t) override { return true; }
+    std::string PerUserFolder() override { return "F"; }
+    void ShowMessage(int, int) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    MemoryIo io;
+    io.data = data;
+    io.length = size;
+    std::vector<ChemicalRecord> records;
+    if (!parvell::ReadUserChemicalDatabase(io, "chemical.cdb", records)) __builtin_trap();
+    if (records.size() != size / sizeof(ChemicalRecord)) __builtin_trap();
+    for (size_t i = 0; i < records.size(); ++i) {
+        const ChemicalRecord& r = records[i];
+        if (strnlen(r.name, sizeof r.name) == sizeof r.name) __builtin_trap();
+        if (strnlen(r.formula, sizeof r.formula) == sizeof r.formula) __builtin_trap();
+        parvell::ChemicalEntry entry = parvell::EntryOf(r);
+        parvell::FirstFailedChemicalCheck(entry, records.data(), int32_t(records.size()), int32_t(i));
+    }
+    int64_t next = parvell::NextGeneratedId(records.data(), int32_t(records.size()));
+    if (next != -1 && !parvell::IsKeyUnused(CasNumber(next), records.data(), int32_t(records.size())))
+        __builtin_trap();
+    return 0;
+}
