@@ -117,6 +117,19 @@ TEST(UdlRuntime, ALoadedLabAnswersFromItsOwnSections) {
     EXPECT_EQ(l.runtime.Text(-1), nullptr);
 }
 
+TEST(UdlRuntime, TextsNestedTooDeepAreNotHandedOut) {
+    UdlLab lab = TwoChemicalLab(0x1);
+    lab.introduction = "{\\rtf1" + std::string(56, '{') + "x" + std::string(56, '}') + "}";
+    lab.procedure = "{\\rtf1 {\\b never ends";
+    FakeUdlIo io;
+    io.files["deep.UDL"] = SerializeUdl(lab);
+    UdlRuntime runtime;
+    ASSERT_EQ(runtime.LoadUdlSimulation("deep.UDL", io), 1);
+    EXPECT_EQ(runtime.Text(0), nullptr);
+    EXPECT_EQ(runtime.Text(1), nullptr);
+    ASSERT_NE(runtime.Text(2), nullptr);
+}
+
 TEST(UdlRuntime, StyleZeroInTheHeaderReportsEight) {
     Loaded l(0);
     EXPECT_EQ(l.runtime.QueryLabStyle(), 8);

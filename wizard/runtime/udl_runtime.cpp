@@ -1,5 +1,7 @@
 #include "wizard/runtime/udl_runtime.h"
 
+#include "common/rtf_nesting.h"
+
 #include <cstring>
 
 #include "wizard/builtin_water.h"
@@ -53,12 +55,15 @@ int UdlRuntime::LabSimulationProc(int32_t count, LabObject* base) const {
 }
 
 const std::string* UdlRuntime::Text(int which) const {
+    const std::string* text = nullptr;
     switch (which) {
-    case 0: return &lab_.introduction;
-    case 1: return &lab_.procedure;
-    case 2: return &lab_.observations;
+    case 0: text = &lab_.introduction; break;
+    case 1: text = &lab_.procedure; break;
+    case 2: text = &lab_.observations; break;
     default: return nullptr;
     }
+    // A lab file is outside data: rich text nested too deep can bring the pane down.
+    return IsRtfNestingSound(text->data(), text->size()) ? text : nullptr;
 }
 
 int UdlRuntime::LoadUdlSimulation(const std::string& path, UdlIo& io) {

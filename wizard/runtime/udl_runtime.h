@@ -51,7 +51,8 @@ public:
 
     int LabSimulationProc(int32_t count, LabObject* base) const;
 
-    // 0 Introduction, 1 Procedure, 2 Observations; null for any other.
+    // 0 Introduction, 1 Procedure, 2 Observations; null for any other, and
+    // for a text nested too deep to hand to a rich edit.
     const std::string* Text(int which) const;
 
     // 1 read; 0 not, and the loaded lab and its name stay as they were.
