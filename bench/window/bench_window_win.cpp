@@ -16,6 +16,7 @@
 #include "bench/window/bench_window_win.h"
 #include "bench/commands/command_router.h"
 #include "bench/commands/documents/documents_win.h"
+#include "bench/commands/menus/context_menu_win.h"
 #include "bench/model/lab_objects.h"
 
 HDC BenchDC = nullptr;
@@ -209,7 +210,8 @@ LRESULT CALLBACK LabSpaceWndProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (HandleBenchMouse(window, message, wParam, lParam)) return 0;
         break;
     case WM_RBUTTONDOWN:
-        break;
+        ShowBenchContextMenu(window, wParam, lParam);
+        return 0;
     case WM_DROPFILES:
         DropFilesOnBench(window, reinterpret_cast<HDROP>(wParam));
         return 0;
