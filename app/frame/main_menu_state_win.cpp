@@ -7,6 +7,7 @@
 #include "app/modules/module_host.h"
 #include "app/panes/text_panes_win.h"
 #include "bench/commands/menus/menu_state_win.h"
+#include "bench/commands/print/print_job.h"
 #include "bench/model/bench_state.h"
 #include "bench/window/bench_window_win.h"
 #include "render/render_settings_win.h"
@@ -31,7 +32,7 @@ MenuFacts CurrentMenuFacts() {
     facts.demoRecording = DemoRecordingActive();
     facts.udlNamed = CurrentUdlName[0] != 0;
     facts.showLabBench = BenchRenderSettings().showLabBench;
-    facts.printOptions = 0;  // no print options are kept yet
+    facts.printOptions = static_cast<uint32_t>(PrintOptions);
     HWND observations = TextPanes[kObservationsPane].window;
     facts.observationsFocused = observations && GetFocus() == observations;
     facts.observationsCanPaste = observations && SendMessageA(observations, EM_CANPASTE, 0, 0) != 0;

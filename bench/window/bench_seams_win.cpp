@@ -18,6 +18,7 @@
 #include "bench/commands/contents/contents_commands.h"
 #include "bench/commands/contents/contents_dialogs_win.h"
 #include "bench/commands/edit/edit_seams_win.h"
+#include "bench/commands/print/print_seams_win.h"
 #include "bench/commands/equipment/add_equipment_commands.h"
 #include "bench/commands/arrange/arrange_commands.h"
 #include "bench/window/bench_mouse_win.h"
@@ -172,4 +173,5 @@ void RegisterBenchCommands() {
     RegisterDocumentCommands();
     RegisterDemoPlaybackCommands();
     RegisterEditCommandsOnWindows();
+    InstallPrintSeams();
 }
