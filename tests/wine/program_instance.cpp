@@ -6,27 +6,35 @@
 #include "app/frame/startup_win.h"
 
 namespace {
-bool attempted = false;
-bool started = false;
-std::vector<SeenDialog> boxesAtStart;
+bool firstStartDone = false;
+std::vector<SeenDialog> boxesAtFirstStart;
+
+void PumpBriefly() {
+    for (int i = 0; i < 30; ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
 }  // namespace
 
 bool EnsureProgramWindows(std::vector<SeenDialog>* startupBoxes) {
-    if (!attempted) {
-        attempted = true;
+    bool started = FrameWindow && IsWindow(FrameWindow);
+    if (!started) {
         DialogDriver boxes({});
-        started = CreateProgramWindows(GetModuleHandleA(nullptr), nullptr, "");
-        for (int i = 0; i < 30; ++i) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(10);
-        }
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSA info;
+        // A suite that closed the frame left the classes registered.
+        const bool registered = GetClassInfoA(instance, "Brevane", &info) != 0;
+        started = CreateProgramWindows(instance, registered ? instance : nullptr, "");
+        PumpBriefly();
         boxes.Finish();
-        boxesAtStart = boxes.Seen();
+        if (!firstStartDone) boxesAtFirstStart = boxes.Seen();
+        firstStartDone = true;
     }
-    if (startupBoxes) *startupBoxes = boxesAtStart;
+    if (startupBoxes) *startupBoxes = boxesAtFirstStart;
     return started;
 }

@@ -1,11 +1,12 @@
-// The program's windows, started once in the test process and shared by
-// every suite that drives them (the program's state is global).
+// The program's windows, shared by every suite that drives them in the test
+// process (the program's state is global).
 #pragma once
 #include <string>
 #include <vector>
 
 #include "dialog_driver.h"
 
-// Starts the windows on the first call (any box start-up shows is cancelled
-// and kept in *startupBoxes); later calls answer whether they were started.
+// Starts the windows when none are open: on the first call, or again after a
+// suite closed the frame. Any box start-up shows is cancelled; those of the
+// first start are kept in *startupBoxes.
 bool EnsureProgramWindows(std::vector<SeenDialog>* startupBoxes = nullptr);

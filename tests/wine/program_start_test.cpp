@@ -178,7 +178,7 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(started_);
-        if (!IsWindow(FrameWindow)) GTEST_SKIP() << "the frame was closed by an earlier test";
+        ASSERT_TRUE(EnsureProgramWindows());  // an earlier test may have closed the frame
     }
 
     static bool started_;

@@ -38,6 +38,7 @@
 #include "bench/window/bench_window_win.h"
 #include "common/component_slot.h"
 #include "dialog_driver.h"
+#include "program_instance.h"
 #include "resources/brevane/demo_playback_ids.h"
 
 namespace {
@@ -121,11 +122,7 @@ class ReplayDemo : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         DialogDriver boxes({});
-        WNDCLASSA info;
-        const HINSTANCE instance = GetModuleHandleA(nullptr);
-        // The start-up suite registered the classes and closed its windows.
-        const bool registered = GetClassInfoA(instance, "Brevane", &info) != 0;
-        started_ = CreateProgramWindows(instance, registered ? instance : nullptr, "");
+        started_ = EnsureProgramWindows();
         Pump(300);
         boxes.Finish();
         char folder[MAX_PATH];
@@ -288,10 +285,16 @@ TEST_F(ReplayDemo, ACancelledOrRefusedFileGivesTheBenchItsObjectsBack) {
     Post(kCmdAdd250Beaker);
     PumpUntil([] { return LabObjectCount == 2; }, 2000);
     const std::vector<LabObject> before(&LabObjects[1], &LabObjects[3]);
+    DocumentModified = false;  // no save question in the way
 
     PlayDemoHooks.chooseFile = [](HWND, char*, int) { return false; };
-    Post(kCmdPlayLabDemo);
-    Pump(500);
+    {
+        DialogDriver none({});
+        Post(kCmdPlayLabDemo);
+        Pump(500);
+        none.Finish();
+        EXPECT_TRUE(none.Seen().empty());
+    }
     EXPECT_EQ(LabObjectCount, 2);
 
     char folder[MAX_PATH];
