@@ -22,6 +22,10 @@ bool Win32SaveTarget::Close() {
 }
 
 bool Win32SaveTarget::Replace(const std::string& tempPath, const std::string& finalPath) {
+    // A read-only file is the user's "do not change": Windows refuses to
+    // replace it, but an administrator's rename on other systems may not.
+    const DWORD attributes = GetFileAttributesA(finalPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     return MoveFileExA(tempPath.c_str(), finalPath.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

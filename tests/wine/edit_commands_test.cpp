@@ -143,6 +143,7 @@ TEST_F(EditCommands, CopyPutsTheRecordAndItsPictureAndPasteAddsAnEqualObject) {
     InvalidateRect(BenchWindow, nullptr, TRUE);
     UpdateWindow(BenchWindow);
     const LabObject original = LabObjects[i];
+    DocumentModified = false;  // adding the beaker changed the lab; copying must not
     Command(kCmdCopy);
 
     const std::vector<uint8_t> block = ClipboardBlock();

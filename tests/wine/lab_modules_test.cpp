@@ -203,7 +203,7 @@ TEST_F(GenericLabTexts, ThreeDocumentsStreamTheSameTextEveryTime) {
     };
     const Case cases[] = {
         {0, "Generic Lab", "distilled water"},
-        {1, "Procedure", "Add Water"},
+        {1, "Procedure", "Adding water"},
         {2, "Observations", "Mass of water poured"},
     };
     std::set<std::string> texts;
