@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/frame/app_windows_win.h"
+#include "app/frame/frame_services_win.h"
 #include "app/modules/module_host.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
@@ -105,6 +107,8 @@ protected:
         LabModuleHandle = savedHandle_;
         SetChemicalTable(nullptr, 0);
         ClearCommandHandlers();
+        // A program started by an earlier suite gets all its commands back.
+        if (IsWindow(BenchWindow)) RegisterBenchCommands();
         ResetLabObjects();
         Deselect();
         DocumentModified = false;
