@@ -63,6 +63,56 @@ int BuildWorkTable(const ReactionRecord& r, const LabObject& o, double litres, W
     return n;
 }
 
+// What the bisection's inner loop needs of each entry, decided once per
+// reaction: the trials then touch only moles and molarity, and the quotient
+// is taken in the same pass. Every double is computed by the same operations
+// in the same order as TrialQuotient and ReactionQuotient, so the amounts are
+// bit for bit theirs.
+struct TrialPlan {
+    std::array<uint8_t, kParticipantCount> consuming{};
+    std::array<uint8_t, kParticipantCount> inNumerator{};
+    std::array<uint8_t, kParticipantCount> inDenominator{};
+    bool incomplete = false;
+};
+
+TrialPlan PlanTrials(const WorkTable& table, int n, bool forward) {
+    TrialPlan plan;
+    const uint32_t side = ConsumingSide(forward);
+    for (int i = 0; i < n; ++i) {
+        const ReactionWorkEntry& e = table[size_t(i)];
+        plan.consuming[size_t(i)] = (e.flags & side) != 0;
+        if (e.coefficient <= 0) continue;
+        if (!HasNoActivity(e)) {
+            plan.inNumerator[size_t(i)] = (e.flags & kPartProduct) != 0;
+            plan.inDenominator[size_t(i)] = (e.flags & kPartReactant) != 0;
+        }
+        if ((e.flags & kPartReactant) && e.initialGrams == 0) plan.incomplete = true;
+    }
+    return plan;
+}
+
+// TrialQuotient without the grams, which only the final trial needs.
+double PlannedTrialQuotient(WorkTable& table, int n, const TrialPlan& plan, double extent, LimitingEntry limiting,
+                            double litres) {
+    double numerator = 1, denominator = 1;
+    for (int i = 0; i < n; ++i) {
+        ReactionWorkEntry& e = table[size_t(i)];
+        const double share = extent * e.coefficient * limiting.inverseCoefficient;
+        if (plan.consuming[size_t(i)])
+            e.trialMoles = i == limiting.index ? e.initialMoles - extent : e.initialMoles - share;
+        else
+            e.trialMoles = e.initialMoles + share;
+        e.trialMolarity = e.trialMoles / litres;
+        if (plan.inNumerator[size_t(i)] | plan.inDenominator[size_t(i)]) {
+            const double factor = ActivityFactor(e, e.trialMolarity);
+            if (plan.inNumerator[size_t(i)]) numerator *= factor;
+            if (plan.inDenominator[size_t(i)]) denominator *= factor;
+        }
+    }
+    if (numerator > 0) return denominator > 0 ? numerator / denominator : kQuotientNoReactant;
+    return (plan.incomplete || !(denominator > 0)) ? kQuotientIncomplete : 0.0;
+}
+
 }  // namespace
 
 EngineLab EngineLabOf(const UdlLab& lab) {
@@ -181,8 +231,10 @@ bool RunEquilibrium(const ReactionRecord& r, LabObject& o, const ReactionPartici
     if (t == 0) return false;
 
     double x = t / 2, stepBase = t / 2, divisor = 1;
+    const TrialPlan plan = PlanTrials(table, n, forward);
+    const bool trials = litres > 0;  // TrialQuotient evaluates nothing without liquid
     for (int i = 0; i < kBisectionLimit; ++i) {
-        double Qx = TrialQuotient(table.data(), n, x, limiting, forward, litres);
+        double Qx = trials ? PlannedTrialQuotient(table, n, plan, x, limiting, litres) : 0.0;
         if (evaluations) ++*evaluations;
         if (std::fabs(Qx - K) < kBisectionTolerance) break;
         divisor *= 2;
@@ -193,6 +245,8 @@ bool RunEquilibrium(const ReactionRecord& r, LabObject& o, const ReactionPartici
         if (next == x) break;
         x = next;
     }
+    if (trials)
+        for (int i = 0; i < n; ++i) table[size_t(i)].trialGrams = table[size_t(i)].trialMoles * table[size_t(i)].molarMass;
 
     bool firstReactant = true;
     for (int i = 0; i < n; ++i) {

@@ -5,6 +5,11 @@
 namespace parvell {
 
 inline double WholePower(double base, int n) {
+    // The usual coefficients, by the very multiplications the loop would do
+    // (a product with 1 is exact).
+    if (n == 1) return base;
+    if (n == 2) return base * base;
+    if (n == 3) return base * (base * base);
     double result = 1;
     while (n > 0) {
         if (n & 1) result *= base;
