@@ -261,7 +261,11 @@ TEST_F(EditCommands, WithTheClipboardHeldElsewhereCutDeletesNothingAndLeaksNothi
         if (held) CloseClipboard();
         DestroyWindow(owner);
     });
-    ASSERT_TRUE(PumpUntil([&] { return held.load(); }, 2000));
+    if (!PumpUntil([&] { return held.load(); }, 2000)) {
+        release = true;  // the thread must end before the test does
+        holder.join();
+        FAIL() << "the other thread could not open the clipboard";
+    }
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     DWORD handles = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handles);
