@@ -248,14 +248,14 @@ TEST_F(ReplayDemo, ARecordedSessionPlaysBackAndItsCommentsCanBeEditedAfterwards)
         // Delete the newest comment, then edit the balloon message.
         SendDlgItemMessageA(dialog, IDC_DEMO_COMMENTS, LB_SETCURSEL, 0, 0);
         Click(dialog, IDC_DEMO_DELETE);
-        WaitFor([&] { return FileSize(demoFile) != before; }, 5000);
+        WaitFor([&] { return FileSize(demoFile) != before; }, 15000);
         sizeAfterDelete = FileSize(demoFile);
         const std::vector<std::string> now = ListTexts(dialog);
         for (size_t i = 0; i < now.size(); ++i)
             if (now[i] == "Display Message: Watch the water warm up")
                 SendDlgItemMessageA(dialog, IDC_DEMO_COMMENTS, LB_SETCURSEL, WPARAM(i), 0);
         Click(dialog, IDC_DEMO_EDIT);
-        WaitFor([&] { return FileSize(demoFile) != sizeAfterDelete; }, 5000);
+        WaitFor([&] { return FileSize(demoFile) != sizeAfterDelete; }, 15000);
         sizeAfterEdit = FileSize(demoFile);
         Click(dialog, IDCANCEL);
     });
@@ -274,7 +274,9 @@ TEST_F(ReplayDemo, ARecordedSessionPlaysBackAndItsCommentsCanBeEditedAfterwards)
     EXPECT_EQ(listed.back(), "Start Demo");
     EXPECT_NE(std::find(listed.begin(), listed.end(), "Display Message: Read this first"), listed.end())
         << "and the event after the box still played";
-    EXPECT_EQ(file.size() - sizeAfterDelete, 48u + std::strlen("End Demo") + 1);
+    std::string seen;
+    for (const SeenDialog& d : dialogs.Seen()) seen += "[" + d.caption + ": " + d.text + "] ";
+    EXPECT_EQ(file.size() - sizeAfterDelete, 48u + std::strlen("End Demo") + 1) << seen;
     EXPECT_EQ(sizeAfterDelete - sizeAfterEdit, std::strlen("Watch the water warm up") - std::strlen("Short"));
     EXPECT_EQ(CurrentLabTitle()[0], '\0') << "Save cannot write over the lab file";
 }
