@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
@@ -498,8 +499,9 @@ HWND WaitForProcessWindow(const char* cls, DWORD pid, int ms) {
 }
 
 // Starts Brevane.exe with a command line; its boxes are answered by pressing button.
-std::string CaptionStartedWith(const std::string& commandLine, std::vector<std::string>* boxes) {
-    std::string line = "\"" + ProgramFile("Brevane.exe") + "\" " + commandLine;
+std::string CaptionStartedWith(const std::string& commandLine, std::vector<std::string>* boxes,
+                               const std::string& program = ProgramFile("Brevane.exe")) {
+    std::string line = "\"" + program + "\" " + commandLine;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -571,6 +573,69 @@ TEST_F(LabDocuments, TheProgramStartedWithAUdlFileCopiesItForTheAuthoringModule)
     EXPECT_EQ(caption.find("Brevane - "), 0u) << caption;
     EXPECT_NE(caption.find("Command Line Lab"), std::string::npos) << caption;
     DeleteFileA(copy.c_str());
+    DeleteFileA(udl.c_str());
+}
+
+TEST_F(LabDocuments, WithoutTheChemicalDatabaseLibraryAUserLabFallsBackToTheGenericLab) {
+    // A program folder holding the authoring module but not the library it imports.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "brevane_no_database\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (const char* file : {"Brevane.exe", "Olvaris.dll", "Parvell.dll"})
+        ASSERT_TRUE(CopyFileA(ProgramFile(file).c_str(), (folder + file).c_str(), FALSE)) << file;
+    DeleteFileA((folder + "Zephrane.dll").c_str());
+    const std::string udl = TempFile("brevane_no_database.udl");
+    WriteBytes(udl, UdlHeaderBytes("Parvell.dll", "Needs The Database"));
+    char appData[MAX_PATH];
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, appData)));
+    const std::string copy = std::string(appData) + "\\Brevane\\brevane_no_database.udl";
+    DeleteFileA(copy.c_str());  // no overwrite question
+
+    std::vector<std::string> boxes;
+    const std::string caption = CaptionStartedWith(udl, &boxes, folder + "Brevane.exe");
+    bool refused = false;
+    std::string all;
+    for (const std::string& box : boxes) {
+        refused |= box.find("Unable to load Simulation Library") != std::string::npos;
+        all += "[" + box + "] ";
+    }
+    EXPECT_TRUE(refused) << all;
+    EXPECT_NE(caption.find("Generic Lab"), std::string::npos) << caption;
+    for (const char* file : {"Brevane.exe", "Olvaris.dll", "Parvell.dll"})
+        for (int i = 0; i < 100 && !DeleteFileA((folder + file).c_str()); ++i) Sleep(50);
+    RemoveDirectoryA(folder.c_str());
+    DeleteFileA(copy.c_str());
+    DeleteFileA(udl.c_str());
+}
+
+TEST_F(LabDocuments, AHundredSwitchesBetweenAUserLabAndTheGenericLabKeepMemoryFlat) {
+    const std::string udl = ProgramFile("brevane_switching.udl");
+    WriteBytes(udl, UdlHeaderBytes("Parvell.dll", "Switching"));
+    const auto privateBytes = [] {
+        PROCESS_MEMORY_COUNTERS_EX counters{};
+        counters.cb = sizeof counters;
+        GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                             sizeof counters);
+        return counters.PrivateUsage;
+    };
+    const auto switchPair = [&] {
+        ASSERT_EQ(LoadLabModule(BenchWindow, "Parvell.dll", "brevane_switching.udl", 1, 0), 1);
+        EXPECT_NE(GetModuleHandleA("Parvell.dll"), nullptr);
+        ASSERT_EQ(LoadLabModule(BenchWindow, kDefaultModuleName, "", 1, 0), 1);
+        EXPECT_EQ(GetModuleHandleA("Parvell.dll"), nullptr) << "the authoring module is let go";
+    };
+    DialogDriver none({});
+    for (int i = 0; i < 10; ++i) switchPair();  // heaps and caches settle
+    const SIZE_T before = privateBytes();
+    for (int i = 0; i < 100; ++i) switchPair();
+    const SIZE_T after = privateBytes();
+    none.Finish();
+    EXPECT_TRUE(none.Seen().empty()) << none.Seen()[0].text;
+    // A leaked lab block or table per switch would be kilobytes each time.
+    EXPECT_LT(after, before + 256 * 1024) << before << " -> " << after;
+    lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
+    CurrentUdlName[0] = 0;
     DeleteFileA(udl.c_str());
 }
 
