@@ -24,6 +24,7 @@
 #include "bench/window/bench_mouse_win.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/commands/instruments/instrument_commands.h"
+#include "bench/commands/menus/context_menu_win.h"
 #include "bench/commands/instruments/instrument_dialogs_win.h"
 #include "bench/commands/instruments/instrument_seams_win.h"
 #include "bench/commands/instruments/titration_dialog_win.h"
@@ -112,7 +113,7 @@ class BenchWindowCommandSeams final : public BenchCommandSeams {
 public:
     PointI32 CursorLogicalPoint() const override {
         POINT p{};
-        GetCursorPos(&p);
+        if (!ContextMenuOpenPoint(&p)) GetCursorPos(&p);
         ScreenToClient(Bench(), &p);
         if (BenchDC) DPtoLP(BenchDC, &p, 1);
         return PointI32{p.x, p.y};

@@ -35,7 +35,16 @@ void Append(HMENU menu, const std::vector<ContextMenuItem>& items) {
     }
 }
 
+bool commandFromMenuRunning = false;
+POINT menuOpenedAt{};
+
 }  // namespace
+
+bool ContextMenuOpenPoint(POINT* screen) {
+    if (!commandFromMenuRunning) return false;
+    *screen = menuOpenedAt;
+    return true;
+}
 
 void ShowBenchContextMenu(HWND bench, WPARAM wParam, LPARAM lParam) {
     SetFocus(bench);
@@ -60,5 +69,9 @@ void ShowBenchContextMenu(HWND bench, WPARAM wParam, LPARAM lParam) {
         TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, at.x, at.y, 0, bench, nullptr));
     DestroyMenu(menu);  // destroys the sub-menus with it
     const int command = FinishContextMenu(kind, chosen);
-    if (command) SendMessageA(bench, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    if (!command) return;
+    menuOpenedAt = at;
+    commandFromMenuRunning = true;
+    SendMessageA(bench, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    commandFromMenuRunning = false;
 }

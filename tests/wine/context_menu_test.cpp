@@ -1,0 +1,177 @@
+// The bench's right-click menus on the started program: the items read back
+// while the menu is open, an add command placed where the menu was opened,
+// and a menu dismissed without a choice.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/frame/app_windows_win.h"
+#include "bench/commands/command_ids.h"
+#include "bench/model/bench_state.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "bench/window/bench_window_win.h"
+#include "common/equipment_type.h"
+#include "program_instance.h"
+
+void ResetBench();
+
+namespace {
+
+struct MenuRow {
+    std::string text;  // "-" for a separator
+    UINT state;
+};
+
+// Runs while TrackPopupMenu's own loop runs: reads the open menu, then does
+// what the test asks with it.
+std::vector<MenuRow> seenRows;
+std::function<void(HWND popup, HMENU menu)> whileOpen;
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup)) return;
+    KillTimer(nullptr, id);
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    seenRows.clear();
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        char text[128] = "";
+        const UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
+        if (state & MF_SEPARATOR) {
+            seenRows.push_back({"-", state});
+            continue;
+        }
+        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+        seenRows.push_back({text, state});
+    }
+    if (whileOpen) whileOpen(popup, menu);
+    else EndMenu();
+}
+
+void Pump(int ms) {
+    for (int waited = 0; waited < ms; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+POINT ClientPointOf(const LabObject& o) {
+    POINT p{(o.position.left + o.position.right) / 2, (o.position.top + o.position.bottom) / 2};
+    LPtoDP(BenchDC, &p, 1);
+    return p;
+}
+
+// A right click at a client point; returns when the menu has closed.
+void RightClick(POINT client) {
+    SetTimer(nullptr, 0, 50, ReadOpenMenu);
+    SendMessageA(BenchWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
+    SendMessageA(BenchWindow, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    Pump(100);
+}
+
+int IndexOf(const std::string& text) {
+    for (size_t i = 0; i < seenRows.size(); ++i)
+        if (seenRows[i].text == text) return int(i);
+    return -1;
+}
+
+class ContextMenus : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(EnsureProgramWindows());
+        ResetBench();
+        seenRows.clear();
+        whileOpen = nullptr;
+    }
+    void TearDown() override {
+        whileOpen = nullptr;
+        if (IsWindow(FrameWindow)) ResetBench();
+        DocumentModified = false;
+    }
+    static void Command(int id) { SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+};
+
+TEST_F(ContextMenus, ABeakerOffersItsOwnCommandsWithEveryTextAndNoDoubledSeparator) {
+    Command(kCmdAdd250Beaker);
+    ASSERT_EQ(LabObjectCount, 1);
+    RightClick(ClientPointOf(LabObjects[1]));
+    EXPECT_TRUE(ObjectSelected) << "the right click selected as a left click does";
+    ASSERT_FALSE(seenRows.empty()) << "no menu opened";
+    for (const char* text : {"Chemicals...", "Water...", "Pour/Decant", "Label...", "Thermometer", "Empty",
+                             "Delete", "Cut", "Copy"})
+        EXPECT_GE(IndexOf(text), 0) << text;
+    EXPECT_LT(IndexOf("Water..."), IndexOf("Delete"));
+    EXPECT_EQ(IndexOf("Paste") < 0, true) << "nothing of ours on the clipboard";
+    EXPECT_NE(seenRows.front().text, "-");
+    EXPECT_NE(seenRows.back().text, "-");
+    for (size_t i = 1; i < seenRows.size(); ++i)
+        EXPECT_FALSE(seenRows[i].text == "-" && seenRows[i - 1].text == "-") << i;
+    for (const MenuRow& row : seenRows) EXPECT_FALSE(row.text.empty()) << "every item has its text";
+}
+
+TEST_F(ContextMenus, TheEmptyBenchOffersTheEquipmentAndDismissingItClearsAddAtCursor) {
+    RightClick(POINT{400, 300});
+    ASSERT_FALSE(seenRows.empty()) << "no menu opened";
+    for (const char* text : {"Balances", "Beaker", "Bunsen Burner", "Buret", "Erlenmeyer Flask", "Test Tube",
+                             "Watch Glass", "Separatory Funnel", "Hot plate && Mag Stir"})
+        EXPECT_GE(IndexOf(text), 0) << text;
+    EXPECT_LT(IndexOf("Balances"), IndexOf("Watch Glass")) << "in the menu's order";
+    EXPECT_TRUE(seenRows[size_t(IndexOf("Beaker"))].state & MF_POPUP);
+    EXPECT_FALSE(AddAtCursor) << "a menu closed without a choice leaves nothing behind";
+    EXPECT_EQ(LabObjectCount, 0);
+}
+
+TEST_F(ContextMenus, AnObjectAddedFromTheMenuLandsWhereTheMenuWasOpened) {
+    // Where the ordinary path puts a beaker added at a point.
+    const POINT click{420, 260};
+    POINT screen = click;
+    ClientToScreen(BenchWindow, &screen);
+    if (!SetCursorPos(screen.x, screen.y)) GTEST_SKIP() << "the cursor cannot be placed on this display";
+    AddAtCursor = true;
+    Command(kCmdAdd250Beaker);
+    ASSERT_EQ(LabObjectCount, 1);
+    const RectI32 expected = LabObjects[1].position;
+    ResetBench();
+
+    // The same beaker chosen from the menu with the keyboard, the cursor moved
+    // far away by then.
+    whileOpen = [](HWND popup, HMENU menu) {
+        HMENU beakers = nullptr;
+        for (int i = 0, n = GetMenuItemCount(menu); i < n && !beakers; ++i) {
+            char text[64] = "";
+            GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+            if (std::string(text) == "Beaker") beakers = GetSubMenu(menu, i);
+        }
+        if (!beakers) {
+            EndMenu();
+            return;
+        }
+        // Keyboard: open the sub-menu and pick its second row (250ml).
+        const int index = [&] {
+            for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+                if (GetSubMenu(menu, i) == beakers) return i;
+            return 0;
+        }();
+        for (int i = 0; i <= index; ++i) PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(popup, WM_KEYDOWN, VK_RIGHT, 0);
+        PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+        SetCursorPos(5, 5);
+    };
+    RightClick(click);
+    ASSERT_EQ(LabObjectCount, 1) << "the choice added a beaker";
+    EXPECT_EQ(LabObjects[1].type, kBeaker);
+    EXPECT_EQ(LabObjects[1].position.left, expected.left);
+    EXPECT_EQ(LabObjects[1].position.top, expected.top);
+    EXPECT_FALSE(AddAtCursor);
+}
+
+}  // namespace
