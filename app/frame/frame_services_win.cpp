@@ -1,6 +1,7 @@
 // Thin calls from the frame and the bench window into the parts that own
 // each service.
 #include "app/frame/frame_services_win.h"
+#include "bench/commands/menus/menu_help.h"
 
 #include <shellapi.h>
 
@@ -157,7 +158,21 @@ void CycleSelection(HWND, int step) {
 }
 char* DemoMessageBuffer() { return demoMessage; }
 void UpdateMenuState(HMENU popup, int) { UpdateMainMenuPopup(popup); }
-void ShowMenuHelp(UINT, UINT, HMENU) {}
+void ShowMenuHelp(UINT item, UINT flags, HMENU menu) {
+    const bool closed = flags == 0xFFFF && !menu;
+    int barPosition = -2;
+    if (!closed && (flags & MF_POPUP)) {
+        const HMENU bar = GetMenu(FrameWindow);
+        if (menu == bar) barPosition = -1;
+        for (int i = 0, n = bar ? GetMenuItemCount(bar) : 0; i < n && barPosition == -2; ++i)
+            if (GetSubMenu(bar, i) == menu) barPosition = i;
+    }
+    const int lookup = MenuHelpLookupId(closed, (flags & MF_SYSMENU) != 0, (flags & MF_POPUP) != 0, barPosition,
+                                        static_cast<int>(item));
+    char text[101] = "";
+    if (const int id = MenuHelpStringId(lookup)) LoadStringA(GetModuleHandleA(nullptr), UINT(id), text, sizeof text);
+    if (StatusBar) SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+}
 void ClearCurrentLab() {
     CurrentLabPath[0] = 0;
     labTitle[0] = 0;

@@ -50,3 +50,24 @@ TEST(MenuHelp, EveryRowHasItsOwnStringAndId) {
 }
 
 }  // namespace
+
+TEST(MenuHelp, WhatAMenuSelectionLooksUp) {
+    struct Case {
+        const char* name;
+        bool closed, system, popup;
+        int bar, item, lookup;
+    } cases[] = {
+        {"a closed menu", true, false, false, -2, 0, 0},
+        {"the system menu's pop-up", false, true, true, -2, 0, kSystemMenuHelpId},
+        {"a system-menu command", false, true, false, -2, 61536, 61536},
+        {"File on the menu bar", false, false, true, -1, 0, 1002},
+        {"Beakers under Equipment", false, false, true, 2, 0, 1005},
+        {"a pop-up whose parent is not known", false, false, true, -2, 0, 0},
+        {"a pop-up the table has no row for", false, false, true, 2, 3, 0},
+        {"New", false, false, false, -2, 30, 30},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MenuHelpLookupId(c.closed, c.system, c.popup, c.bar, c.item), c.lookup) << c.name;
+    }
+    EXPECT_EQ(MenuHelpStringId(MenuHelpLookupId(false, false, false, -2, 161)), 554) << "Zero Balance";
+}

@@ -2,6 +2,7 @@
 // while the menu is open, an add command placed where the menu was opened,
 // and a menu dismissed without a choice.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +173,31 @@ TEST_F(ContextMenus, AnObjectAddedFromTheMenuLandsWhereTheMenuWasOpened) {
     EXPECT_EQ(LabObjects[1].position.left, expected.left);
     EXPECT_EQ(LabObjects[1].position.top, expected.top);
     EXPECT_FALSE(AddAtCursor);
+}
+
+TEST_F(ContextMenus, AHighlightedItemOrPopupPutsItsHelpInTheStatusLine) {
+    const HMENU bar = GetMenu(FrameWindow);
+    const auto statusText = [] {
+        char text[256] = "";
+        SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    struct Case {
+        const char* name;
+        UINT item, flags;
+        HMENU menu;
+        const char* text;
+    } cases[] = {
+        {"New", 30, MF_STRING, GetSubMenu(bar, 0), "Creates a new lab sessions"},
+        {"Zero Balance", 161, MF_STRING, GetSubMenu(bar, 4), "Zero a selected balance "},
+        {"Lab Only", 106, MF_STRING, GetSubMenu(bar, 6), "Maximizes the Lab pane while hiding the Text pane."},
+        {"the File pop-up", 0, MF_POPUP, bar, "Start, open, save and print lab sessions"},
+        {"the menu closing", 0, 0xFFFF, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SendMessageA(BenchWindow, WM_MENUSELECT, MAKEWPARAM(c.item, c.flags), reinterpret_cast<LPARAM>(c.menu));
+        EXPECT_EQ(statusText(), c.text) << c.name;
+    }
 }
 
 }  // namespace

@@ -50,3 +50,12 @@ int MenuHelpStringId(int lookupId) {
         if (kRows[row].id == lookupId) return kRows[row].stringId;
     return 0;
 }
+
+int MenuHelpLookupId(bool closed, bool systemMenu, bool popup, int barPosition, int item) {
+    if (closed) return 0;
+    if (popup) {
+        if (systemMenu) return kSystemMenuHelpId;
+        return barPosition < -1 ? 0 : PopupHelpId(barPosition, item);
+    }
+    return item;
+}
