@@ -175,15 +175,20 @@ TEST_F(BenchImageLists, MarqueeBitmapMakesAnInvertingCheckerBrush) {
 
 TEST_F(BenchImageLists, CursorsAndIconsLoadAtTheirSizes) {
     HINSTANCE self = GetModuleHandleA(nullptr);
-    for (int id : {114, 296}) {
+    // The splitter's hot spot is its middle, the link hand's its fingertip.
+    const struct {
+        int id;
+        DWORD x, y;
+    } cursors[] = {{114, 16, 16}, {296, 12, 1}};
+    for (const auto& [id, x, y] : cursors) {
         SCOPED_TRACE("cursor " + std::to_string(id));
         HCURSOR cursor = LoadCursorA(self, MAKEINTRESOURCEA(id));
         ASSERT_NE(cursor, nullptr);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(cursor, &info));
         EXPECT_FALSE(info.fIcon);
-        EXPECT_EQ(info.xHotspot, 16u);
-        EXPECT_EQ(info.yHotspot, 16u);
+        EXPECT_EQ(info.xHotspot, x);
+        EXPECT_EQ(info.yHotspot, y);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
     }

@@ -421,12 +421,12 @@ def split_cursor():
     return s
 
 
-def move_cursor():
-    """Four arrows: an object is carried across the bench."""
-    s, _ = arrow_cursor([(16, 2), (22, 8), (18, 8), (18, 14), (24, 14), (24, 10), (30, 16), (24, 22),
-                         (24, 18), (18, 18), (18, 24), (22, 24), (16, 30), (10, 24), (14, 24),
-                         (14, 18), (8, 18), (8, 22), (2, 16), (8, 10), (8, 14), (14, 14), (14, 8),
-                         (10, 8)])
+def hand_cursor():
+    """A pointing hand, the fingertip at the hot spot: a link to follow."""
+    s, _ = arrow_cursor([(11, 2), (12, 1), (14, 1), (15, 2), (15, 11), (17, 10), (19, 11), (19, 12),
+                         (21, 11), (23, 12), (23, 13), (25, 12), (27, 13), (28, 15), (28, 22), (26, 27),
+                         (25, 30), (13, 30), (12, 27), (7, 21), (5, 18), (5, 16), (7, 15), (9, 16),
+                         (10, 18), (10, 2)])
     return s
 
 
@@ -537,7 +537,7 @@ def build(out):
     res(1183, "BITMAP", "1183.bmp", marquee())
 
     res(114, "CURSOR", "114.cur", icon_file([(32, icon_image(split_cursor()))], (16, 16)))
-    res(296, "CURSOR", "296.cur", icon_file([(32, icon_image(move_cursor()))], (16, 16)))
+    res(296, "CURSOR", "296.cur", icon_file([(32, icon_image(hand_cursor()))], (12, 1)))
     res(1, "ICON", "1.ico", icon_file([(n, icon_image(program_icon(n))) for n in (16, 32, 48)]))
     res(4, "ICON", "4.ico", icon_file([(n, icon_image(data_icon(n))) for n in (16, 32, 48)]))
 

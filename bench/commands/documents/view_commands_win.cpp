@@ -17,6 +17,7 @@
 #include "app/shell/message_boxes_win.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/documents/documents_win.h"
+#include "app/shell/about_box_win.h"
 #include "bench/commands/documents/view_state.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/selection.h"
@@ -188,6 +189,11 @@ void OnWebPage(const CommandMessage& command) {
         }
 }
 
+void OnAbout(const CommandMessage&) {
+    ShowAboutBox(BenchWindow, kHomePage, [](HWND owner, const char* target) { return OpenWithShell(owner, target); },
+                 ShowWebFailure);
+}
+
 }  // namespace
 
 INT_PTR (*OpenWithShell)(HWND owner, const char* target) = ShellOpen;
@@ -224,6 +230,7 @@ void RegisterViewCommands() {
         {kCmdPeriodicTable, OnPeriodicTable},
         {kCmdMoleculeViewer, OnMoleculeViewer},
         {kCmdWebPage, OnWebPage},
+        {kCmdAbout, OnAbout},
         {kCmdFacebook, OnWebPage},
         {kCmdTwitter, OnWebPage},
         {kCmdSocial258, OnWebPage},

@@ -1,0 +1,19 @@
+// The About box: its template, controls and strings.
+#pragma once
+
+#define IDD_ABOUT 100
+#define IDC_ABOUT_PROCESSOR 103
+#define IDC_ABOUT_MEMORY 104
+#define IDC_ABOUT_PAGING 105
+#define IDC_ABOUT_VERSION 1037
+#define IDC_ABOUT_PRODUCT 1038
+#define IDC_ABOUT_COPYRIGHT 1039
+#define IDC_ABOUT_LINK 1065
+
+#define IDS_ABOUT_PROCESSOR 251
+#define IDS_ABOUT_MEMORY 252
+#define IDS_ABOUT_PAGING 253
+#define IDS_ABOUT_VERSION 599
+#define IDS_ABOUT_BUILD 603
+
+#define IDC_LINK_HAND 296
