@@ -154,6 +154,7 @@ enum CommandId : int {
     // Help
     kCmdHelp = 92,
     kCmdAbout = 93,
+    kCmdTipOfTheDay = 193,
     kCmdHelpAlias = 94,
     kCmdWebPage = 125,
     kCmdPeriodicTable = 155,

@@ -395,6 +395,53 @@ def marquee():
     return bmp_bytes(rows, 1, [(0, 0, 0), (255, 255, 255)])
 
 
+def tip_picture(w=400, h=190):
+    """Tip of the Day: a lit bulb at the left, a plain white card where the
+    tip is written (from x 75, y 60), and the heading above it."""
+    s, ctx = canvas(w, h)
+    ctx.set_source_rgb(0.93, 0.93, 0.93)
+    ctx.paint()
+    ctx.set_source_rgb(0.82, 0.82, 0.86)
+    ctx.rectangle(0, 0, 62, h)
+    ctx.fill()
+    # the bulb
+    ctx.arc(31, 40, 15, 0, 2 * math.pi)
+    ctx.set_source_rgb(1.0, 0.86, 0.25)
+    ctx.fill_preserve()
+    ctx.set_source_rgb(0.45, 0.35, 0.05)
+    ctx.set_line_width(1.5)
+    ctx.stroke()
+    ctx.rectangle(25, 54, 12, 10)
+    ctx.set_source_rgb(0.55, 0.55, 0.6)
+    ctx.fill()
+    for y in (57, 60):
+        ctx.move_to(25, y)
+        ctx.line_to(37, y)
+    ctx.set_source_rgb(0.3, 0.3, 0.35)
+    ctx.set_line_width(1)
+    ctx.stroke()
+    ctx.set_source_rgb(1, 1, 1)
+    for angle in range(0, 360, 45):
+        a = math.radians(angle)
+        ctx.move_to(31 + 19 * math.cos(a), 40 + 19 * math.sin(a))
+        ctx.line_to(31 + 24 * math.cos(a), 40 + 24 * math.sin(a))
+    ctx.set_source_rgb(0.95, 0.7, 0.1)
+    ctx.stroke()
+    # heading and the plain card for the text
+    ctx.select_font_face("Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
+    ctx.set_font_size(20)
+    ctx.set_source_rgb(0.15, 0.2, 0.45)
+    ctx.move_to(75, 36)
+    ctx.show_text("Did you know...")
+    ctx.rectangle(70, 52, w - 75, h - 57)
+    ctx.set_source_rgb(1, 1, 1)
+    ctx.fill_preserve()
+    ctx.set_source_rgb(0.6, 0.6, 0.65)
+    ctx.set_line_width(1)
+    ctx.stroke()
+    return s
+
+
 # ---- cursors and icons ----
 
 def arrow_cursor(points):
@@ -535,6 +582,8 @@ def build(out):
     masked(469, lamp(True), 24)
     masked(468, lamp(False), 24)
     res(1183, "BITMAP", "1183.bmp", marquee())
+    res(391, "BITMAP", "391.bmp", bmp_bytes([[over_white(r, g, b, a) for r, g, b, a in row]
+                                             for row in argb_rows(tip_picture())], 24))
 
     res(114, "CURSOR", "114.cur", icon_file([(32, icon_image(split_cursor()))], (16, 16)))
     res(296, "CURSOR", "296.cur", icon_file([(32, icon_image(hand_cursor()))], (12, 1)))

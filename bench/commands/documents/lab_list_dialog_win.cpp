@@ -214,7 +214,7 @@ void InitLabList(HWND dialog, LabListState& state) {
     ScanLabFiles(dialog, state, state.perUserFolder, true);
 
     if (!tipsOffered && ShowTipsAtStartUp && BenchWindow)
-        PostMessageA(BenchWindow, WM_COMMAND, MAKEWPARAM(193, 0), 0);
+        PostMessageA(BenchWindow, WM_COMMAND, MAKEWPARAM(kCmdTipOfTheDay, 0), 0);
     tipsOffered = true;
 }
 

@@ -18,6 +18,8 @@
 #include "bench/commands/command_ids.h"
 #include "bench/commands/documents/documents_win.h"
 #include "app/shell/about_box_win.h"
+#include "app/shell/tip_of_the_day_win.h"
+#include "app/shell/timer_pause.h"
 #include "bench/commands/documents/view_state.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/selection.h"
@@ -194,6 +196,11 @@ void OnAbout(const CommandMessage&) {
                  ShowWebFailure);
 }
 
+void OnTipOfTheDay(const CommandMessage&) {
+    TimerPauseScope pause;
+    if (ShowTipOfTheDay(BenchWindow) == 1) InvalidateRect(BenchWindow, nullptr, TRUE);
+}
+
 }  // namespace
 
 INT_PTR (*OpenWithShell)(HWND owner, const char* target) = ShellOpen;
@@ -231,6 +238,7 @@ void RegisterViewCommands() {
         {kCmdMoleculeViewer, OnMoleculeViewer},
         {kCmdWebPage, OnWebPage},
         {kCmdAbout, OnAbout},
+        {kCmdTipOfTheDay, OnTipOfTheDay},
         {kCmdFacebook, OnWebPage},
         {kCmdTwitter, OnWebPage},
         {kCmdSocial258, OnWebPage},
