@@ -511,8 +511,10 @@ std::string CaptionStartedWith(const std::string& commandLine, std::vector<std::
         if (HWND box = WaitForProcessWindow("#32770", pi.dwProcessId, 50)) {
             char text[512] = {};
             GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            boxes->push_back(text);
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            // A message box is answered and kept; the splash and the lab
+            // list, which have no message, are closed.
+            if (text[0]) boxes->push_back(text);
+            PostMessageA(box, WM_COMMAND, text[0] ? IDOK : IDCANCEL, 0);
             // Not read twice: wait for this box to go before looking again.
             for (int gone = 0; gone < 2000 && IsWindow(box) && IsWindowVisible(box); gone += 20) Sleep(20);
             continue;

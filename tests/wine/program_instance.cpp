@@ -4,6 +4,12 @@
 
 #include "app/frame/app_windows_win.h"
 #include "app/frame/startup_win.h"
+#include "app/modules/module_host_win.h"
+#include "app/panes/text_panes_win.h"
+#include "app/shell/message_boxes_win.h"
+#include "bench/commands/bench_command_seams.h"
+#include "bench/model/bench_state.h"
+#include "bench/window/bench_seams.h"
 
 namespace {
 bool firstStartDone = false;
@@ -37,4 +43,29 @@ bool EnsureProgramWindows(std::vector<SeenDialog>* startupBoxes) {
     }
     if (startupBoxes) *startupBoxes = boxesAtFirstStart;
     return started;
+}
+
+void CloseProgramWindows() {
+    if (FrameWindow && IsWindow(FrameWindow)) {
+        DialogDriver boxes({});
+        DocumentModified = false;
+        DestroyWindow(FrameWindow);
+        boxes.Finish();
+    }
+    // The frame's end posts WM_QUIT; it is taken here, not by a later pump.
+    for (int i = 0; i < 30; ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    DestroyTextPanes();        // their rich-edit objects give their references back
+    SetBoxOwnerWindow(nullptr);  // boxes are not owned by a window that is gone
+    SetBenchSeams(nullptr);
+    SetBenchCommandSeams(nullptr);
+    SetModuleHostPanes(ModuleHostPanes{});
+    SetModuleHostServices(DefaultModuleHostServices());
 }

@@ -10,3 +10,8 @@
 // suite closed the frame. Any box start-up shows is cancelled; those of the
 // first start are kept in *startupBoxes.
 bool EnsureProgramWindows(std::vector<SeenDialog>* startupBoxes = nullptr);
+
+// Closes the shared program when it runs, for suites that build pieces of it
+// (its panes, its windows) on their own; the next EnsureProgramWindows starts
+// it again.
+void CloseProgramWindows();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_instance.h"
+
 #include <set>
 #include <string>
 
@@ -39,7 +41,10 @@ std::string TempFile(const char* name, const std::string& contents) {
 
 class TextPanesTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { OleInitialize(nullptr); }
+    static void SetUpTestSuite() {
+        CloseProgramWindows();  // these panes replace the program's own
+        OleInitialize(nullptr);
+    }
     void SetUp() override { ASSERT_TRUE(CreateTextPanes(frame.handle(), GetModuleHandleA(nullptr))); }
     void TearDown() override {
         DestroyTextPanes();

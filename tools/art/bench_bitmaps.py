@@ -442,6 +442,41 @@ def tip_picture(w=400, h=190):
     return s
 
 
+def splash_picture(w, h):
+    """The start-up picture: the program's flask, its name and what it is,
+    on a deep blue that lightens towards the bench-coloured foot."""
+    s, ctx = canvas(w, h)
+    k = h / 313
+    sky = cairo.LinearGradient(0, 0, 0, h)
+    sky.add_color_stop_rgb(0, 0.10, 0.20, 0.42)
+    sky.add_color_stop_rgb(1, 0.28, 0.45, 0.70)
+    ctx.set_source(sky)
+    ctx.paint()
+    ctx.rectangle(0, h * 0.82, w, h * 0.18)
+    ctx.set_source_rgb(0.72, 0.53, 0.33)
+    ctx.fill()
+    ctx.rectangle(0, h * 0.82, w, 4 * k)
+    ctx.set_source_rgb(0.90, 0.76, 0.56)
+    ctx.fill()
+    flask = program_icon(int(150 * k))
+    ctx.set_source_surface(flask, 30 * k, h * 0.82 - 147 * k)
+    ctx.paint()
+    ctx.set_source_rgb(1, 1, 1)
+    ctx.select_font_face("Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
+    ctx.set_font_size(46 * k)
+    ctx.move_to(200 * k, 115 * k)
+    ctx.show_text("Brevane")
+    ctx.select_font_face("Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_NORMAL)
+    ctx.set_font_size(15 * k)
+    ctx.move_to(202 * k, 145 * k)
+    ctx.show_text("Virtual Chemistry Laboratory")
+    ctx.set_font_size(11 * k)
+    ctx.set_source_rgb(0.85, 0.9, 1)
+    ctx.move_to(202 * k, 170 * k)
+    ctx.show_text("Version 1.0")
+    return s
+
+
 # ---- cursors and icons ----
 
 def arrow_cursor(points):
@@ -510,6 +545,40 @@ def program_icon(size):
         ctx.move_to(14, 6)
         ctx.line_to(14, 12)
         ctx.stroke()
+    return s
+
+
+def udl_icon(size):
+    """A user-defined lab: a written page, its corner folded, with a flask."""
+    s, ctx = canvas(size, size)
+    k = size / 32
+    ctx.scale(k, k)
+    page = [(5, 2), (21, 2), (27, 8), (27, 30), (5, 30)]
+    polygon(ctx, page)
+    ctx.set_source_rgb(1, 1, 1)
+    ctx.fill_preserve()
+    ctx.set_source_rgb(*OUTLINE)
+    ctx.set_line_width(max(1.0, 1.5 / k ** 0.3))
+    ctx.stroke()
+    polygon(ctx, [(21, 2), (21, 8), (27, 8)])
+    ctx.set_source_rgb(0.85, 0.88, 0.92)
+    ctx.fill_preserve()
+    ctx.set_source_rgb(*OUTLINE)
+    ctx.stroke()
+    if size >= 32:
+        ctx.set_source_rgb(0.6, 0.65, 0.72)
+        ctx.set_line_width(1)
+        for y in (7, 11, 15):
+            ctx.move_to(8, y)
+            ctx.line_to(18, y)
+        ctx.stroke()
+    flask = [(14, 14), (18, 14), (18, 19), (23, 27), (9, 27), (14, 19)]
+    polygon(ctx, flask)
+    ctx.set_source_rgb(*LIQUID)
+    ctx.fill_preserve()
+    ctx.set_source_rgb(*OUTLINE)
+    ctx.set_line_width(1.2)
+    ctx.stroke()
     return s
 
 
@@ -582,6 +651,9 @@ def build(out):
     masked(469, lamp(True), 24)
     masked(468, lamp(False), 24)
     res(1183, "BITMAP", "1183.bmp", marquee())
+    for id_, (w, h) in ((1010, (486, 313)), (1011, (1018, 666))):
+        res(id_, "BITMAP", "%d.bmp" % id_, bmp_bytes([[over_white(r, g, b, a) for r, g, b, a in row]
+                                                      for row in argb_rows(splash_picture(w, h))], 24))
     res(391, "BITMAP", "391.bmp", bmp_bytes([[over_white(r, g, b, a) for r, g, b, a in row]
                                              for row in argb_rows(tip_picture())], 24))
 
@@ -589,6 +661,7 @@ def build(out):
     res(296, "CURSOR", "296.cur", icon_file([(32, icon_image(hand_cursor()))], (12, 1)))
     res(1, "ICON", "1.ico", icon_file([(n, icon_image(program_icon(n))) for n in (16, 32, 48)]))
     res(4, "ICON", "4.ico", icon_file([(n, icon_image(data_icon(n))) for n in (16, 32, 48)]))
+    res(3, "ICON", "3.ico", icon_file([(n, icon_image(udl_icon(n))) for n in (16, 32, 48)]))
 
     with open(os.path.join(out, "bench_bitmaps_generated.rc"), "w") as rc:
         rc.write("\n".join(lines) + "\n")

@@ -18,6 +18,8 @@
 #include "bench/commands/documents/documents_win.h"
 #include "bench/model/bench_state.h"
 
+#include "app/shell/splash_win.h"
+
 void ResetBench();  // bench/window/bench_window_win.h (see lab_session_win.cpp)
 
 namespace {
@@ -88,9 +90,15 @@ void OpenCommandLineFile(HWND bench, const char* commandLine) {
     // A line longer than a path names no file we could open: the default lab.
     const DocumentKind kind =
         CommandLinePath(commandLine, path, sizeof path) ? KindOfDocumentPath(path) : DocumentKind::kNone;
-    if (kind == DocumentKind::kUdlFile && RunCommandLineUdl(bench, path)) return;
+    if (kind == DocumentKind::kUdlFile && RunCommandLineUdl(bench, path)) {
+        LabFromCommandLine = true;
+        return;
+    }
     // A lab file brings its module; one that cannot be read leaves the default lab.
-    if (kind == DocumentKind::kLabFile && OpenLabFile(bench, path, FileNamePart(path))) return;
+    if (kind == DocumentKind::kLabFile && OpenLabFile(bench, path, FileNamePart(path))) {
+        LabFromCommandLine = true;
+        return;
+    }
     LoadCurrentLab(bench);
 }
 
