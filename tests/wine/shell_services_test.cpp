@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_instance.h"
+
 #include <string>
 
 #include "app/settings/folders_win.h"
@@ -181,6 +183,9 @@ bool StandInUdlTitle(const char* path, char* out, int size) {
 }
 
 TEST(WindowTitle, FrameCaptionTakesTheLabName) {
+    CloseProgramWindows();  // the title is read from the module host's globals, set here by hand
+    LabModuleHandle = nullptr;
+    PluginTable.QueryLabName = nullptr;
     TestWindow frame;
     auto caption = [&] {
         char text[256] = {};
