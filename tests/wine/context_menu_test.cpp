@@ -53,17 +53,6 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
     else EndMenu();
 }
 
-void Pump(int ms) {
-    for (int waited = 0; waited < ms; waited += 10) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 POINT ClientPointOf(const LabObject& o) {
     POINT p{(o.position.left + o.position.right) / 2, (o.position.top + o.position.bottom) / 2};
     LPtoDP(BenchDC, &p, 1);
@@ -75,7 +64,7 @@ void RightClick(POINT client) {
     SetTimer(nullptr, 0, 50, ReadOpenMenu);
     SendMessageA(BenchWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
     SendMessageA(BenchWindow, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
-    Pump(100);
+    PumpMessages(100);
 }
 
 int IndexOf(const std::string& text) {

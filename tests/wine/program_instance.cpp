@@ -69,3 +69,14 @@ void CloseProgramWindows() {
     SetModuleHostPanes(ModuleHostPanes{});
     SetModuleHostServices(DefaultModuleHostServices());
 }
+
+void PumpMessages(int ms) {
+    for (int waited = 0; waited < ms; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}

@@ -15,3 +15,6 @@ bool EnsureProgramWindows(std::vector<SeenDialog>* startupBoxes = nullptr);
 // (its panes, its windows) on their own; the next EnsureProgramWindows starts
 // it again.
 void CloseProgramWindows();
+
+// Dispatches this thread's messages for about ms milliseconds.
+void PumpMessages(int ms);

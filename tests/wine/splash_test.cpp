@@ -15,17 +15,6 @@
 
 namespace {
 
-void Pump(int ms) {
-    for (int waited = 0; waited < ms; waited += 10) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 constexpr char kLabList[] = "Brevane Simulation Modules";
 
 // The lab list is cancelled; the splash itself (also a dialog) is left to the key.
@@ -44,7 +33,7 @@ std::vector<SeenDialog> SplashEndedByAKey(bool* frameDisabledWhileShown) {
     SendMessageA(SplashWindow, WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_EQ(SplashWindow, nullptr) << "a key ends it at once";
     EXPECT_TRUE(IsWindowEnabled(FrameWindow));
-    Pump(500);
+    PumpMessages(500);
     driver.Finish();
     std::vector<SeenDialog> lists;
     for (const SeenDialog& d : driver.Seen())
