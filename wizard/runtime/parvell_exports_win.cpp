@@ -10,6 +10,7 @@
 #include "modules/frame/text_stream.h"
 #include "resources/parvell/parvell_resources.h"
 #include "wizard/database/user_database.h"
+#include "wizard/runtime/parvell_module_win.h"
 #include "wizard/runtime/udl_runtime.h"
 #include "wizard/udl_io_win.h"
 
@@ -56,15 +57,6 @@ void FreeHandedBlock() {
     LabChemicals = nullptr;
 }
 
-std::string LibraryFolder() {
-    char path[MAX_PATH] = "";
-    DWORD length = GetModuleFileNameA(ModuleInstance, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return "";
-    std::string folder(path, length);
-    size_t cut = folder.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : folder.substr(0, cut);
-}
-
 DWORD CALLBACK TextStreamCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* count) {
     TextCookie* c = reinterpret_cast<TextCookie*>(cookie);
     *count = c->text ? NextTextChunk(reinterpret_cast<const uint8_t*>(c->text->data()),
@@ -81,6 +73,27 @@ int LoadModuleString(int id, char* buffer, int size) {
 }
 
 }  // namespace
+
+HINSTANCE ParvellInstance() { return ModuleInstance; }
+
+const char* ParvellStartFolder() { return StartFolder; }
+
+std::string ParvellLibraryFolder() {
+    char path[MAX_PATH] = "";
+    DWORD length = GetModuleFileNameA(ModuleInstance, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return "";
+    std::string folder(path, length);
+    size_t cut = folder.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : folder.substr(0, cut);
+}
+
+parvell::UdlRuntime& ParvellRuntime() { return Runtime; }
+
+void RegisterChemicalsWithLibrary(const ChemicalRecord* records, int32_t count) {
+    HandedBlockRegistry registry;
+    registry.Register(records, count);
+    if (registry.block) GlobalFree(registry.block);
+}
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
@@ -115,7 +128,7 @@ int QueryUDLFileName(char* buffer, int size) { return Runtime.QueryUdlFileName(b
 HGLOBAL LoadLabChemicals(int32_t* count) {
     UdlIoWin io(ModuleInstance, nullptr);
     std::string database;
-    parvell::LocateUserChemicalDatabase(io, LibraryFolder(), database);
+    parvell::LocateUserChemicalDatabase(io, ParvellLibraryFolder(), database);
     HandedBlockRegistry registry;
     Runtime.LoadLabChemicals(io, database, registry);
     FreeHandedBlock();

@@ -28,6 +28,11 @@ public:
     const UdlHeader& LoadedHeader() const { return lab_.header; }
     const std::string& LoadedUdlName() const { return loadedUdlName_; }
     const UdlLab& Lab() const { return lab_; }
+    // The wizard edits the loaded lab in place; whoever changes its chemicals
+    // registers them again before the next chemical query.
+    UdlLab& EditableLab() { return lab_; }
+    // The name the wizard chose, once the lab is written under it.
+    void SetLoadedUdlName(const std::string& name) { loadedUdlName_ = name; }
     const std::vector<ChemicalRecord>& UserDatabase() const { return userDatabase_; }
 
     // The header's style; 0 becomes the authoring module's 8.

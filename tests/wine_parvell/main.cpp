@@ -1,0 +1,13 @@
+// Entry point of the tests of the authoring module's windows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    LoadLibraryA("Riched20.dll");
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

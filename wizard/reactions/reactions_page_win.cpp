@@ -1,0 +1,4 @@
+#include "wizard/sheet/wizard_pages_win.h"
+
+// Not built yet: the page shows its template and keeps nothing.
+INT_PTR CALLBACK ReactionsPageProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
