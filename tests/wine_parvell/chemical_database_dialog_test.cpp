@@ -45,19 +45,19 @@ void TypeFormula(HWND dialog, const char* plain, std::initializer_list<int> lowe
 }
 
 void FillSodiumSulfate(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_CHEMDB_NAME, "Sodium sulfate");
+    const struct {
+        int id;
+        const char* text;
+    } fields[] = {
+        {IDC_CHEMDB_NAME, "Sodium sulfate"},     {IDC_CHEMDB_DESCRIPTION, "White crystalline powder"},
+        {IDC_CHEMDB_CAS1, "7757"},               {IDC_CHEMDB_CAS2, "82"},
+        {IDC_CHEMDB_CAS3, "6"},                  {IDC_CHEMDB_MOLAR_MASS, "142.04"},
+        {IDC_CHEMDB_DENSITY, "2.66"},            {IDC_CHEMDB_MELTING, "884"},
+        {IDC_CHEMDB_BOILING, "1429"},            {IDC_CHEMDB_SOLUBILITY_273, "4.8"},
+        {IDC_CHEMDB_SOLUBILITY_373, "42.5"},     {IDC_CHEMDB_SPECIFIC_HEAT, "0.9"},
+    };
+    for (const auto& field : fields) SetDlgItemTextA(dialog, field.id, field.text);
     TypeFormula(dialog, "Na2SO4", {2, 5});
-    SetDlgItemTextA(dialog, IDC_CHEMDB_DESCRIPTION, "White crystalline powder");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_CAS1, "7757");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_CAS2, "82");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_CAS3, "6");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_MOLAR_MASS, "142.04");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_DENSITY, "2.66");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_MELTING, "884");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_BOILING, "1429");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_SOLUBILITY_273, "4.8");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_SOLUBILITY_373, "42.5");
-    SetDlgItemTextA(dialog, IDC_CHEMDB_SPECIFIC_HEAT, "0.9");
     ChooseText(dialog, IDC_CHEMDB_COLOUR, "blue");
     ChooseText(dialog, IDC_CHEMDB_PATTERN, "crystal1");
 }
@@ -268,9 +268,14 @@ TEST_F(ChemicalDatabaseDialogTest, KeysWithoutARegistryNumberAndRecordsEditedInP
     // Its generated key opens with "no CAS RN" checked and is kept.
     bool noCas = false, generate = false;
     std::string key;
+    std::string unchecked;
     DialogDriver edit({[&](HWND dialog) {
         noCas = Checked(dialog, IDC_CHEMDB_NO_CAS);
         generate = IsWindowEnabled(GetDlgItem(dialog, IDC_CHEMDB_GENERATE));
+        // Unchecked the parts start over; checked again they show the record's key.
+        SetBox(dialog, IDC_CHEMDB_NO_CAS, false);
+        unchecked = Text(dialog, IDC_CHEMDB_CAS1) + Text(dialog, IDC_CHEMDB_CAS2) + Text(dialog, IDC_CHEMDB_CAS3);
+        SetBox(dialog, IDC_CHEMDB_NO_CAS, true);
         key = Text(dialog, IDC_CHEMDB_CAS1) + "-" + Text(dialog, IDC_CHEMDB_CAS2) + "-" + Text(dialog, IDC_CHEMDB_CAS3);
         SetDlgItemTextA(dialog, IDC_CHEMDB_DENSITY, "1.1");
         Ok(dialog);
@@ -279,6 +284,7 @@ TEST_F(ChemicalDatabaseDialogTest, KeysWithoutARegistryNumberAndRecordsEditedInP
     edit.Finish();
     EXPECT_TRUE(noCas);
     EXPECT_TRUE(generate);
+    EXPECT_EQ(unchecked, "");
     EXPECT_EQ(key, "4000000-12-3");
     ASSERT_EQ(database_.size(), 5u);
     EXPECT_EQ(database_[4].cas, 4000000123u);

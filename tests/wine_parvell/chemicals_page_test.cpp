@@ -101,8 +101,15 @@ protected:
         ParvellRuntime().EditableLab() = UdlLab{};
     }
     std::vector<ChemicalRecord>& Lab() { return ParvellRuntime().EditableLab().chemicals; }
-    // Presses a page button as the user does, every box answered by steps.
-    void PressButton(int id) { Click(page_, id); }
+    // Presses a page button as the user does, every dialog and box it opens
+    // answered by steps; what was seen.
+    std::vector<SeenDialog> PressButton(int id, std::vector<DialogDriver::Step> steps = {}) {
+        DialogDriver driver(std::move(steps));
+        Click(page_, id);
+        driver.Finish();
+        EXPECT_EQ(driver.Unexpected(), 0);
+        return driver.Seen();
+    }
 
     std::string path_;
     std::vector<uint8_t> saved_;
@@ -173,20 +180,14 @@ TEST_F(ChemicalsPageTest, AddingInsertsACopyAfterTheSelectionAndOpensItsProperti
     SelectListItem(page_, IDC_CHEMPAGE_DATABASE, 2);  // sodium hydroxide
     SelectListItem(page_, IDC_CHEMPAGE_LAB, 0);       // after water
     int registeredWhileEdited = -1;
-    std::string heading;
-    DialogDriver driver({[&](HWND dialog) {
+    const std::vector<SeenDialog> seen = PressButton(IDC_CHEMPAGE_ADD, {[&](HWND dialog) {
         registeredWhileEdited = Number_Chem_Available();
-        char caption[64] = "";
-        GetWindowTextA(dialog, caption, sizeof caption);
-        heading = caption;
         SetBox(dialog, IDC_LABCHEM_SOLUTION, true);
         SetDlgItemTextA(dialog, IDC_LABCHEM_MOLARITY, "0.1");
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     }});
-    PressButton(IDC_CHEMPAGE_ADD);
-    driver.Finish();
-    EXPECT_EQ(driver.Unexpected(), 0);
-    EXPECT_EQ(heading, "Lab Chemical Properties");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "Lab Chemical Properties");
     EXPECT_EQ(registeredWhileEdited, 3) << "the lab's chemicals while one of them is edited";
     ASSERT_EQ(Lab().size(), 3u);
     EXPECT_EQ(Lab()[1].cas, kSodiumHydroxide);
@@ -201,10 +202,7 @@ TEST_F(ChemicalsPageTest, AddingInsertsACopyAfterTheSelectionAndOpensItsProperti
     // The same chemical again: it is selected, nothing is added, no dialog.
     SelectListItem(page_, IDC_CHEMPAGE_LAB, 0);
     SelectListItem(page_, IDC_CHEMPAGE_DATABASE, 1);  // hydrochloric acid, in the lab already
-    DialogDriver none({});
-    PressButton(IDC_CHEMPAGE_ADD);
-    none.Finish();
-    EXPECT_EQ(none.Seen().size(), 0u);
+    EXPECT_TRUE(PressButton(IDC_CHEMPAGE_ADD).empty());
     EXPECT_EQ(Lab().size(), 3u);
     EXPECT_EQ(ListSelection(page_, IDC_CHEMPAGE_LAB), 2);
 
@@ -226,22 +224,17 @@ TEST_F(ChemicalsPageTest, RemovingKeepsWaterAndChemicalsOfAReaction) {
     };
     for (const Case& c : refusals) {
         SelectListItem(page_, IDC_CHEMPAGE_LAB, c.index);
-        DialogDriver driver({Press(IDOK)});
-        PressButton(IDC_CHEMPAGE_REMOVE);
-        driver.Finish();
-        ASSERT_EQ(driver.Seen().size(), 1u) << c.text;
-        EXPECT_EQ(driver.Seen()[0].text, c.text);
-        EXPECT_EQ(driver.Seen()[0].caption, "Tavistrel");
+        const std::vector<SeenDialog> seen = PressButton(IDC_CHEMPAGE_REMOVE, {Press(IDOK)});
+        ASSERT_EQ(seen.size(), 1u) << c.text;
+        EXPECT_EQ(seen[0].text, c.text);
+        EXPECT_EQ(seen[0].caption, "Tavistrel");
         EXPECT_EQ(Lab().size(), 2u);
         EXPECT_EQ(ListCount(page_, IDC_CHEMPAGE_LAB), 2);
     }
     // Out of the reaction, it goes.
     ParvellRuntime().EditableLab().reactions.clear();
     SelectListItem(page_, IDC_CHEMPAGE_LAB, 1);
-    DialogDriver driver({});
-    PressButton(IDC_CHEMPAGE_REMOVE);
-    driver.Finish();
-    EXPECT_EQ(driver.Seen().size(), 0u);
+    EXPECT_TRUE(PressButton(IDC_CHEMPAGE_REMOVE).empty());
     ASSERT_EQ(Lab().size(), 1u);
     EXPECT_EQ(ListCount(page_, IDC_CHEMPAGE_LAB), 1);
     EXPECT_EQ(ParvellRuntime().EditableLab().header.chemicalCount, 1);
@@ -252,29 +245,24 @@ TEST_F(ChemicalsPageTest, TheDatabaseDialogsWriteThePerUserFile) {
     SelectListItem(page_, IDC_CHEMPAGE_LAB, -1);
     SelectListItem(page_, IDC_CHEMPAGE_DATABASE, -1);
     for (int button : {IDC_CHEMPAGE_PROPERTIES, IDC_CHEMPAGE_EDIT, IDC_CHEMPAGE_ADD}) {
-        DialogDriver driver({Press(IDOK)});
-        PressButton(button);
-        driver.Finish();
-        ASSERT_EQ(driver.Seen().size(), 1u);
-        EXPECT_EQ(driver.Seen()[0].text, "You must first select a Chemical");
+        const std::vector<SeenDialog> seen = PressButton(button, {Press(IDOK)});
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, "You must first select a Chemical");
     }
 
     // Edit: the record in place, the file rewritten, the list refilled.
     SelectListItem(page_, IDC_CHEMPAGE_DATABASE, 3);
-    DialogDriver edit({[](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_CHEMDB_NAME, "Sulphuric acid");
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    }});
-    PressButton(IDC_CHEMPAGE_EDIT);
-    edit.Finish();
-    EXPECT_EQ(edit.Unexpected(), 0);
+    PressButton(IDC_CHEMPAGE_EDIT, {[](HWND dialog) {
+                    SetDlgItemTextA(dialog, IDC_CHEMDB_NAME, "Sulphuric acid");
+                    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                }});
     strcpy(database_[3].name, "Sulphuric acid");
     database_[3].flags = kChemStock;
     EXPECT_EQ(FileBytes(path_), Bytes(database_));
     EXPECT_EQ(ListText(page_, IDC_CHEMPAGE_DATABASE, 3), "Sulphuric acid  -  H\x7f" "2SO\x7f" "4");
 
     // New: appended, listed last and selected.
-    DialogDriver add({[](HWND dialog) {
+    PressButton(IDC_CHEMPAGE_NEW, {[](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_CHEMDB_NAME, "Chalk");
         SetWindowTextA(GetDlgItem(dialog, IDC_CHEMDB_FORMULA), "CaCO3");
         SetDlgItemTextA(dialog, IDC_CHEMDB_DESCRIPTION, "Calcium carbonate");
@@ -286,9 +274,6 @@ TEST_F(ChemicalsPageTest, TheDatabaseDialogsWriteThePerUserFile) {
             SetDlgItemTextA(dialog, id, "100");
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     }});
-    PressButton(IDC_CHEMPAGE_NEW);
-    add.Finish();
-    EXPECT_EQ(add.Unexpected(), 0);
     ASSERT_EQ(ListCount(page_, IDC_CHEMPAGE_DATABASE), 5);
     EXPECT_EQ(ListText(page_, IDC_CHEMPAGE_DATABASE, 4), "Chalk  -  CaCO3");
     EXPECT_EQ(ListSelection(page_, IDC_CHEMPAGE_DATABASE), 4);

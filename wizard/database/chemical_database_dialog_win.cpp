@@ -74,8 +74,6 @@ constexpr RefusalField kRefusalFields[] = {
 // pattern that is none of them keeps its own entry.
 constexpr LPARAM kRecordsOwnPattern = -1;
 
-DatabaseDialog* StateOf(HWND dialog) { return reinterpret_cast<DatabaseDialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
-
 void SetCheck(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
 
 void EnableIonCharge(HWND dialog) {
@@ -199,8 +197,11 @@ void OnCommand(HWND dialog, DatabaseDialog& state, int id, int code) {
         ShiftFormulaSelection(GetDlgItem(dialog, IDC_CHEMDB_FORMULA), parvell::FormulaShift::kBaseline);
         break;
     case IDC_CHEMDB_NO_CAS:
-        // A registry number and a generated key never mix: the parts start over.
-        ShowKey(dialog, parvell::ChemicalForm{});
+        // A registry number and a generated key never mix: the parts start
+        // over, or show the record's own key again when it is of the kind
+        // now chosen.
+        ShowKey(dialog, IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS) == state.opened.noCasNumber ? state.opened
+                                                                                          : parvell::ChemicalForm{});
         ShowKeyMode(dialog);
         break;
     case IDC_CHEMDB_GENERATE: GenerateKey(dialog, state); break;
@@ -212,8 +213,7 @@ void OnCommand(HWND dialog, DatabaseDialog& state, int id, int code) {
         if (code == CBN_SELCHANGE) OnColourComboChanged(dialog, GetDlgItem(dialog, IDC_CHEMDB_COLOUR));
         break;
     case IDOK: Store(dialog, state); break;
-    case IDCANCEL: EndDialog(dialog, 0); break;
-    case IDHELP: OpenWizardHelp(dialog, kHelpChemicalsDatabase); break;
+    default: OnCancelOrHelp(dialog, id, kHelpChemicalsDatabase);
     }
 }
 
@@ -226,7 +226,7 @@ INT_PTR CALLBACK DatabaseDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         return TRUE;
     }
     case WM_COMMAND:
-        if (DatabaseDialog* state = StateOf(dialog)) OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
+        if (auto* state = DialogStateOf<DatabaseDialog>(dialog)) OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_HELP: OpenWizardHelp(dialog, kHelpChemicalsDatabase); return TRUE;
     }
@@ -242,6 +242,12 @@ std::string DialogItemText(HWND dialog, int id) {
 }
 
 bool IsBoxChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+bool OnCancelOrHelp(HWND dialog, int id, int helpKey) {
+    if (id == IDCANCEL) EndDialog(dialog, 0);
+    if (id == IDHELP) OpenWizardHelp(dialog, helpKey);
+    return id == IDCANCEL || id == IDHELP;
+}
 
 int RunChemicalDatabaseDialog(HWND owner, std::vector<ChemicalRecord>& database, int32_t index,
                               const std::string& writePath) {

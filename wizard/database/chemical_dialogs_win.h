@@ -26,3 +26,13 @@ int RunLabChemicalDialog(HWND owner, ChemicalRecord& record, const ChemicalRecor
 // Shared by the dialogs and the Add Chemicals page.
 std::string DialogItemText(HWND dialog, int id);
 bool IsBoxChecked(HWND dialog, int id);
+
+// A dialog's state, kept in DWLP_USER from WM_INITDIALOG on.
+template <class State>
+State* DialogStateOf(HWND dialog) {
+    return reinterpret_cast<State*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+// Cancel ends the dialog with 0; Help opens helpKey's topic. True when id
+// was one of them.
+bool OnCancelOrHelp(HWND dialog, int id, int helpKey);

@@ -24,8 +24,6 @@ struct ChemicalsPage {
     parvell::ChemicalDatabaseFiles files;
 };
 
-ChemicalsPage* StateOf(HWND page) { return reinterpret_cast<ChemicalsPage*>(GetWindowLongPtrA(page, DWLP_USER)); }
-
 std::vector<ChemicalRecord>& Database() { return ParvellRuntime().EditableUserDatabase(); }
 std::vector<ChemicalRecord>& LabChemicals() { return ParvellRuntime().EditableLab().chemicals; }
 
@@ -190,7 +188,7 @@ INT_PTR CALLBACK ChemicalsPageProc(HWND page, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG: SetWindowLongPtrA(page, DWLP_USER, LONG_PTR(new ChemicalsPage)); return TRUE;
     case WM_DESTROY: {
-        if (ChemicalsPage* state = StateOf(page)) {
+        if (ChemicalsPage* state = DialogStateOf<ChemicalsPage>(page)) {
             RegisterLab();
             delete state;
             SetWindowLongPtrA(page, DWLP_USER, 0);
@@ -204,10 +202,10 @@ INT_PTR CALLBACK ChemicalsPageProc(HWND page, UINT message, WPARAM wParam, LPARA
     }
     case WM_DRAWITEM: return DrawItem(page, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_COMMAND:
-        if (ChemicalsPage* state = StateOf(page)) OnCommand(page, *state, LOWORD(wParam), HIWORD(wParam));
+        if (ChemicalsPage* state = DialogStateOf<ChemicalsPage>(page)) OnCommand(page, *state, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_NOTIFY:
-        if (ChemicalsPage* state = StateOf(page)) return OnNotify(page, *state, *reinterpret_cast<NMHDR*>(lParam));
+        if (ChemicalsPage* state = DialogStateOf<ChemicalsPage>(page)) return OnNotify(page, *state, *reinterpret_cast<NMHDR*>(lParam));
         return FALSE;
     case WM_HELP: OpenWizardHelp(page, kHelpChemicals); return TRUE;
     }

@@ -21,10 +21,6 @@ struct LabChemicalDialog {
     bool productBeforeSolution;  // the product box as it was when "solution" was checked
 };
 
-LabChemicalDialog* StateOf(HWND dialog) {
-    return reinterpret_cast<LabChemicalDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
 void SetCheck(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
 
 void Enable(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled); }
@@ -131,8 +127,7 @@ void OnCommand(HWND dialog, LabChemicalDialog& state, int id) {
         SetDlgItemTextA(dialog, IDC_LABCHEM_COEFFICIENT_B, "29.5");
         break;
     case IDOK: Apply(dialog, state); break;
-    case IDCANCEL: EndDialog(dialog, 0); break;
-    case IDHELP: OpenWizardHelp(dialog, kHelpProperties); break;
+    default: OnCancelOrHelp(dialog, id, kHelpProperties);
     }
 }
 
@@ -146,7 +141,7 @@ INT_PTR CALLBACK LabChemicalDialogProc(HWND dialog, UINT message, WPARAM wParam,
     }
     case WM_COMMAND: {
         const int id = LOWORD(wParam), code = HIWORD(wParam);
-        if (LabChemicalDialog* state = StateOf(dialog)) {
+        if (auto* state = DialogStateOf<LabChemicalDialog>(dialog)) {
             if (id == IDC_LABCHEM_COLOUR || id == IDC_LABCHEM_FLAME_COLOUR) {
                 if (code == CBN_SELCHANGE) OnColourComboChanged(dialog, GetDlgItem(dialog, id));
             } else {
@@ -157,7 +152,7 @@ INT_PTR CALLBACK LabChemicalDialogProc(HWND dialog, UINT message, WPARAM wParam,
     }
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        LabChemicalDialog* state = StateOf(dialog);
+        auto* state = DialogStateOf<LabChemicalDialog>(dialog);
         if (!state || item->CtlID != IDC_LABCHEM_HEADING) return FALSE;
         DrawHeading(dialog, *item, *state->record);
         return TRUE;
