@@ -189,7 +189,8 @@ TEST(ChemicalForm, OkWritesEveryField) {
 
 TEST(ChemicalForm, NumbersAsTextAndBack) {
     double v = 0;
-    for (const char* bad : {"", "  ", "1.2.3", "abc", "1e400", "inf", "nan", "3e38x"}) EXPECT_FALSE(ParseDecimalField(bad, &v)) << bad;
+    for (const char* bad : {"", "  ", "1.2.3", "abc", "1e400", "inf", "nan", "3e38x"})
+        EXPECT_FALSE(ParseDecimalField(bad, &v)) << bad;
     ASSERT_TRUE(ParseDecimalField("  -12,5 ", &v));
     EXPECT_EQ(v, -12.5);
     for (float f : {1.49f, 36.46f, 0.1f, 18.0153f, 3.4e38f, -1.0f}) EXPECT_EQ(strtof(FloatText(f).c_str(), nullptr), f);

@@ -104,8 +104,9 @@ void FillPatterns(HWND dialog, const parvell::ChemicalForm& form) {
         const parvell::PatternChoice& choice = parvell::PatternChoices()[i];
         int at = int(SendMessageA(combo, CB_ADDSTRING, 0, LPARAM(choice.name ? choice.name : solid)));
         SendMessageA(combo, CB_SETITEMDATA, WPARAM(at), LPARAM(i));
-        const bool same = choice.brushStyle == 0 ? form.brushStyle == 0
-                                                 : form.brushStyle == choice.brushStyle && form.patternId == choice.patternId;
+        const bool same = choice.brushStyle == 0
+                              ? form.brushStyle == 0
+                              : form.brushStyle == choice.brushStyle && form.patternId == choice.patternId;
         if (same && selected < 0) selected = at;
     }
     if (selected < 0) {
@@ -219,14 +220,10 @@ void OnCommand(HWND dialog, DatabaseDialog& state, int id, int code) {
 
 INT_PTR CALLBACK DatabaseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        DatabaseDialog& state = *reinterpret_cast<DatabaseDialog*>(lParam);
-        ShowForm(dialog, state.opened);
-        return TRUE;
-    }
+    case WM_INITDIALOG: ShowForm(dialog, KeepDialogState<DatabaseDialog>(dialog, lParam).opened); return TRUE;
     case WM_COMMAND:
-        if (auto* state = DialogStateOf<DatabaseDialog>(dialog)) OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
+        if (auto* state = DialogStateOf<DatabaseDialog>(dialog))
+            OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_HELP: OpenWizardHelp(dialog, kHelpChemicalsDatabase); return TRUE;
     }

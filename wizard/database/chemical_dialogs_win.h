@@ -29,6 +29,11 @@ bool IsBoxChecked(HWND dialog, int id);
 
 // A dialog's state, kept in DWLP_USER from WM_INITDIALOG on.
 template <class State>
+State& KeepDialogState(HWND dialog, LPARAM state) {
+    SetWindowLongPtrA(dialog, DWLP_USER, LONG_PTR(state));
+    return *reinterpret_cast<State*>(state);
+}
+template <class State>
 State* DialogStateOf(HWND dialog) {
     return reinterpret_cast<State*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }

@@ -188,7 +188,7 @@ INT_PTR CALLBACK ChemicalsPageProc(HWND page, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG: SetWindowLongPtrA(page, DWLP_USER, LONG_PTR(new ChemicalsPage)); return TRUE;
     case WM_DESTROY: {
-        if (ChemicalsPage* state = DialogStateOf<ChemicalsPage>(page)) {
+        if (auto* state = DialogStateOf<ChemicalsPage>(page)) {
             RegisterLab();
             delete state;
             SetWindowLongPtrA(page, DWLP_USER, 0);
@@ -202,10 +202,11 @@ INT_PTR CALLBACK ChemicalsPageProc(HWND page, UINT message, WPARAM wParam, LPARA
     }
     case WM_DRAWITEM: return DrawItem(page, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_COMMAND:
-        if (ChemicalsPage* state = DialogStateOf<ChemicalsPage>(page)) OnCommand(page, *state, LOWORD(wParam), HIWORD(wParam));
+        if (auto* state = DialogStateOf<ChemicalsPage>(page)) OnCommand(page, *state, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_NOTIFY:
-        if (ChemicalsPage* state = DialogStateOf<ChemicalsPage>(page)) return OnNotify(page, *state, *reinterpret_cast<NMHDR*>(lParam));
+        if (auto* state = DialogStateOf<ChemicalsPage>(page))
+            return OnNotify(page, *state, *reinterpret_cast<NMHDR*>(lParam));
         return FALSE;
     case WM_HELP: OpenWizardHelp(page, kHelpChemicals); return TRUE;
     }

@@ -133,12 +133,7 @@ void OnCommand(HWND dialog, LabChemicalDialog& state, int id) {
 
 INT_PTR CALLBACK LabChemicalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        LabChemicalDialog& state = *reinterpret_cast<LabChemicalDialog*>(lParam);
-        ShowProperties(dialog, *state.record);
-        return TRUE;
-    }
+    case WM_INITDIALOG: ShowProperties(dialog, *KeepDialogState<LabChemicalDialog>(dialog, lParam).record); return TRUE;
     case WM_COMMAND: {
         const int id = LOWORD(wParam), code = HIWORD(wParam);
         if (auto* state = DialogStateOf<LabChemicalDialog>(dialog)) {
