@@ -50,6 +50,10 @@ bool UdlIoWin::WriteWholeFile(const std::string& path, const void* data, size_t 
         done += wrote;
     }
     if (file != INVALID_HANDLE_VALUE) ok = CloseHandle(file) && ok;
+    // A read-only file is the user's "do not change": Windows refuses to
+    // replace it, Wine's MoveFileEx does not.
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) ok = false;
     if (ok) ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(temporary);
     return ok;

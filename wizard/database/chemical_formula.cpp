@@ -22,6 +22,10 @@ std::vector<FormulaCharacter> ReadStoredFormula(const char* stored, size_t lengt
 std::string StoreFormula(const std::vector<FormulaCharacter>& characters) {
     std::string stored;
     for (const FormulaCharacter& c : characters) {
+        // A typed marker byte (0xC7 is a letter in the ANSI code page) would
+        // shift the character after it when read back.
+        unsigned char byte = static_cast<unsigned char>(c.character);
+        if (byte == kFormulaSubscript || byte == kFormulaSuperscript || byte == 0) continue;
         size_t needed = c.shift == FormulaShift::kBaseline ? 1 : 2;
         if (stored.size() + needed > size_t(kFormulaLength - 1)) break;
         if (c.shift == FormulaShift::kSubscript) stored += char(kFormulaSubscript);

@@ -21,7 +21,8 @@ std::vector<FormulaCharacter> ReadStoredFormula(const char* stored, size_t lengt
 
 // The stored form: at most kFormulaLength - 1 bytes, so it always fits with
 // its terminator; a character whose marker would not fit with it is left out
-// whole, so the formula never ends on a marker.
+// whole, so the formula never ends on a marker. Characters that are marker
+// bytes themselves are left out.
 std::string StoreFormula(const std::vector<FormulaCharacter>& characters);
 
 }  // namespace parvell

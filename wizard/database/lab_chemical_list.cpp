@@ -1,11 +1,61 @@
 #include "wizard/database/lab_chemical_list.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
+#include "wizard/builtin_water.h"
 #include "wizard/reaction_engine.h"
 
 namespace parvell {
+
+size_t AddPosition(int selected, size_t count) {
+    return selected >= 0 && size_t(selected) < count ? size_t(selected) + 1 : count;
+}
+
+int LabChemicalIndex(const UdlLab& lab, CasNumber key) {
+    for (size_t i = 0; i < lab.chemicals.size(); ++i)
+        if (lab.chemicals[i].cas == key) return int(i);
+    return -1;
+}
+
+bool EnsureLabWater(UdlLab& lab, const ChemicalRecord* database, int32_t count) {
+    if (LabChemicalIndex(lab, kCasWater) >= 0) return false;
+    ChemicalRecord water = BuiltInWaterRecord();
+    for (int32_t i = 0; i < count; ++i)
+        if (database[i].cas == kCasWater) {
+            water = database[i];
+            break;
+        }
+    InsertLabChemical(lab, 0, water);
+    return true;
+}
+
+std::string ChemicalListPrefix(const ChemicalRecord& r, bool labList) {
+    std::string name(r.name, strnlen(r.name, sizeof r.name));
+    char molarity[48] = "";
+    if (labList && (r.state & kKindSolution)) snprintf(molarity, sizeof molarity, "(%.3f M) ", r.molarity);
+    return molarity + name + "  -  ";
+}
+
+std::string ChemicalListText(const ChemicalRecord& r, bool labList) {
+    return ChemicalListPrefix(r, labList) + std::string(r.formula, strnlen(r.formula, sizeof r.formula));
+}
+
+ChemicalRecord EarlierStateOf(const ChemicalRecord& record, const ChemicalRecord* database, int32_t count) {
+    ChemicalRecord earlier = record;
+    if (!(record.state & kKindSolution)) return earlier;
+    for (int32_t i = 0; i < count; ++i) {
+        const ChemicalRecord& stored = database[i];
+        if (stored.cas != record.cas) continue;
+        if (stored.state & kKindSolution) break;
+        earlier.state = stored.state;
+        earlier.solventCas = stored.solventCas;
+        earlier.molarity = stored.molarity;
+        break;
+    }
+    return earlier;
+}
 
 void InsertLabChemical(UdlLab& lab, size_t position, const ChemicalRecord& record) {
     position = std::min(position, lab.chemicals.size());

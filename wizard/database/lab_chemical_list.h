@@ -13,6 +13,25 @@ constexpr int kStringCannotRemoveWater = 5;   // "Cannot remove water, required 
 constexpr int kStringWizardCaption = 6;       // "Tavistrel"
 constexpr int kStringChemicalInReaction = 1188;  // "...still being used in reaction: %s"
 constexpr int kStringInvalidMolarity = 1138;  // "You must specify a valid Molarity"
+constexpr int kStringSelectChemical = 1157;   // "You must first select a Chemical"
+constexpr int kStringSelectChemicalCaption = 1158;  // "Tavistrel"
+
+// Where an added chemical goes: after the lab list's selected item, at the
+// end when none is selected.
+size_t AddPosition(int selected, size_t count);
+
+// The position of the lab's first chemical with key; -1 when it has none.
+int LabChemicalIndex(const UdlLab& lab, CasNumber key);
+
+// A lab needs water: when it has none, the database's water (the built-in
+// record when the database lacks it) goes first. True when it was added.
+bool EnsureLabWater(UdlLab& lab, const ChemicalRecord* database, int32_t count);
+
+// The wizard's list texts: "%s  -  %s" (name, formula), and in the lab list
+// "(%.3f M) %s  -  %s" for a solution. The prefix is all before the formula,
+// which is drawn with its characters lowered and raised.
+std::string ChemicalListPrefix(const ChemicalRecord& record, bool labList);
+std::string ChemicalListText(const ChemicalRecord& record, bool labList);
 
 // Inserts a copy of record at position (clamped to the list) and keeps the
 // header's count in step.
@@ -45,6 +64,12 @@ constexpr double kDefaultConductivityA = 141.3;
 constexpr double kDefaultConductivityB = 29.5;
 
 LabChemicalProperties PropertiesOf(const ChemicalRecord& record);
+
+// The record the lab chemical dialog goes back to when "solution" is
+// unchecked: record itself, unless it is a solution already, when its state,
+// solvent and molarity come from the database's record of its key (if that
+// one is no solution).
+ChemicalRecord EarlierStateOf(const ChemicalRecord& record, const ChemicalRecord* database, int32_t count);
 
 // Applies the dialog to record; before is the record as it was when the
 // dialog opened, whose solvent, state and molarity come back when "solution"

@@ -63,7 +63,10 @@ int LocateUserChemicalDatabase(UdlIo& io, const std::string& masterFolder, std::
 int WriteUserChemicalDatabase(UdlIo& io, const std::string& path, const ChemicalRecord* records, int32_t count) {
     if (count < 0 || (count > 0 && !records)) return 0;
     std::vector<uint8_t> present;
-    if (io.ReadWholeFile(path, present) && present.size() / sizeof(ChemicalRecord) > size_t(count)) {
+    bool read = io.ReadWholeFile(path, present);
+    // A file that is there but cannot be read (locked, no access) holds
+    // records nobody has seen: never write over it.
+    if ((!read && io.FileExists(path)) || present.size() / sizeof(ChemicalRecord) > size_t(count)) {
         io.ShowMessage(kStringDatabaseCreateFailed, kStringError);
         return 0;
     }

@@ -32,7 +32,8 @@ int LocateUserChemicalDatabase(UdlIo& io, const std::string& masterFolder, std::
 // Writes count records over the database at path, through a temporary file, so
 // a failure leaves the file as it was. Fewer records than the file holds are
 // refused: records are never deleted, and a database that could not be read
-// must not be overwritten by what little was read. A failure shows string 1171
+// must not be overwritten by what little was read; nor is a file that is
+// there but cannot be read. A failure shows string 1171
 // captioned 1139. 1 written, 0 not.
 int WriteUserChemicalDatabase(UdlIo& io, const std::string& path, const ChemicalRecord* records, int32_t count);
 

@@ -34,6 +34,8 @@ public:
     // The name the wizard chose, once the lab is written under it.
     void SetLoadedUdlName(const std::string& name) { loadedUdlName_ = name; }
     const std::vector<ChemicalRecord>& UserDatabase() const { return userDatabase_; }
+    // The chemical dialogs keep it equal to what the file holds.
+    std::vector<ChemicalRecord>& EditableUserDatabase() { return userDatabase_; }
 
     // The header's style; 0 becomes the authoring module's 8.
     int32_t QueryLabStyle();
