@@ -56,6 +56,11 @@ bool WriteUdlFile(const std::string& path, const UdlLab& lab, UdlIo& io);
 // ("UNTITLED" when empty); a bare name goes into the per-user folder.
 std::string UdlTargetPath(const std::string& name, const std::string& perUserFolder);
 
+// A name a file can be made under in a folder and stay there: not empty, no
+// separators or "..", no characters Windows refuses, no trailing dot or space
+// (Windows drops them), and no device name ("CON", "com1.txt").
+bool IsSafeBareFileName(const std::string& name);
+
 // The file name a molecule file extracts to, or "" when the source path's name
 // and extension are not a safe bare name (no separators, no "..", not the user
 // chemical database or a lab file, nothing Windows would alias).
