@@ -29,6 +29,31 @@ constexpr PageEntry kPages[] = {
     {kFinishPageTemplate, 1166, FinishPageProc},
 };
 
+constexpr char kSheetProcedureProperty[] = "ParvellSheetProcedure";
+
+// F1 with the focus on the sheet's own buttons reaches the sheet, not a page:
+// it is the Help button then, which asks the current page for its topic.
+LRESULT CALLBACK SheetProcedure(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto previous = reinterpret_cast<WNDPROC>(GetPropA(sheet, kSheetProcedureProperty));
+    if (message == WM_HELP) {
+        PropSheet_PressButton(sheet, PSBTN_HELP);
+        return TRUE;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropA(sheet, kSheetProcedureProperty);
+    }
+    return CallWindowProcA(previous, sheet, message, wParam, lParam);
+}
+
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
+    if (message == PSCB_INITIALIZED) {
+        LONG_PTR previous = SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetProcedure));
+        SetPropA(sheet, kSheetProcedureProperty, reinterpret_cast<HANDLE>(previous));
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunWizardSheet(HWND owner) {
@@ -54,7 +79,8 @@ int RunWizardSheet(HWND owner) {
 
     PROPSHEETHEADERA sheet = {};
     sheet.dwSize = sizeof sheet;
-    sheet.dwFlags = PSH_WIZARD | PSH_PROPSHEETPAGE | PSH_HASHELP | PSH_NOAPPLYNOW;
+    sheet.dwFlags = PSH_WIZARD | PSH_PROPSHEETPAGE | PSH_HASHELP | PSH_NOAPPLYNOW | PSH_USECALLBACK;
+    sheet.pfnCallback = SheetCallback;
     sheet.hwndParent = owner;
     sheet.hInstance = instance;
     sheet.pszCaption = MAKEINTRESOURCEA(kSheetCaptionString);
