@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/parvell/wizard_sheet_ids.h"
 #include "tests/wine/dialog_driver.h"
-#include "tests/wine/sheet_script.h"
+#include "tests/wine/wizard_script.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/lab_information.h"
 #include "wizard/sheet/wizard_pages_win.h"
@@ -22,35 +21,11 @@
 #include "wizard/sheet/wizard_sheet_win.h"
 #include "wizard/udl_file.h"
 #include "wizard/udl_io_win.h"
+#include "zephrane/chemical_database.h"
 
 using namespace sheet_script;
 
 namespace {
-
-constexpr int kBackButton = 0x3023;  // the property sheet's own buttons
-constexpr int kNextButton = 0x3024;
-constexpr int kFinishButton = 0x3025;
-
-enum Page { kOtherPage = 0, kWelcomePage = 1, kInformationPage = 2, kDocumentationPage = 3, kFinishPage = 9 };
-
-// Which of this group's pages is showing (pages 4 to 8 are others').
-Page KindOf(HWND page) {
-    if (ControlTextOf(page, IDC_UDL_PASSWORD) == "Password Protection") return kInformationPage;
-    if (ControlTextOf(page, IDC_DOC_START_WORD) == "Start Word") return kDocumentationPage;
-    const std::string text = ControlTextOf(page, IDC_WIZARD_TEXT);
-    if (text.rfind("Welcome", 0) == 0) return kWelcomePage;
-    if (text.rfind("Brevane will now complete", 0) == 0) return kFinishPage;
-    return kOtherPage;
-}
-
-Page Showing(HWND sheet) { return KindOf(CurrentPage(sheet)); }
-
-// Presses Next until the page of that kind shows.
-bool NextUntil(HWND sheet, Page kind) {
-    for (int i = 0; i < 9 && Showing(sheet) != kind; ++i)
-        if (!Turn(sheet, PSBTN_NEXT)) return false;
-    return Showing(sheet) == kind;
-}
 
 std::string Temp(const std::string& name) {
     char folder[MAX_PATH];
@@ -81,6 +56,11 @@ std::string ExeFolder() { return ParvellLibraryFolder(); }
 // the script does not answer is cancelled and fails the test.
 int RunSheet(const std::function<void(HWND sheet)>& script) {
     DialogDriver driver({[&](HWND sheet) {
+        if (!CurrentPage(sheet)) {
+            ADD_FAILURE() << "not the wizard: " << TextOf(sheet) << ": " << StaticTexts(sheet);
+            PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
         script(sheet);
         if (IsWindow(sheet)) PressSheetButton(sheet, PSBTN_CANCEL);
     }});
@@ -129,7 +109,7 @@ TEST_F(WizardSheet, PagesInOrderWithTheirTitlesButtonsAndPicturesOnANewLab) {
     std::vector<std::string> captions;
     const int result = RunSheet([&](HWND sheet) {
         for (int i = 0; i < 9; ++i) {
-            const Page kind = Showing(sheet);
+            const WizardPage kind = Showing(sheet);
             captions.push_back(TextOf(sheet));
             const bool back = IsVisibleAndEnabled(GetDlgItem(sheet, kBackButton));
             const bool next = IsVisibleAndEnabled(GetDlgItem(sheet, kNextButton));
@@ -485,6 +465,19 @@ TEST_F(WizardSheet, FinishWritesTheLabIntoThePerUserFolderOrStaysOpenWhenItCanno
     DeleteFileA(target.c_str());
     DeleteFileA(intro.c_str());
     DeleteFileA(procedure.c_str());
+}
+
+TEST_F(WizardSheet, TheLabsChemicalsAreRegisteredAgainHoweverTheSheetCloses) {
+    ChemicalRecord acid{};
+    acid.cas = 7647010;
+    strcpy(acid.name, "Hydrochloric acid");
+    ParvellRuntime().EditableLab().chemicals = {acid};  // a lab read without water
+    RegisterChemicalsWithLibrary(nullptr, 0);
+    ASSERT_STREQ(Chemical_Name(7647010), "");
+    EXPECT_EQ(RunSheet([](HWND) {}), 0);  // cancelled on its first page
+    EXPECT_STREQ(Chemical_Name(7647010), "Hydrochloric acid");
+    EXPECT_STREQ(Chemical_Name(kCasWater), "Water");
+    EXPECT_EQ(ParvellRuntime().Lab().chemicals.front().cas, kCasWater);
 }
 
 }  // namespace

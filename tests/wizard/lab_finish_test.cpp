@@ -124,6 +124,7 @@ TEST(LabFinish, MoleculeFilesTakeTheBytesReallyReadOrKeepTheirOwn) {
 
 UdlLab LabWithDocuments() {
     UdlLab lab;
+    lab.header.labStyle = 0x1;  // from a file written without the authoring module's bit
     strcpy(lab.header.title, "Neutralisation");
     strcpy(lab.header.introductionPath, "C:\\docs\\intro.rtf");
     strcpy(lab.header.procedurePath, "C:\\docs\\procedure.rtf");
@@ -155,6 +156,7 @@ TEST(LabFinish, WritesTheLabIntoThePerUserFolderAndReadsBackTheSame) {
     EXPECT_EQ(back.observations, "{\\rtf1 Observations}");
     EXPECT_EQ(back.header.introductionLength, int32_t(strlen("{\\rtf1 Introduction}")));
     EXPECT_STREQ(back.header.title, "Neutralisation");
+    EXPECT_EQ(back.header.labStyle, 0x9);  // the authoring module's bit always
     EXPECT_EQ(back.chemicals.size(), 2u);
     ASSERT_EQ(back.moleculeFiles.size(), 1u);
     EXPECT_EQ(back.moleculeFiles[0].record.fileSize, 10);

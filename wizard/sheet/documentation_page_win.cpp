@@ -3,6 +3,7 @@
 #include "wizard/sheet/wizard_pages_win.h"
 
 #include <commctrl.h>
+#include <cderr.h>
 #include <commdlg.h>
 #include <shellapi.h>
 
@@ -57,7 +58,12 @@ void OnBrowse(HWND page) {
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&dialog)) return;
+    if (!GetOpenFileNameA(&dialog)) {
+        // A field the dialog cannot start from must not keep it from opening.
+        if (CommDlgExtendedError() != FNERR_INVALIDFILENAME) return;
+        path[0] = '\0';
+        if (!GetOpenFileNameA(&dialog)) return;
+    }
     SetDlgItemTextA(page, target, path);
     SetFocus(GetDlgItem(page, target));
 }

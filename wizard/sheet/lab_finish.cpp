@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "wizard/runtime/udl_runtime.h"
 #include "wizard/sheet/lab_information.h"
 
 namespace parvell {
@@ -31,6 +32,8 @@ uint64_t UdlFileBytes(const UdlLab& lab) {
 void KeepHeaderInStep(UdlLab& lab) {
     UdlHeader& h = lab.header;
     SetUdlSignature(h);
+    // Without it the lab, once run, would offer neither the wizard nor its title.
+    h.labStyle |= kStyleAuthoringModule;
     h.introductionLength = int32_t(lab.introduction.size());
     h.procedureLength = int32_t(lab.procedure.size());
     h.observationsLength = int32_t(lab.observations.size());
