@@ -148,7 +148,7 @@ UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab) {
     return UdlParse::kGood;
 }
 
-std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
+UdlHeader UdlHeaderInStep(const UdlLab& lab) {
     UdlHeader h = lab.header;
     memset(h.signature, 0, sizeof h.signature);
     memcpy(h.signature, kUdlSignature, sizeof kUdlSignature);
@@ -161,7 +161,11 @@ std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
     h.reservedRecordCount = int32_t(lab.reservedRecords.size());
     h.spectroPointCount = int32_t(lab.spectroPoints.size());
     h.attachmentCount = int32_t(lab.moleculeFiles.size());
+    return h;
+}
 
+std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
+    const UdlHeader h = UdlHeaderInStep(lab);
     std::vector<uint8_t> out(sizeof h);
     memcpy(out.data(), &h, sizeof h);
     for (const std::string* text : {&lab.introduction, &lab.procedure, &lab.observations})

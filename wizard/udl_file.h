@@ -40,6 +40,10 @@ enum class UdlParse { kGood, kTooShort, kWrongSignature, kNegativeCount };
 // counts really read. lab is written only when the result is kGood.
 UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab);
 
+// The header with its signature and with the counts and lengths of the
+// sections lab holds.
+UdlHeader UdlHeaderInStep(const UdlLab& lab);
+
 // The file image: header (counts and lengths set from the sections) and then
 // the sections in file order.
 std::vector<uint8_t> SerializeUdl(const UdlLab& lab);

@@ -30,19 +30,9 @@ uint64_t UdlFileBytes(const UdlLab& lab) {
 }
 
 void KeepHeaderInStep(UdlLab& lab) {
-    UdlHeader& h = lab.header;
-    SetUdlSignature(h);
+    lab.header = UdlHeaderInStep(lab);
     // Without it the lab, once run, would offer neither the wizard nor its title.
-    h.labStyle |= kStyleAuthoringModule;
-    h.introductionLength = int32_t(lab.introduction.size());
-    h.procedureLength = int32_t(lab.procedure.size());
-    h.observationsLength = int32_t(lab.observations.size());
-    h.chemicalCount = int32_t(lab.chemicals.size());
-    h.reactionCount = int32_t(lab.reactions.size());
-    h.indicatorCount = int32_t(lab.indicators.size());
-    h.reservedRecordCount = int32_t(lab.reservedRecords.size());
-    h.spectroPointCount = int32_t(lab.spectroPoints.size());
-    h.attachmentCount = int32_t(lab.moleculeFiles.size());
+    lab.header.labStyle |= kStyleAuthoringModule;
 }
 
 }  // namespace
