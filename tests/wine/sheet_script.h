@@ -158,6 +158,27 @@ inline HWND WaitForHelpViewer(int ms = 5000) {
     return search.found;
 }
 
+struct ClassSearch {
+    const char* cls;
+    HWND found;
+};
+
+inline BOOL CALLBACK FindChildOfClass(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<ClassSearch*>(param);
+    char cls[64] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (strcmp(cls, search->cls) != 0) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+// A window of that class anywhere below parent; null when none.
+inline HWND FindDescendant(HWND parent, const char* cls) {
+    ClassSearch search{cls, nullptr};
+    if (parent) EnumChildWindows(parent, FindChildOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // Closes the help viewer and waits until it has gone.
 inline void CloseHelpViewer(HWND viewer) {
     if (!viewer) return;

@@ -371,8 +371,15 @@ TEST_F(WizardSheet, HelpOpensEachPagesTopicInTheHelpFileBesideTheModule) {
     SetCurrentDirectoryA(elsewhere.c_str());
     const std::string file = ExeFolder() + "\\Parvell.chm::/html/";
     std::vector<std::string> topics, titles;
+    int contentsEntries = 0;
     const auto expectHelp = [&](const char* page) {
         HWND viewer = WaitForHelpViewer();
+        // The viewer shows itself before it has filled in its contents.
+        WaitFor([&] {
+            HWND tree = FindDescendant(viewer, "SysTreeView32");
+            contentsEntries = tree ? int(SendMessageA(tree, TVM_GETCOUNT, 0, 0)) : 0;
+            return contentsEntries == 16;
+        }, 3000);
         topics.push_back(LastWizardHelpTopic());
         titles.push_back(viewer ? TextOf(viewer) : "(no viewer) " + std::string(page));
         CloseHelpViewer(viewer);
@@ -407,6 +414,7 @@ TEST_F(WizardSheet, HelpOpensEachPagesTopicInTheHelpFileBesideTheModule) {
                                                file + "documentation.htm", file + "finish.htm"};
     EXPECT_EQ(topics, expected);
     for (const std::string& title : titles) EXPECT_EQ(title, "UDL Tavistrel Help");
+    EXPECT_EQ(contentsEntries, 16);  // the help file's own contents: one entry a page
 }
 
 TEST_F(WizardSheet, FinishWritesTheLabIntoThePerUserFolderOrStaysOpenWhenItCannot) {

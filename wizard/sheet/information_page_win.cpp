@@ -85,7 +85,8 @@ void OnInit(HWND page) {
     SendDlgItemMessageA(page, IDC_UDL_AUTHOR, EM_LIMITTEXT, kUdlAuthorLength, 0);
     SetDlgItemTextA(page, IDC_UDL_MODULE_NAME, ModuleFileName().c_str());
     UdlIoWin io(ParvellInstance(), page);
-    SetDlgItemTextA(page, IDC_UDL_WORKING_FOLDER, (io.PerUserFolder() + "\\").c_str());
+    const std::string folder = io.PerUserFolder();  // made when missing
+    SetDlgItemTextA(page, IDC_UDL_WORKING_FOLDER, folder.empty() ? "" : (folder + "\\").c_str());
 }
 
 INT_PTR OnNotify(HWND page, const NMHDR& notice) {
