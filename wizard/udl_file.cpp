@@ -148,7 +148,7 @@ UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab) {
     return UdlParse::kGood;
 }
 
-std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
+UdlHeader UdlHeaderInStep(const UdlLab& lab) {
     UdlHeader h = lab.header;
     memset(h.signature, 0, sizeof h.signature);
     memcpy(h.signature, kUdlSignature, sizeof kUdlSignature);
@@ -161,7 +161,11 @@ std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
     h.reservedRecordCount = int32_t(lab.reservedRecords.size());
     h.spectroPointCount = int32_t(lab.spectroPoints.size());
     h.attachmentCount = int32_t(lab.moleculeFiles.size());
+    return h;
+}
 
+std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
+    const UdlHeader h = UdlHeaderInStep(lab);
     std::vector<uint8_t> out(sizeof h);
     memcpy(out.data(), &h, sizeof h);
     for (const std::string* text : {&lab.introduction, &lab.procedure, &lab.observations})
@@ -209,20 +213,24 @@ std::string UdlTargetPath(const std::string& name, const std::string& perUserFol
     return path;
 }
 
+bool IsSafeBareFileName(const std::string& name) {
+    if (name.empty() || name.find("..") != std::string::npos) return false;
+    for (unsigned char c : name)
+        if (c < 0x20 || strchr("<>\"|?*\\/:", c)) return false;
+    // Windows drops trailing dots and spaces: "chemical.cdb." is chemical.cdb.
+    if (name.back() == '.' || name.back() == ' ') return false;
+    std::string upper = Upper(name);
+    return !IsWindowsDeviceName(upper.substr(0, upper.find('.')));
+}
+
 std::string MoleculeFileName(const char* sourcePath, size_t fieldLength) {
     std::string path(sourcePath, strnlen(sourcePath, fieldLength));
     size_t cut = path.find_last_of("\\/:");
     std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-    if (name.empty() || name.find("..") != std::string::npos) return "";
-    for (unsigned char c : name)
-        if (c < 0x20 || strchr("<>\"|?*", c)) return "";
-    // Windows drops trailing dots and spaces: "chemical.cdb." is chemical.cdb.
-    if (name.back() == '.' || name.back() == ' ') return "";
+    if (!IsSafeBareFileName(name)) return "";
 
     std::string upper = Upper(name);
     if (upper == Upper(kUserChemicalDatabaseName)) return "";
-    size_t dot = upper.find('.');
-    if (IsWindowsDeviceName(upper.substr(0, dot))) return "";
     size_t lastDot = upper.rfind('.');
     if (lastDot != std::string::npos) {
         std::string extension = upper.substr(lastDot);

@@ -40,6 +40,10 @@ enum class UdlParse { kGood, kTooShort, kWrongSignature, kNegativeCount };
 // counts really read. lab is written only when the result is kGood.
 UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab);
 
+// The header with its signature and with the counts and lengths of the
+// sections lab holds.
+UdlHeader UdlHeaderInStep(const UdlLab& lab);
+
 // The file image: header (counts and lengths set from the sections) and then
 // the sections in file order.
 std::vector<uint8_t> SerializeUdl(const UdlLab& lab);
@@ -55,6 +59,11 @@ bool WriteUdlFile(const std::string& path, const UdlLab& lab, UdlIo& io);
 // Where Finish writes: the name with its extension forced to ".UDL-BREVANE"
 // ("UNTITLED" when empty); a bare name goes into the per-user folder.
 std::string UdlTargetPath(const std::string& name, const std::string& perUserFolder);
+
+// A name a file can be made under in a folder and stay there: not empty, no
+// separators or "..", no characters Windows refuses, no trailing dot or space
+// (Windows drops them), and no device name ("CON", "com1.txt").
+bool IsSafeBareFileName(const std::string& name);
 
 // The file name a molecule file extracts to, or "" when the source path's name
 // and extension are not a safe bare name (no separators, no "..", not the user

@@ -38,6 +38,10 @@ bool UdlIoWin::ReadWholeFile(const std::string& path, std::vector<uint8_t>& byte
 }
 
 bool UdlIoWin::WriteWholeFile(const std::string& path, const void* data, size_t length) {
+    // A read-only file is the user's "do not change": Windows refuses to
+    // replace it, Wine's rename does not.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     char temporary[MAX_PATH];
     if (!GetTempFileNameA(FolderOf(path).c_str(), "udl", 0, temporary)) return false;
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -50,10 +54,6 @@ bool UdlIoWin::WriteWholeFile(const std::string& path, const void* data, size_t 
         done += wrote;
     }
     if (file != INVALID_HANDLE_VALUE) ok = CloseHandle(file) && ok;
-    // A read-only file is the user's "do not change": Windows refuses to
-    // replace it, Wine's MoveFileEx does not.
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) ok = false;
     if (ok) ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(temporary);
     return ok;

@@ -12,6 +12,7 @@
 #include "wizard/database/user_database.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/runtime/udl_runtime.h"
+#include "wizard/sheet/wizard_sheet_win.h"
 #include "wizard/udl_io_win.h"
 
 extern "C" void InitializeChemicals(HGLOBAL block, int count);  // Zephrane.dll
@@ -166,7 +167,8 @@ int PDBFileAvailable(int casKey, char* pathOut) {
     return Runtime.PdbFileAvailable(CasNumber(casKey), pathOut, io);
 }
 
-// The wizard is not built yet: nothing is ever finished and saved.
-int UDL_Tavistrel(HWND owner) { return 0; }
+// Non-zero only when Finish wrote the lab file: Cancel, and a sheet that
+// could not be shown, are 0.
+int UDL_Tavistrel(HWND owner) { return RunWizardSheet(owner); }
 
 }  // extern "C"

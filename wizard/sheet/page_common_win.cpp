@@ -4,9 +4,14 @@
 
 #include <string>
 
+#include "common/help_topics.h"
+#include "common/html_help_win.h"
 #include "wizard/runtime/parvell_module_win.h"
+#include "wizard/sheet/wizard_sheet_win.h"
 
 namespace {
+
+std::string LastHelpTopic;
 
 std::string ModuleString(int id) {
     char text[512] = "";
@@ -23,7 +28,33 @@ void SetWizardPageButtons(HWND page, int pageNumber) {
     PropSheet_SetWizButtons(GetParent(page), buttons);
 }
 
-void OpenWizardHelp(HWND, int) {}
+// The help file lies beside the library: the current folder at load time is
+// wherever the program happened to be started from.
+void OpenWizardHelp(HWND owner, int helpKey) {
+    const std::string folder = ParvellLibraryFolder();
+    char path[MAX_PATH + 128];
+    if (folder.empty() || !HelpTopicPathIn(folder.c_str(), 0, helpKey, path, sizeof path)) return;
+    LastHelpTopic = path;
+    if (HtmlHelpFunction help = LoadHtmlHelp()) help(owner, path, kHtmlHelpDisplayTopic, 0);
+}
+
+std::string LastWizardHelpTopic() { return LastHelpTopic; }
+
+bool AnswerWizardHelp(HWND page, UINT message, LPARAM lParam, int helpKey) {
+    const bool help = message == WM_HELP ||
+                      (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == UINT(PSN_HELP));
+    if (help) OpenWizardHelp(page, helpKey);
+    return help;
+}
+
+std::string ControlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    int length = control ? GetWindowTextLengthA(control) : 0;
+    std::string text(size_t(length) + 1, '\0');
+    if (length > 0) text.resize(size_t(GetWindowTextA(control, text.data(), length + 1)));
+    else text.clear();
+    return text;
+}
 
 int ShowWizardMessage(HWND owner, int textId, int captionId, UINT type) {
     std::string text = ModuleString(textId);

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/settings/help_topics.h"
+#include "common/help_topics.h"
 
 namespace {
 
@@ -63,6 +63,18 @@ TEST(HelpTopics, TableIsOrderedIdsThenWizardPagesThenContents) {
     }
 }
 
+TEST(HelpTopics, TopicPathsAreComposedInTheGivenFolderAndBounded) {
+    char path[128];
+    ASSERT_TRUE(HelpTopicPathIn("C:\\Program Files\\Brevane", 0, 2010, path, sizeof path));
+    EXPECT_STREQ(path, "C:\\Program Files\\Brevane\\Parvell.chm::/html/password.htm");
+    ASSERT_TRUE(HelpTopicPathIn("D:\\labs", 30, 0, path, sizeof path));
+    EXPECT_STREQ(path, "D:\\labs\\manual.chm::/html/simulations.htm");
+    char small[20];
+    EXPECT_FALSE(HelpTopicPathIn("D:\\labs", 0, 2010, small, sizeof small));
+    EXPECT_STREQ(small, "");
+    EXPECT_FALSE(HelpTopicPathIn(nullptr, 0, 2010, path, sizeof path));
+}
+
 TEST(HelpTopics, HelpFileOfTopicIsBounded) {
     char small[5];
     EXPECT_FALSE(HelpFileOfTopic("manual.chm::/html/a.htm", small, sizeof small));
@@ -95,6 +107,28 @@ TEST(HelpTopics, EveryManualTopicHasItsPageAndAnchor) {
         text << in.rdbuf();
         if (!anchor.empty()) EXPECT_NE(text.str().find("id=\"" + anchor + "\""), std::string::npos);
     }
+}
+
+// Every wizard topic (and the contents the authoring commands open) has its
+// page in the wizard's help sources, and the project lists every page.
+TEST(HelpTopics, EveryWizardTopicHasItsPage) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(__FILE__).parent_path() / "../../resources/help/parvell";
+    std::ifstream project(folder / "Parvell.hhp");
+    ASSERT_TRUE(project.good()) << folder;
+    std::stringstream listed;
+    listed << project.rdbuf();
+    int topics = 0;
+    for (int i = 0; i < HelpRowCount(); ++i) {
+        const std::string topic = HelpRows()[i].topic;
+        if (topic.rfind("Parvell.chm::/html/", 0) != 0) continue;
+        ++topics;
+        const std::string page = topic.substr(strlen("Parvell.chm::/"));
+        SCOPED_TRACE(topic);
+        EXPECT_TRUE(fs::is_regular_file(folder / page));
+        EXPECT_NE(listed.str().find(page + "\n"), std::string::npos);
+    }
+    EXPECT_EQ(topics, 17);  // 15 keys and the two authoring commands
 }
 #endif
 

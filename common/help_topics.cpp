@@ -1,5 +1,6 @@
-#include "app/settings/help_topics.h"
+#include "common/help_topics.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -171,5 +172,18 @@ bool HelpFileOfTopic(const char* topic, char* out, int size) {
     if (length >= static_cast<size_t>(size)) return false;
     memcpy(out, topic, length);
     out[length] = '\0';
+    return true;
+}
+
+bool HelpTopicPathIn(const char* folder, int32_t controlId, int32_t key, char* out, int size) {
+    if (!out || size <= 0) return false;
+    out[0] = '\0';
+    if (!folder) return false;
+    const HelpRow& row = FindHelpRow(controlId, key);
+    int n = snprintf(out, static_cast<size_t>(size), "%s\\%s", folder, row.topic);
+    if (n < 0 || n >= size) {
+        out[0] = '\0';
+        return false;
+    }
     return true;
 }

@@ -1,5 +1,6 @@
 // The help-topic table: which page of which help file each command, control
-// or wizard page opens on F1. The authoring module keeps the same table.
+// or wizard page opens on F1. The program and the authoring module both link
+// this one table.
 #pragma once
 #include <cstdint>
 
@@ -21,3 +22,7 @@ const HelpRow& FindHelpRow(int32_t controlId, int32_t key);
 // The help file part of a topic ("manual.chm"), copied bounded; false when
 // the topic has no "::" or it does not fit.
 bool HelpFileOfTopic(const char* topic, char* out, int size);
+
+// folder + "\\" + the topic of the row FindHelpRow gives, copied bounded;
+// false (and out empty) when it does not fit.
+bool HelpTopicPathIn(const char* folder, int32_t controlId, int32_t key, char* out, int size);
