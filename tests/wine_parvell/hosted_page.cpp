@@ -98,6 +98,9 @@ void SaveScreenshot(HWND window, const std::string& name) {
     const char* folder = getenv("BREVANE_SHOTS");
     if (!folder || !*folder || !window) return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    // The display shows a window once its thread has run the paints queued.
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) PumpPageMessages();
+    else Sleep(100);
     RECT box;
     GetWindowRect(window, &box);
     const int width = box.right - box.left, height = box.bottom - box.top;
@@ -137,4 +140,9 @@ std::string ControlText(HWND dialog, int id) {
     char text[1024] = "";
     SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+void SetBox(HWND dialog, int id, bool checked) {
+    SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }

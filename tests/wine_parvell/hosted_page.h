@@ -46,5 +46,8 @@ void PumpPageMessages();
 // variable names a folder; does nothing otherwise.
 void SaveScreenshot(HWND window, const std::string& name);
 
+// Checks or clears a dialog's box and tells the dialog, as a click does; from any thread.
+void SetBox(HWND dialog, int id, bool checked);
+
 // The text of a dialog control, read from any thread.
 std::string ControlText(HWND dialog, int id);

@@ -423,12 +423,6 @@ TEST_F(ReactionsPageTest, AFullReactionRefusesTheTwentySixthChemical) {
     EXPECT_EQ(Lab().reactions[1].productCount, 2);
 }
 
-// Sets a dialog control from the driver's thread.
-void Check(HWND dialog, int id, bool on) {
-    SendDlgItemMessageA(dialog, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
-}
-
 TEST(ReactionChemicalDialog, EachRefusalShowsItsTextAndCancelKeepsTheParticipant) {
     ReactionParticipant gas{};
     gas.cas = kOxygen;
@@ -456,8 +450,8 @@ TEST(ReactionChemicalDialog, EachRefusalShowsItsTextAndCancelKeepsTheParticipant
         [&](HWND dialog) {
             atmosphereOffered = IsWindowEnabled(GetDlgItem(dialog, IDC_RC_FROM_ATMOSPHERE));
             SaveScreenshot(dialog, "wizard-reaction-chemical");
-            Check(dialog, IDC_RC_COLOUR_CHANGE, true);
-            Check(dialog, IDC_RC_COLOUR_RANGE, true);
+            SetBox(dialog, IDC_RC_COLOUR_CHANGE, true);
+            SetBox(dialog, IDC_RC_COLOUR_RANGE, true);
             typeAndOk("0", "0.1", "1")(dialog);
         },
         closeAndType("2", "-1", "1"),
@@ -490,9 +484,9 @@ TEST(ReactionChemicalDialog, OkStoresTheColourRuleWithItsColours) {
     DialogDriver driver({[&](HWND dialog) {
         atmosphereOffered = IsWindowEnabled(GetDlgItem(dialog, IDC_RC_FROM_ATMOSPHERE));
         SetDlgItemTextA(dialog, IDC_RC_COEFFICIENT, "0.5");
-        Check(dialog, IDC_RC_IN_SOLUTION, true);
-        Check(dialog, IDC_RC_ALWAYS_TEST, true);
-        Check(dialog, IDC_RC_COLOUR_CHANGE, true);
+        SetBox(dialog, IDC_RC_IN_SOLUTION, true);
+        SetBox(dialog, IDC_RC_ALWAYS_TEST, true);
+        SetBox(dialog, IDC_RC_COLOUR_CHANGE, true);
         SetDlgItemTextA(dialog, IDC_RC_LOW, "0.01");
         SendDlgItemMessageA(dialog, IDC_RC_COLOUR_A, CB_SETCURSEL, 1, 0);  // red
         Press(IDOK)(dialog);
@@ -527,8 +521,8 @@ TEST(ReactionDetailsDialog, ShowsTheRecordAndRebuildsItsFlagWord) {
         SendDlgItemMessageA(dialog, IDC_RD_BY_CONCENTRATION, BM_CLICK, 0, 0);
         SetDlgItemTextA(dialog, IDC_RD_ORDER_FIRST, "1");
         SetDlgItemTextA(dialog, IDC_RD_ORDER_SECOND, "2");
-        Check(dialog, IDC_RD_LIGHT, true);
-        Check(dialog, IDC_RD_MINIMUM, false);
+        SetBox(dialog, IDC_RD_LIGHT, true);
+        SetBox(dialog, IDC_RD_MINIMUM, false);
         SetDlgItemTextA(dialog, IDC_RD_EQUILIBRIUM_VALUE, "1e300");
         Press(IDOK)(dialog);
     }});
