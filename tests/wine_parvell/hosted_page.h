@@ -49,5 +49,8 @@ void SaveScreenshot(HWND window, const std::string& name);
 // Checks or clears a dialog's box and tells the dialog, as a click does; from any thread.
 void SetBox(HWND dialog, int id, bool checked);
 
+// A list view's cell text, read from any thread.
+std::string ListCellText(HWND list, int row, int column);
+
 // The text of a dialog control, read from any thread.
 std::string ControlText(HWND dialog, int id);

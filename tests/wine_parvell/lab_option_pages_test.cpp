@@ -49,16 +49,6 @@ void PostClick(HWND dialog, int id) {
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-std::string Cell(HWND list, int row, int column) {
-    char text[260] = "";
-    LVITEMA cell = {};
-    cell.iSubItem = column;
-    cell.pszText = text;
-    cell.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(row), reinterpret_cast<LPARAM>(&cell));
-    return text;
-}
-
 int Rows(HWND list) { return int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 void SelectRow(HWND list, int row) {
@@ -118,7 +108,7 @@ TEST_F(LabOptionPages, SpectrophotometerPointsAreEditedAndCancelPutsThemBack) {
     {
         DialogDriver driver(PastTheSheet(host.sheet(), {
             [&](HWND dialog) {
-                rows.push_back(Cell(GetDlgItem(dialog, IDC_SD_LIST), 0, 1));
+                rows.push_back(ListCellText(GetDlgItem(dialog, IDC_SD_LIST), 0, 1));
                 type(dialog, -1, "500", "2.5");
                 PostClick(dialog, IDC_SD_ADD);
             },
@@ -131,7 +121,7 @@ TEST_F(LabOptionPages, SpectrophotometerPointsAreEditedAndCancelPutsThemBack) {
                 type(dialog, 1, "650 nm", "1e300");
                 Click(dialog, IDC_SD_ADD);
                 for (int i = 0; i < Rows(list); ++i)
-                    rows.push_back(Cell(list, i, 0) + " | " + Cell(list, i, 1) + " | " + Cell(list, i, 2));
+                    rows.push_back(ListCellText(list, i, 0) + " | " + ListCellText(list, i, 1) + " | " + ListCellText(list, i, 2));
                 SaveScreenshot(dialog, "wizard-spectrophotometer");
                 Press(IDCANCEL)(dialog);
             },
@@ -275,13 +265,13 @@ std::string TempFile(const char* name, const char* text) {
     return path;
 }
 
-// Types a path into the open dialog and presses OK.
+// Puts a path in the open dialog's name box (the explorer style's combo box,
+// or the classic edit) and presses Open.
 DialogDriver::Step ChooseFile(const std::string& path) {
     return [path](HWND dialog) {
-        HWND name = GetDlgItem(dialog, 0x47c);  // cmb13: the explorer-style name box
-        if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
-        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        for (int nameBox : {0x47c, 0x480})
+            if (SetDlgItemTextA(dialog, nameBox, path.c_str())) break;
+        Press(IDOK)(dialog);
     };
 }
 
@@ -293,8 +283,8 @@ TEST_F(LabOptionPages, EachChemicalCarriesOneMoleculeFileUnderASafeName) {
     HostedPage host(kPdbFilesPageTemplate, PdbFilesPageProc, "PDB Files");
     HWND list = host.item(IDC_PDB_LIST);
     ASSERT_EQ(Rows(list), 2);
-    EXPECT_EQ(Cell(list, 1, 0), "Ethanol");
-    EXPECT_EQ(Cell(list, 1, 1), "");
+    EXPECT_EQ(ListCellText(list, 1, 0), "Ethanol");
+    EXPECT_EQ(ListCellText(list, 1, 1), "");
 
     DialogDriver driver(PastTheSheet(host.sheet(), {
         Press(IDOK),  // no chemical selected
@@ -303,9 +293,9 @@ TEST_F(LabOptionPages, EachChemicalCarriesOneMoleculeFileUnderASafeName) {
     Click(host.page(), IDC_PDB_SELECT);
     SelectRow(list, 0);
     Click(host.page(), IDC_PDB_SELECT);
-    EXPECT_EQ(Cell(list, 0, 1), "water.pdb");
+    EXPECT_EQ(ListCellText(list, 0, 1), "water.pdb");
     Click(host.page(), IDC_PDB_SELECT);
-    EXPECT_EQ(Cell(list, 0, 1), "h2o.pdb");
+    EXPECT_EQ(ListCellText(list, 0, 1), "h2o.pdb");
     ASSERT_EQ(Lab().moleculeFiles.size(), 1u) << "replaced, never a second record";
     EXPECT_EQ(std::string(Lab().moleculeFiles[0].record.sourcePath), other);
     SaveScreenshot(host.sheet(), "wizard-pdb-files");
@@ -323,7 +313,7 @@ TEST_F(LabOptionPages, EachChemicalCarriesOneMoleculeFileUnderASafeName) {
     Click(host.page(), IDC_PDB_CLEAR);
     EXPECT_TRUE(Lab().moleculeFiles.empty());
     EXPECT_EQ(Lab().header.attachmentCount, 0);
-    EXPECT_EQ(Cell(list, 0, 1), "");
+    EXPECT_EQ(ListCellText(list, 0, 1), "");
     for (const std::string& path : {water, other, database}) DeleteFileA(path.c_str());
 }
 

@@ -122,25 +122,9 @@ bool Drag(HostedPage& host, int row, HTREEITEM target) {
 }
 
 int RowOf(HWND list, const std::string& name) {
-    for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i) {
-        char text[128] = "";
-        LVITEMA cell = {};
-        cell.pszText = text;
-        cell.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(&cell));
-        if (name == text) return i;
-    }
+    for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
+        if (ListCellText(list, i, 0) == name) return i;
     return -1;
-}
-
-std::string CellText(HWND list, int row, int column) {
-    char text[128] = "";
-    LVITEMA cell = {};
-    cell.iSubItem = column;
-    cell.pszText = text;
-    cell.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(row), reinterpret_cast<LPARAM>(&cell));
-    return text;
 }
 
 std::string WindowText(HWND window) {
@@ -183,9 +167,9 @@ TEST_F(ReactionsPageTest, AReactionBuiltByDraggingShowsItsEquationAndBalance) {
 
     // The lab's chemicals with their types.
     ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 3);
-    EXPECT_EQ(CellText(list, 0, 1), "Stock, Product");
-    EXPECT_EQ(CellText(list, 1, 1), "Stock");
-    EXPECT_EQ(CellText(list, 2, 1), "Stock, Unknown");
+    EXPECT_EQ(ListCellText(list, 0, 1), "Stock, Product");
+    EXPECT_EQ(ListCellText(list, 1, 1), "Stock");
+    EXPECT_EQ(ListCellText(list, 2, 1), "Stock, Unknown");
     char header[32] = "";
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT;

@@ -6,19 +6,13 @@
 #include "wizard/database/colour_combo_win.h"
 #include "wizard/indicators/indicator_edits.h"
 #include "wizard/reactions/dialog_fields_win.h"
-#include "wizard/runtime/parvell_module_win.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
 namespace {
 
 using namespace parvell;
 
-struct Editing {
-    IndicatorRecord* indicator;
-    const std::vector<ChemicalRecord>* chemicals;
-};
-
-Editing& EditingOf(HWND dialog) { return *reinterpret_cast<Editing*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 HWND Combo(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
 std::string NumberText(double value) {
@@ -35,14 +29,12 @@ void ShowRangeLabels(HWND dialog) {
     EnableControl(dialog, IDC_ID_INITIAL_COLOUR, IsBoxChecked(dialog, IDC_ID_INITIAL));
 }
 
-void Show(HWND dialog) {
-    const Editing& editing = EditingOf(dialog);
-    const IndicatorChoices c = ChoicesOf(*editing.indicator, *editing.chemicals);
+void ShowChoices(HWND dialog, const IndicatorChoices& c, const std::vector<ChemicalRecord>& chemicals) {
     SendDlgItemMessageA(dialog, IDC_ID_NAME, EM_LIMITTEXT, kIndicatorNameTyped, 0);
     SendDlgItemMessageA(dialog, IDC_ID_DESCRIPTION, EM_LIMITTEXT, kIndicatorDescriptionTyped, 0);
     SetFieldText(dialog, IDC_ID_NAME, c.name);
     SetFieldText(dialog, IDC_ID_DESCRIPTION, c.description);
-    FillChemicalCombo(Combo(dialog, IDC_ID_CHEMICAL), *editing.chemicals, c.cas);
+    FillChemicalCombo(Combo(dialog, IDC_ID_CHEMICAL), chemicals, c.cas);
     CheckBox(dialog, IDC_ID_IN_SOLUTION, c.inSolution);
     CheckBox(dialog, IDC_ID_MEASURES_PH, c.measuresPh);
     SetFieldText(dialog, IDC_ID_LOW, NumberText(c.low));
@@ -70,55 +62,28 @@ IndicatorChoices Read(HWND dialog) {
     return c;
 }
 
-INT_PTR CALLBACK IndicatorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Show(dialog);
-        return TRUE;
-    case WM_HELP:
-        OpenWizardHelp(dialog, kHelpIndicators);
-        return TRUE;
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        if (HIWORD(wParam) == CBN_SELCHANGE &&
-            (id == IDC_ID_LOW_COLOUR || id == IDC_ID_HIGH_COLOUR || id == IDC_ID_INITIAL_COLOUR)) {
-            OnColourComboChanged(dialog, Combo(dialog, id));
-            return TRUE;
-        }
-        switch (id) {
-        case IDOK: {
-            Editing& editing = EditingOf(dialog);
-            if (int refusal = ApplyIndicatorChoices(Read(dialog), *editing.chemicals, *editing.indicator)) {
-                ShowRefusal(dialog, refusal);
-                return TRUE;
-            }
-            EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_ID_HELP:
-            OpenWizardHelp(dialog, kHelpIndicators);
-            return TRUE;
-        case IDC_ID_MEASURES_PH:
-        case IDC_ID_INITIAL:
-            ShowRangeLabels(dialog);
-            return TRUE;
-        default:
-            return FALSE;
-        }
+class IndicatorDialog : public WizardDialog {
+public:
+    IndicatorDialog(IndicatorRecord& indicator, const std::vector<ChemicalRecord>& chemicals)
+        : WizardDialog(kIndicatorDialogTemplate, kHelpIndicators, IDC_ID_HELP,
+                       {IDC_ID_LOW_COLOUR, IDC_ID_HIGH_COLOUR, IDC_ID_INITIAL_COLOUR}),
+          indicator_(indicator),
+          chemicals_(chemicals) {}
+
+private:
+    void Show(HWND dialog) override { ShowChoices(dialog, ChoicesOf(indicator_, chemicals_), chemicals_); }
+    int Accept(HWND dialog) override { return ApplyIndicatorChoices(Read(dialog), chemicals_, indicator_); }
+    bool OnCommand(HWND dialog, int id, int) override {
+        if (id != IDC_ID_MEASURES_PH && id != IDC_ID_INITIAL) return false;
+        ShowRangeLabels(dialog);
+        return true;
     }
-    default:
-        return FALSE;
-    }
-}
+    IndicatorRecord& indicator_;
+    const std::vector<ChemicalRecord>& chemicals_;
+};
 
 }  // namespace
 
 bool EditIndicator(HWND owner, IndicatorRecord& indicator, const std::vector<ChemicalRecord>& chemicals) {
-    Editing editing = {&indicator, &chemicals};
-    return DialogBoxParamA(ParvellInstance(), MAKEINTRESOURCEA(kIndicatorDialogTemplate), owner, IndicatorProc,
-                           reinterpret_cast<LPARAM>(&editing)) == IDOK;
+    return IndicatorDialog(indicator, chemicals).Run(owner) == IDOK;
 }

@@ -10,6 +10,7 @@
 #include "wizard/indicators/indicator_edits.h"
 #include "wizard/reactions/dialog_fields_win.h"
 #include "wizard/reactions/lab_chemical_lookup.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
@@ -33,6 +34,9 @@ void FillList(HWND page, int select) {
         SendMessageA(list, LB_ADDSTRING, 0, LPARAM(BoundedText(indicator.name, sizeof indicator.name).c_str()));
     SendMessageA(list, LB_SETCURSEL, WPARAM(select), 0);
 }
+
+void ShowIndicators(HWND page) { FillList(page, Lab().indicators.empty() ? -1 : 0); }
+void CheckIndicatorStyle(HWND) { SyncIndicatorStyle(Lab()); }
 
 void AddNewIndicator(HWND page) {
     if (NextIndicatorId(Lab().indicators) == 0) {
@@ -62,29 +66,11 @@ void DeleteSelectedIndicator(HWND page) {
 }  // namespace
 
 INT_PTR CALLBACK IndicatorsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const WizardPage spec = {kPageNumber, kHelpIndicators, ShowIndicators, CheckIndicatorStyle};
+    if (HandleWizardPageMessage(page, message, lParam, spec)) return TRUE;
     switch (message) {
     case WM_INITDIALOG:
-        FillList(page, Lab().indicators.empty() ? -1 : 0);
-        return TRUE;
-    case WM_NOTIFY:
-        switch (reinterpret_cast<NMHDR*>(lParam)->code) {
-        case PSN_SETACTIVE:
-            FillList(page, Lab().indicators.empty() ? -1 : 0);
-            SetWizardPageButtons(page, kPageNumber);
-            break;
-        case PSN_WIZNEXT:
-            SyncIndicatorStyle(Lab());
-            break;
-        case PSN_HELP:
-            OpenWizardHelp(page, kHelpIndicators);
-            break;
-        default:
-            return FALSE;
-        }
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);
-        return TRUE;
-    case WM_HELP:
-        OpenWizardHelp(page, kHelpIndicators);
+        ShowIndicators(page);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

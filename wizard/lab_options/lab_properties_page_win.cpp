@@ -10,6 +10,7 @@
 #include "wizard/lab_options/spectro_data_dialog_win.h"
 #include "wizard/lab_options/spectro_points.h"
 #include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
@@ -51,31 +52,11 @@ void EditSpectroPoints(HWND page) {
 }  // namespace
 
 INT_PTR CALLBACK LabPropertiesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const WizardPage spec = {kPageNumber, kHelpLabOptions, ShowStyle, StoreStyle};
+    if (HandleWizardPageMessage(page, message, lParam, spec)) return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         ShowStyle(page);
-        return TRUE;
-    case WM_NOTIFY: {
-        LRESULT result = 0;
-        switch (reinterpret_cast<NMHDR*>(lParam)->code) {
-        case PSN_SETACTIVE:
-            ShowStyle(page);
-            SetWizardPageButtons(page, kPageNumber);
-            break;
-        case PSN_WIZNEXT:
-            StoreStyle(page);
-            break;
-        case PSN_HELP:
-            OpenWizardHelp(page, kHelpLabOptions);
-            break;
-        default:
-            return FALSE;
-        }
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
-    case WM_HELP:
-        OpenWizardHelp(page, kHelpLabOptions);
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED) return FALSE;

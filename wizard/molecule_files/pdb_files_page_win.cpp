@@ -8,6 +8,7 @@
 #include "wizard/molecule_files/molecule_attachments.h"
 #include "wizard/reactions/dialog_fields_win.h"
 #include "wizard/reactions/lab_chemical_lookup.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
@@ -63,6 +64,8 @@ void SelectFile(HWND page) {
     FillList(page, SelectedListRow(List(page)));
 }
 
+void ShowFiles(HWND page) { FillList(page, SelectedListRow(List(page))); }
+
 void ClearFile(HWND page) {
     CasNumber cas = 0;
     if (!SelectedChemicalKey(page, cas)) return;
@@ -73,29 +76,12 @@ void ClearFile(HWND page) {
 }  // namespace
 
 INT_PTR CALLBACK PdbFilesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const WizardPage spec = {kPageNumber, kHelpPdbFiles, ShowFiles, nullptr};
+    if (HandleWizardPageMessage(page, message, lParam, spec)) return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         AddListColumns(List(page), {{ModuleText(kStringChemicalsColumn), 110}, {ModuleText(kStringFileNameColumn), 84}});
         FillList(page, -1);
-        return TRUE;
-    case WM_NOTIFY:
-        switch (reinterpret_cast<NMHDR*>(lParam)->code) {
-        case PSN_SETACTIVE: {
-            const int row = SelectedListRow(List(page));
-            FillList(page, row);
-            SetWizardPageButtons(page, kPageNumber);
-            break;
-        }
-        case PSN_HELP:
-            OpenWizardHelp(page, kHelpPdbFiles);
-            break;
-        default:
-            return FALSE;
-        }
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);
-        return TRUE;
-    case WM_HELP:
-        OpenWizardHelp(page, kHelpPdbFiles);
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED) return FALSE;

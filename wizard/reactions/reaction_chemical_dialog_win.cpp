@@ -8,17 +8,12 @@
 #include "wizard/reactions/reaction_chemical.h"
 #include "wizard/reactions/reaction_details.h"
 #include "wizard/reactions/reaction_dialogs_win.h"
-#include "wizard/runtime/parvell_module_win.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
 namespace {
 
 using namespace parvell;
-
-struct Editing {
-    ReactionParticipant* participant;
-    const std::string* chemicalName;
-};
 
 // Coefficients and concentrations as typed: "2", "0.05", "1.5e-06".
 std::string NumberText(double value) {
@@ -38,10 +33,9 @@ void EnableFields(HWND dialog) {
     EnableControl(dialog, IDC_RC_COLOUR_B, range);
 }
 
-void Show(HWND dialog, const Editing& editing) {
-    const ReactionParticipant& p = *editing.participant;
+void ShowChoices(HWND dialog, const ReactionParticipant& p, const std::string& chemicalName) {
     const ParticipantChoices c = ChoicesOf(p);
-    SetFieldText(dialog, IDC_RC_CHEMICAL, *editing.chemicalName);
+    SetFieldText(dialog, IDC_RC_CHEMICAL, chemicalName);
     SetFieldText(dialog, IDC_RC_COEFFICIENT, NumberText(c.coefficient));
     CheckBox(dialog, IDC_RC_IN_SOLUTION, c.inSolution);
     CheckBox(dialog, IDC_RC_PRECIPITATE, c.precipitate);
@@ -74,54 +68,28 @@ ParticipantChoices Read(HWND dialog) {
     return c;
 }
 
-INT_PTR CALLBACK ReactionChemicalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Show(dialog, *reinterpret_cast<Editing*>(lParam));
-        return TRUE;
-    case WM_HELP:
-        OpenWizardHelp(dialog, kHelpReactionChemical);
-        return TRUE;
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        if (HIWORD(wParam) == CBN_SELCHANGE && (id == IDC_RC_COLOUR_A || id == IDC_RC_COLOUR_B)) {
-            OnColourComboChanged(dialog, GetDlgItem(dialog, id));
-            return TRUE;
-        }
-        switch (id) {
-        case IDOK: {
-            auto* editing = reinterpret_cast<Editing*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            if (int refusal = ApplyParticipantChoices(Read(dialog), *editing->participant)) {
-                ShowRefusal(dialog, refusal);
-                return TRUE;
-            }
-            EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_RC_HELP:
-            OpenWizardHelp(dialog, kHelpReactionChemical);
-            return TRUE;
-        case IDC_RC_COLOUR_CHANGE:
-        case IDC_RC_COLOUR_RANGE:
-            EnableFields(dialog);
-            return TRUE;
-        default:
-            return FALSE;
-        }
+class ReactionChemicalDialog : public WizardDialog {
+public:
+    ReactionChemicalDialog(ReactionParticipant& participant, const std::string& chemicalName)
+        : WizardDialog(kReactionChemicalDialogTemplate, kHelpReactionChemical, IDC_RC_HELP,
+                       {IDC_RC_COLOUR_A, IDC_RC_COLOUR_B}),
+          participant_(participant),
+          chemicalName_(chemicalName) {}
+
+private:
+    void Show(HWND dialog) override { ShowChoices(dialog, participant_, chemicalName_); }
+    int Accept(HWND dialog) override { return ApplyParticipantChoices(Read(dialog), participant_); }
+    bool OnCommand(HWND dialog, int id, int) override {
+        if (id != IDC_RC_COLOUR_CHANGE && id != IDC_RC_COLOUR_RANGE) return false;
+        EnableFields(dialog);
+        return true;
     }
-    default:
-        return FALSE;
-    }
-}
+    ReactionParticipant& participant_;
+    const std::string& chemicalName_;
+};
 
 }  // namespace
 
 bool EditReactionChemical(HWND owner, ReactionParticipant& participant, const std::string& chemicalName) {
-    Editing editing = {&participant, &chemicalName};
-    return DialogBoxParamA(ParvellInstance(), MAKEINTRESOURCEA(kReactionChemicalDialogTemplate), owner,
-                           ReactionChemicalProc, reinterpret_cast<LPARAM>(&editing)) == IDOK;
+    return ReactionChemicalDialog(participant, chemicalName).Run(owner) == IDOK;
 }

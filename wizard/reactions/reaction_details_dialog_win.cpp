@@ -4,7 +4,7 @@
 #include "wizard/reactions/dialog_fields_win.h"
 #include "wizard/reactions/reaction_details.h"
 #include "wizard/reactions/reaction_dialogs_win.h"
-#include "wizard/runtime/parvell_module_win.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
 namespace {
@@ -31,7 +31,7 @@ void EnableFields(HWND dialog) {
     EnableControl(dialog, IDC_RD_ORDER_SECOND, byConcentration);
 }
 
-void Show(HWND dialog, const ReactionDetails& d) {
+void ShowDetails(HWND dialog, const ReactionDetails& d) {
     SendDlgItemMessageA(dialog, IDC_RD_NAME, EM_LIMITTEXT, kReactionNameTyped, 0);
     SetFieldText(dialog, IDC_RD_NAME, d.name);
     CheckBox(dialog, IDC_RD_HEAT, d.needsHeat);
@@ -78,39 +78,26 @@ ReactionDetails Read(HWND dialog) {
     return d;
 }
 
-INT_PTR CALLBACK ReactionDetailsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Show(dialog, DetailsOf(*reinterpret_cast<ReactionRecord*>(lParam)));
-        return TRUE;
-    case WM_HELP:
-        OpenWizardHelp(dialog, kHelpDetails);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            ApplyReactionDetails(Read(dialog), *reinterpret_cast<ReactionRecord*>(GetWindowLongPtrA(dialog, DWLP_USER)));
-            EndDialog(dialog, IDOK);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_RD_HELP:
-            OpenWizardHelp(dialog, kHelpDetails);
-            return TRUE;
-        default:
-            if (HIWORD(wParam) == BN_CLICKED) EnableFields(dialog);
-            return FALSE;
-        }
-    default:
-        return FALSE;
+class ReactionDetailsDialog : public WizardDialog {
+public:
+    explicit ReactionDetailsDialog(ReactionRecord& reaction)
+        : WizardDialog(kReactionDetailsDialogTemplate, kHelpDetails, IDC_RD_HELP), reaction_(reaction) {}
+
+private:
+    void Show(HWND dialog) override { ShowDetails(dialog, DetailsOf(reaction_)); }
+    int Accept(HWND dialog) override {
+        ApplyReactionDetails(Read(dialog), reaction_);
+        return 0;
     }
-}
+    bool OnCommand(HWND dialog, int, int code) override {
+        if (code == BN_CLICKED) EnableFields(dialog);
+        return false;
+    }
+    ReactionRecord& reaction_;
+};
 
 }  // namespace
 
 bool EditReactionDetails(HWND owner, ReactionRecord& reaction) {
-    return DialogBoxParamA(ParvellInstance(), MAKEINTRESOURCEA(kReactionDetailsDialogTemplate), owner,
-                           ReactionDetailsProc, reinterpret_cast<LPARAM>(&reaction)) == IDOK;
+    return ReactionDetailsDialog(reaction).Run(owner) == IDOK;
 }

@@ -18,6 +18,7 @@
 #include "wizard/reactions/reaction_dialogs_win.h"
 #include "wizard/reactions/reaction_edits.h"
 #include "wizard/reactions/reaction_tree.h"
+#include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 
@@ -291,23 +292,20 @@ LRESULT OnNotify(HWND page, const NMHDR& header) {
         SetCapture(page);
         return 0;
     }
-    switch (header.code) {
-    case PSN_SETACTIVE:
-        FillChemicals(page);
-        FillTree(page, SelectedNode(page));
-        SetWizardPageButtons(page, kPageNumber);
-        return 0;
-    case PSN_HELP:
-        OpenWizardHelp(page, kHelpReaction);
-        return 0;
-    default:
-        return 0;
-    }
+    return 0;
+}
+
+// On entry: the lab's chemicals and reactions as they are now.
+void EnterPage(HWND page) {
+    FillChemicals(page);
+    FillTree(page, SelectedNode(page));
 }
 
 }  // namespace
 
 INT_PTR CALLBACK ReactionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const WizardPage spec = {kPageNumber, kHelpReaction, EnterPage, nullptr};
+    if (HandleWizardPageMessage(page, message, lParam, spec)) return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         InitPage(page);
@@ -320,9 +318,6 @@ INT_PTR CALLBACK ReactionsPageProc(HWND page, UINT message, WPARAM wParam, LPARA
         return FALSE;
     case WM_NOTIFY:
         SetWindowLongPtrA(page, DWLP_MSGRESULT, OnNotify(page, *reinterpret_cast<NMHDR*>(lParam)));
-        return TRUE;
-    case WM_HELP:
-        OpenWizardHelp(page, kHelpReaction);
         return TRUE;
     case WM_CONTEXTMENU: {
         // The menu key or Shift+F10 on the tree: the selected node's menu beside it.
