@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/wine/dialog_driver.h"
+#include "wizard/sheet/dialog_fields_win.h"
 
 class HostedPage {
 public:
@@ -52,5 +53,3 @@ void SetBox(HWND dialog, int id, bool checked);
 // A list view's cell text, read from any thread.
 std::string ListCellText(HWND list, int row, int column);
 
-// The text of a dialog control, read from any thread.
-std::string ControlText(HWND dialog, int id);

@@ -136,7 +136,7 @@ std::string WindowText(HWND window) {
 // A step that types a coefficient into the reaction chemical dialog and presses OK.
 DialogDriver::Step Coefficient(const char* typed, std::string* shownName = nullptr) {
     return [typed, shownName](HWND dialog) {
-        if (shownName) *shownName = ControlText(dialog, IDC_RC_CHEMICAL);
+        if (shownName) *shownName = parvell::FieldText(dialog, IDC_RC_CHEMICAL);
         SetDlgItemTextA(dialog, IDC_RC_COEFFICIENT, typed);
         Press(IDOK)(dialog);
     };
@@ -496,10 +496,10 @@ TEST(ReactionDetailsDialog, ShowsTheRecordAndRebuildsItsFlagWord) {
     std::string shown[4];
     bool orderEnabled = true;
     DialogDriver driver({[&](HWND dialog) {
-        shown[0] = ControlText(dialog, IDC_RD_NAME);
-        shown[1] = ControlText(dialog, IDC_RD_MINIMUM_VALUE);
-        shown[2] = ControlText(dialog, IDC_RD_EQUILIBRIUM_VALUE);
-        shown[3] = ControlText(dialog, IDC_RD_RATE_CONSTANT);
+        shown[0] = parvell::FieldText(dialog, IDC_RD_NAME);
+        shown[1] = parvell::FieldText(dialog, IDC_RD_MINIMUM_VALUE);
+        shown[2] = parvell::FieldText(dialog, IDC_RD_EQUILIBRIUM_VALUE);
+        shown[3] = parvell::FieldText(dialog, IDC_RD_RATE_CONSTANT);
         orderEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RD_ORDER_FIRST));
         SaveScreenshot(dialog, "wizard-reaction-details");
         SendDlgItemMessageA(dialog, IDC_RD_BY_CONCENTRATION, BM_CLICK, 0, 0);

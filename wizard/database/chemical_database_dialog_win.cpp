@@ -77,13 +77,13 @@ constexpr LPARAM kRecordsOwnPattern = -1;
 void SetCheck(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
 
 void EnableIonCharge(HWND dialog) {
-    EnableWindow(GetDlgItem(dialog, IDC_CHEMDB_ION_CHARGE), IsBoxChecked(dialog, IDC_CHEMDB_ION));
+    EnableWindow(GetDlgItem(dialog, IDC_CHEMDB_ION_CHARGE), parvell::IsBoxChecked(dialog, IDC_CHEMDB_ION));
 }
 
 // With "no CAS RN" the parts show a generated key and only the generate
 // button fills them.
 void ShowKeyMode(HWND dialog) {
-    const bool generated = IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS);
+    const bool generated = parvell::IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS);
     for (int id : {IDC_CHEMDB_CAS1, IDC_CHEMDB_CAS2, IDC_CHEMDB_CAS3})
         SendDlgItemMessageA(dialog, id, EM_SETREADONLY, generated, 0);
     EnableWindow(GetDlgItem(dialog, IDC_CHEMDB_GENERATE), generated);
@@ -138,13 +138,13 @@ void ShowForm(HWND dialog, const parvell::ChemicalForm& form) {
 
 parvell::ChemicalForm ReadForm(HWND dialog, const parvell::ChemicalForm& opened) {
     parvell::ChemicalForm form = opened;
-    for (const TextField& field : kTextFields) form.*field.text = DialogItemText(dialog, field.id);
+    for (const TextField& field : kTextFields) form.*field.text = parvell::FieldText(dialog, field.id);
     form.formula = StoredFormulaOfLine(GetDlgItem(dialog, IDC_CHEMDB_FORMULA));
-    form.noCasNumber = IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS);
+    form.noCasNumber = parvell::IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS);
     for (const StateButton& button : kStateButtons)
-        if (IsBoxChecked(dialog, button.id)) form.state = button.state;
-    form.noMeltingPoint = IsBoxChecked(dialog, IDC_CHEMDB_NO_MELTING);
-    form.noBoilingPoint = IsBoxChecked(dialog, IDC_CHEMDB_NO_BOILING);
+        if (parvell::IsBoxChecked(dialog, button.id)) form.state = button.state;
+    form.noMeltingPoint = parvell::IsBoxChecked(dialog, IDC_CHEMDB_NO_MELTING);
+    form.noBoilingPoint = parvell::IsBoxChecked(dialog, IDC_CHEMDB_NO_BOILING);
     form.colour = SelectedColour(GetDlgItem(dialog, IDC_CHEMDB_COLOUR));
     HWND patterns = GetDlgItem(dialog, IDC_CHEMDB_PATTERN);
     LRESULT at = SendMessageA(patterns, CB_GETCURSEL, 0, 0);
@@ -201,7 +201,7 @@ void OnCommand(HWND dialog, DatabaseDialog& state, int id, int code) {
         // A registry number and a generated key never mix: the parts start
         // over, or show the record's own key again when it is of the kind
         // now chosen.
-        ShowKey(dialog, IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS) == state.opened.noCasNumber ? state.opened
+        ShowKey(dialog, parvell::IsBoxChecked(dialog, IDC_CHEMDB_NO_CAS) == state.opened.noCasNumber ? state.opened
                                                                                           : parvell::ChemicalForm{});
         ShowKeyMode(dialog);
         break;
@@ -231,14 +231,6 @@ INT_PTR CALLBACK DatabaseDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 }
 
 }  // namespace
-
-std::string DialogItemText(HWND dialog, int id) {
-    char text[256] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-bool IsBoxChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 bool OnCancelOrHelp(HWND dialog, int id, int helpKey) {
     if (id == IDCANCEL) EndDialog(dialog, 0);

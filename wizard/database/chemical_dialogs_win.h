@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/chemical_record.h"
+#include "wizard/sheet/dialog_fields_win.h"
 
 // The chemical database dialog over owner on database[index], or on a new,
 // empty record for index -1. OK runs the ten checks (the first refusal is
@@ -22,10 +23,6 @@ int RunChemicalDatabaseDialog(HWND owner, std::vector<ChemicalRecord>& database,
 // (EarlierStateOf). OK refuses a solution without a molarity above 0 with
 // string 1138 and keeps the dialog. 1 record changed, 0 cancelled.
 int RunLabChemicalDialog(HWND owner, ChemicalRecord& record, const ChemicalRecord& earlier);
-
-// Shared by the dialogs and the Add Chemicals page.
-std::string DialogItemText(HWND dialog, int id);
-bool IsBoxChecked(HWND dialog, int id);
 
 // A dialog's state, kept in DWLP_USER from WM_INITDIALOG on.
 template <class State>

@@ -31,18 +31,18 @@ std::string NumberText(double value) { return value == 0 ? std::string() : parve
 
 double NumberOf(HWND dialog, int id) {
     double value = 0;
-    return parvell::ParseDecimalField(DialogItemText(dialog, id), &value) ? value : 0;
+    return parvell::ParseDecimalField(parvell::FieldText(dialog, id), &value) ? value : 0;
 }
 
 void EnableDependents(HWND dialog) {
-    Enable(dialog, IDC_LABCHEM_MOLARITY, IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION));
-    Enable(dialog, IDC_LABCHEM_UNKNOWN_NAME, IsBoxChecked(dialog, IDC_LABCHEM_UNKNOWN));
-    Enable(dialog, IDC_LABCHEM_FLAME_COLOUR, IsBoxChecked(dialog, IDC_LABCHEM_FLAME));
-    const bool conductor = IsBoxChecked(dialog, IDC_LABCHEM_CONDUCTOR);
+    Enable(dialog, IDC_LABCHEM_MOLARITY, parvell::IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION));
+    Enable(dialog, IDC_LABCHEM_UNKNOWN_NAME, parvell::IsBoxChecked(dialog, IDC_LABCHEM_UNKNOWN));
+    Enable(dialog, IDC_LABCHEM_FLAME_COLOUR, parvell::IsBoxChecked(dialog, IDC_LABCHEM_FLAME));
+    const bool conductor = parvell::IsBoxChecked(dialog, IDC_LABCHEM_CONDUCTOR);
     for (int id : {IDC_LABCHEM_COEFFICIENT_A, IDC_LABCHEM_COEFFICIENT_B, IDC_LABCHEM_DEFAULTS})
         Enable(dialog, id, conductor);
     // A solution is never a reaction product.
-    Enable(dialog, IDC_LABCHEM_PRODUCT, !IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION));
+    Enable(dialog, IDC_LABCHEM_PRODUCT, !parvell::IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION));
 }
 
 void ShowProperties(HWND dialog, const ChemicalRecord& record) {
@@ -65,24 +65,24 @@ void ShowProperties(HWND dialog, const ChemicalRecord& record) {
 
 parvell::LabChemicalProperties ReadProperties(HWND dialog) {
     parvell::LabChemicalProperties p;
-    p.solution = IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION);
+    p.solution = parvell::IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION);
     p.molarity = NumberOf(dialog, IDC_LABCHEM_MOLARITY);
-    p.unknown = IsBoxChecked(dialog, IDC_LABCHEM_UNKNOWN);
-    p.unknownName = DialogItemText(dialog, IDC_LABCHEM_UNKNOWN_NAME).substr(0, kUnknownNameLength - 1);
-    p.stock = IsBoxChecked(dialog, IDC_LABCHEM_STOCK);
-    p.product = IsBoxChecked(dialog, IDC_LABCHEM_PRODUCT);
+    p.unknown = parvell::IsBoxChecked(dialog, IDC_LABCHEM_UNKNOWN);
+    p.unknownName = parvell::FieldText(dialog, IDC_LABCHEM_UNKNOWN_NAME).substr(0, kUnknownNameLength - 1);
+    p.stock = parvell::IsBoxChecked(dialog, IDC_LABCHEM_STOCK);
+    p.product = parvell::IsBoxChecked(dialog, IDC_LABCHEM_PRODUCT);
     parvell::StoreColourValue(SelectedColour(GetDlgItem(dialog, IDC_LABCHEM_COLOUR)), p.colour);
-    p.flameTest = IsBoxChecked(dialog, IDC_LABCHEM_FLAME);
+    p.flameTest = parvell::IsBoxChecked(dialog, IDC_LABCHEM_FLAME);
     parvell::StoreColourValue(SelectedColour(GetDlgItem(dialog, IDC_LABCHEM_FLAME_COLOUR)), p.flameColour);
-    p.conductor = IsBoxChecked(dialog, IDC_LABCHEM_CONDUCTOR);
+    p.conductor = parvell::IsBoxChecked(dialog, IDC_LABCHEM_CONDUCTOR);
     p.conductivityA = NumberOf(dialog, IDC_LABCHEM_COEFFICIENT_A);
     p.conductivityB = NumberOf(dialog, IDC_LABCHEM_COEFFICIENT_B);
     return p;
 }
 
 void OnSolutionClicked(HWND dialog, LabChemicalDialog& state) {
-    if (IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION)) {
-        state.productBeforeSolution = IsBoxChecked(dialog, IDC_LABCHEM_PRODUCT);
+    if (parvell::IsBoxChecked(dialog, IDC_LABCHEM_SOLUTION)) {
+        state.productBeforeSolution = parvell::IsBoxChecked(dialog, IDC_LABCHEM_PRODUCT);
         SetCheck(dialog, IDC_LABCHEM_PRODUCT, false);
     } else {
         SetCheck(dialog, IDC_LABCHEM_PRODUCT, state.productBeforeSolution);

@@ -5,7 +5,7 @@
 #include "resources/parvell/lab_option_dialog_ids.h"
 #include "wizard/database/colour_combo_win.h"
 #include "wizard/indicators/indicator_edits.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 

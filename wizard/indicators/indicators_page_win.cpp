@@ -8,7 +8,7 @@
 #include "resources/parvell/lab_option_dialog_ids.h"
 #include "wizard/indicators/indicator_dialog_win.h"
 #include "wizard/indicators/indicator_edits.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/lab_chemical_lookup.h"
 #include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"

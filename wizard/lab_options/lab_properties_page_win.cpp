@@ -9,7 +9,7 @@
 #include "wizard/lab_options/lab_property_boxes.h"
 #include "wizard/lab_options/spectro_data_dialog_win.h"
 #include "wizard/lab_options/spectro_points.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"

@@ -4,7 +4,7 @@
 
 #include "resources/parvell/lab_option_dialog_ids.h"
 #include "wizard/lab_options/spectro_points.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/lab_chemical_lookup.h"
 #include "wizard/reactions/reaction_details.h"
 #include "wizard/reactions/wizard_dialog_win.h"

@@ -6,7 +6,7 @@
 
 #include "resources/parvell/lab_option_dialog_ids.h"
 #include "wizard/molecule_files/molecule_attachments.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/lab_chemical_lookup.h"
 #include "wizard/reactions/wizard_dialog_win.h"
 #include "wizard/runtime/parvell_module_win.h"

@@ -4,7 +4,7 @@
 
 #include "resources/parvell/reaction_dialog_ids.h"
 #include "wizard/database/colour_combo_win.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/reaction_chemical.h"
 #include "wizard/reactions/reaction_details.h"
 #include "wizard/reactions/reaction_dialogs_win.h"

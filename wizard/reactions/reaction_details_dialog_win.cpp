@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "resources/parvell/reaction_dialog_ids.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/reaction_details.h"
 #include "wizard/reactions/reaction_dialogs_win.h"
 #include "wizard/reactions/wizard_dialog_win.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "resources/parvell/reaction_dialog_ids.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/reactions/equation_line_win.h"
 #include "wizard/reactions/equation_text.h"
 #include "wizard/reactions/lab_chemical_lookup.h"

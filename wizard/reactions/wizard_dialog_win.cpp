@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "wizard/database/colour_combo_win.h"
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 

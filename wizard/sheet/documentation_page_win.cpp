@@ -10,6 +10,7 @@
 #include "resources/parvell/wizard_sheet_ids.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/lab_information.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/sheet/wizard_sheet_win.h"
 
 namespace {
@@ -43,14 +44,14 @@ void ShowPaths(HWND page) {
 
 void StorePaths(HWND page) {
     UdlHeader& header = Header();
-    for (const DocumentField& field : kFields) parvell::CopyToField(ControlText(page, field.control), header.*field.path);
+    for (const DocumentField& field : kFields) parvell::CopyToField(parvell::FieldText(page, field.control), header.*field.path);
 }
 
 void OnBrowse(HWND page) {
     static const char filter[] = "RTF Files (*.RTF)\0*.rtf\0TXT Files (*.TXT)\0*.txt\0All Files (*.*)\0*.*\0";
     const int target = FocusedField(page);
     char path[MAX_PATH] = "";
-    lstrcpynA(path, ControlText(page, target).c_str(), sizeof path);
+    lstrcpynA(path, parvell::FieldText(page, target).c_str(), sizeof path);
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = page;
@@ -71,7 +72,7 @@ void OnBrowse(HWND page) {
 // The word processor gets the document's short path, which needs no quotes;
 // a document not yet written opens it on an empty page.
 void OnStartWord(HWND page) {
-    const std::string path = ControlText(page, FocusedField(page));
+    const std::string path = parvell::FieldText(page, FocusedField(page));
     char shortPath[MAX_PATH] = "";
     const DWORD length = path.empty() ? 0 : GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
     const char* argument = length > 0 && length < sizeof shortPath ? shortPath : nullptr;

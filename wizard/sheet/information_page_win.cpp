@@ -9,6 +9,7 @@
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/lab_information.h"
 #include "wizard/sheet/wizard_session.h"
+#include "wizard/sheet/dialog_fields_win.h"
 #include "wizard/sheet/wizard_sheet_win.h"
 #include "wizard/udl_io_win.h"
 
@@ -57,13 +58,13 @@ void ShowFields(HWND page) {
 
 void StoreFields(HWND page) {
     parvell::LabInformationFields fields;
-    fields.title = ControlText(page, IDC_UDL_TITLE);
-    fields.description = ControlText(page, IDC_UDL_DESCRIPTION);
-    fields.author = ControlText(page, IDC_UDL_AUTHOR);
-    fields.moduleName = ControlText(page, IDC_UDL_MODULE_NAME);
+    fields.title = parvell::FieldText(page, IDC_UDL_TITLE);
+    fields.description = parvell::FieldText(page, IDC_UDL_DESCRIPTION);
+    fields.author = parvell::FieldText(page, IDC_UDL_AUTHOR);
+    fields.moduleName = parvell::FieldText(page, IDC_UDL_MODULE_NAME);
     parvell::StoreLabInformation(fields, Header());
     std::string& fileName = parvell::CurrentWizardSession().fileName;
-    fileName = parvell::UdlFileNameFromTyped(ControlText(page, IDC_UDL_FILE_NAME));
+    fileName = parvell::UdlFileNameFromTyped(parvell::FieldText(page, IDC_UDL_FILE_NAME));
     SetDlgItemTextA(page, IDC_UDL_FILE_NAME, fileName.c_str());
 }
 

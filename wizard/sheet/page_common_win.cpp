@@ -47,15 +47,6 @@ bool AnswerWizardHelp(HWND page, UINT message, LPARAM lParam, int helpKey) {
     return help;
 }
 
-std::string ControlText(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    int length = control ? GetWindowTextLengthA(control) : 0;
-    std::string text(size_t(length) + 1, '\0');
-    if (length > 0) text.resize(size_t(GetWindowTextA(control, text.data(), length + 1)));
-    else text.clear();
-    return text;
-}
-
 int ShowWizardMessage(HWND owner, int textId, int captionId, UINT type) {
     std::string text = ModuleString(textId);
     std::string caption = ModuleString(captionId);

@@ -21,9 +21,6 @@ INT_PTR RunPasswordDialog(HWND owner, PasswordDialogMode mode, UdlHeader& header
 // The topic path OpenWizardHelp last handed to the help viewer.
 std::string LastWizardHelpTopic();
 
-// The text of a dialog control, whole.
-std::string ControlText(HWND dialog, int id);
-
 // Answers WM_HELP and the help button's PSN_HELP with helpKey's topic;
 // true when message was one of them.
 bool AnswerWizardHelp(HWND page, UINT message, LPARAM lParam, int helpKey);

@@ -1,4 +1,4 @@
-#include "wizard/reactions/dialog_fields_win.h"
+#include "wizard/sheet/dialog_fields_win.h"
 
 #include <commctrl.h>
 
