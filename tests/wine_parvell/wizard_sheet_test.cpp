@@ -117,20 +117,17 @@ TEST_F(WizardSheet, PagesInOrderWithTheirTitlesButtonsAndPicturesOnANewLab) {
             const bool next = IsVisibleAndEnabled(GetDlgItem(sheet, kNextButton));
             const bool finish = IsVisibleAndEnabled(GetDlgItem(sheet, kFinishButton));
             EXPECT_TRUE(IsVisibleAndEnabled(GetDlgItem(sheet, IDHELP))) << captions.back();
+            SaveScreenshot(sheet, "wizard-page-" + std::to_string(i + 1));
             if (kind == kWelcomePage) {
                 EXPECT_TRUE(!back && next && !finish) << "welcome";
                 ExpectPicture(CurrentPage(sheet));
-                SaveScreenshot(sheet, "wizard-page-1");
             } else if (kind == kFinishPage) {
                 EXPECT_TRUE(back && !next && finish) << "finish";
                 ExpectPicture(CurrentPage(sheet));
-                SaveScreenshot(sheet, "wizard-page-9");
                 break;
             } else {
                 EXPECT_TRUE(back && next && !finish) << captions.back();
             }
-            if (kind == kInformationPage) SaveScreenshot(sheet, "wizard-page-2");
-            if (kind == kDocumentationPage) SaveScreenshot(sheet, "wizard-page-3");
             ASSERT_TRUE(Turn(sheet, PSBTN_NEXT)) << captions.back();
         }
     });
