@@ -47,5 +47,5 @@ function(brevane_use_art target)
     target_include_directories(${target} PRIVATE ${BREVANE_ART_DIR})
     set_property(SOURCE ${BREVANE_RC} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY
                  OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/meniscus.rc
-                 ${BREVANE_BENCH_BITMAPS_RC} ${BREVANE_TOOLBAR_BITMAPS_RC})
+                 ${BREVANE_BENCH_BITMAPS_RC} ${BREVANE_TOOLBAR_BITMAPS_RC} ${BREVANE_RC_DEPENDS})
 endfunction()
