@@ -130,7 +130,8 @@ void WriteText(HDC dc, HDC maskDc, const char* text, RECT box, float pixels, boo
     HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    const UINT format = (centred ? DT_CENTER : DT_LEFT) | DT_NOPREFIX;
+    // A box wraps its text as the screen's display does (the meter's two lines).
+    const UINT format = (centred ? DT_CENTER | DT_WORDBREAK : DT_LEFT) | DT_NOPREFIX;
     RECT measured = box;
     DrawTextA(dc, text, -1, &measured, format | DT_CALCRECT);
     if (centred) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -295,6 +296,19 @@ TEST_F(PrintObject, SavesASheetOfPrintedObjectsToLookAt) {
     LabObject balance = EquipmentPrototype(kElectronicBalance, false);
     balance.reading2 = 12.5;
     add(balance);
+    LabObject boiling = BlueBeaker();
+    boiling.liquidColour[0] = 170, boiling.liquidColour[1] = 210, boiling.liquidColour[2] = 250;
+    boiling.temperature = 372.0f;
+    boiling.boilingPoint = 373.0f;
+    boiling.kindFlags |= kKindHeatable;
+    add(boiling);
+    LabObject tipped = BlueBeaker();
+    std::memcpy(&tipped, &EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kBeaker, 3, 1, 0)), kLabObjectHeadBytes);
+    tipped.liquidVolume = 300;
+    add(tipped);
+    LabObject meter = EquipmentPrototype(kConductivityMeter, false);
+    meter.reading1 = 1234.5;
+    add(meter);
 
     int width = 20, height = 0;
     for (size_t i = 1; i < objects.size(); ++i) {

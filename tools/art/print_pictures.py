@@ -1,7 +1,7 @@
 """The pictures the bench is printed from: for every template row and image
 set a 24-bit print picture and a 1-bit print mask, composed from the very
 screen pictures the renderer picks for that row (body, front, accessory at
-its offset, and the moving part at its resting place), and the 8 x 8
+its offset, the moving part, stopcock and knobs at their resting places), and the 8 x 8
 monochrome patterns the printed contents are filled with.
 
 The picture is the object on white; its inside stays white so the printed
@@ -119,7 +119,7 @@ class Sources:
         return self.cache[id_]
 
 
-def layers(head, sources):
+def layers(head, sources, turned_row):
     """(surface, x, y, role) of the row's screen pictures in drawing order."""
     im = head["images"]
     out = []
@@ -135,6 +135,11 @@ def layers(head, sources):
     if s:
         ax, ay = head["accessory"]
         out.append((s, ax, ay, "accessory"))
+    if not turned_row:
+        for id_, x, y in im["at_rest"]:
+            s = sources.get(id_)
+            if s:
+                out.append((s, x, y, "at rest"))
     return out
 
 
@@ -163,7 +168,7 @@ def compose(head, turn, r_type, sources):
     pc.paint()
     for ctx in (pc, mc):
         turned(ctx, turn, uw, uh)
-    for surface, x, y, _ in layers(head, sources):
+    for surface, x, y, _ in layers(head, sources, turn != 0):
         pc.set_source_surface(surface, x, y)
         pc.paint()
         mc.set_source_surface(surface, x, y)
