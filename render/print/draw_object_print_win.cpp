@@ -226,10 +226,21 @@ void DrawThermometer(HDC dc, HDC maskDc, const LabObject& o, bool small) {
     DeleteObject(glass);
     ShowInMask(maskDc, {x - width, top, x + width + 1, bulb + width});
 
+    // The temperature beside the tube near its top: on the left where it
+    // fits, else on the right, inside the picture either way.
     char text[kPrintTextLength];
     FormatPrintTemperature(text, sizeof text, o, CurrentTempScale());
-    const int textLeft = std::max(0, x - (small ? 75 : 100));
-    WriteText(dc, maskDc, text, {textLeft, top + 10, x - width - 2, top + 40}, small ? 15.0f : 22.0f, false);
+    const float pixels = small ? 15.0f : 22.0f;
+    HFONT font = TextFont(pixels);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    const int gap = width + 2;
+    int left = x - gap - extent.cx;
+    if (left < 0) left = x + gap + extent.cx <= o.pictureWidth ? x + gap : std::max<int>(0, o.pictureWidth - extent.cx);
+    WriteText(dc, maskDc, text, {left, top + 10, left + extent.cx, top + 10 + extent.cy}, pixels, false);
 }
 
 void DrawBalance(HDC dc, HDC maskDc, const LabObject& o) {

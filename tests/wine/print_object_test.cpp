@@ -228,22 +228,54 @@ TEST_F(PrintObject, MaskedFillKeepsEverythingOutsideTheMask) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST_F(PrintObject, LabelIsWrittenInItsAreaAndShownInTheMask) {
-    LabObject o = BlueBeaker();
-    o.label[0] = 'A';
-    o.label[1] = 'b';
-    o.label[2] = '7';  // no terminator: the label is at most three characters
-    o.note[0] = 'X';
-    const Printed p = Print(o);
-    const RectI32 a = o.labelArea;
-    int ink = 0, shown = 0;
-    for (int y = a.top; y < a.bottom; ++y)
-        for (int x = a.left; x < a.right; ++x) {
-            ink += Near(p.At(x, y), RGB(0, 0, 0), 60);
-            shown += p.Black(x, y);
-        }
-    EXPECT_GT(ink, 10);
-    EXPECT_EQ(shown, (a.right - a.left) * (a.bottom - a.top));
+TEST_F(PrintObject, TextsAreWrittenWhereTheyBelongAndShownInTheMask) {
+    LabObject label = BlueBeaker();
+    label.label[0] = 'A';
+    label.label[1] = 'b';
+    label.label[2] = '7';  // no terminator: the label is at most three characters
+    label.note[0] = 'X';
+    // A flask's thermometer stands in its neck: the temperature is written
+    // beside it, where the flask's own picture leaves the mask white.
+    LabObject thermometer = EquipmentPrototype(kErlenmeyerFlask, false);
+    thermometer.thermometerInserted = 1;
+    thermometer.temperature = 300.0f;
+    LabObject balance = EquipmentPrototype(kElectronicBalance, false);
+    balance.reading2 = 12.5;
+    LabObject meter = EquipmentPrototype(kConductivityMeter, false);
+    meter.reading1 = 1234.5;
+    const auto labelArea = [](const LabObject& o) {
+        return RECT{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
+    };
+    struct Case {
+        const char* name;
+        const LabObject* o;
+        RECT where;
+        bool wholeAreaShown;  // the label's opaque box
+    } cases[] = {
+        {"label", &label, labelArea(label), true},
+        // The temperature stands beside the tube, near its top.
+        {"thermometer", &thermometer, {0, 0, thermometer.pictureWidth, thermometer.thermometerY / 2}, false},
+        {"balance", &balance, labelArea(balance), false},
+        {"meter", &meter, labelArea(meter), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Printed p = Print(*c.o);
+        ASSERT_EQ(p.width, c.o->pictureWidth);
+        int ink = 0, inkShown = 0, shown = 0, area = 0;
+        for (int y = std::max<LONG>(0, c.where.top); y < std::min<LONG>(p.height, c.where.bottom); ++y)
+            for (int x = std::max<LONG>(0, c.where.left); x < std::min<LONG>(p.width, c.where.right); ++x) {
+                ++area;
+                shown += p.Black(x, y);
+                if (Near(p.At(x, y), RGB(0, 0, 0), 60)) {
+                    ++ink;
+                    inkShown += p.Black(x, y);
+                }
+            }
+        EXPECT_GT(ink, 10);
+        EXPECT_EQ(inkShown, ink);
+        if (c.wholeAreaShown) EXPECT_EQ(shown, area);
+    }
 }
 
 // With BREVANE_SCREENSHOTS set: a few filled vessels laid side by side as
