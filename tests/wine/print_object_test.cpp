@@ -228,6 +228,97 @@ TEST_F(PrintObject, MaskedFillKeepsEverythingOutsideTheMask) {
     ReleaseDC(nullptr, screen);
 }
 
+// Fills the whole picture of o with FillSolidPolygon (or FillLiquidPolygon)
+// and reads back what changed where the print mask is black and where it is white.
+struct FillResult {
+    std::vector<COLORREF> inside;  // pixels under the mask's black
+    int outsideChanged = 0;
+};
+
+FillResult FillWhole(const LabObject& o, bool solid) {
+    FillResult r;
+    HDC screen = GetDC(nullptr);
+    const LabObject& row = EquipmentPrototype(o.type, false);
+    HBITMAP image = LoadPrintBitmap(row.printPictureId);
+    HBITMAP mask = LoadPrintBitmap(row.printMaskId);
+    const int w = o.pictureWidth, h = o.pictureHeight;
+    const std::vector<COLORREF> before = ReadBitmap(screen, image, w, h);
+    HDC target = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(target, image);
+    const POINT all[4] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+    if (solid) FillSolidPolygon(target, all, 4, o);
+    else FillLiquidPolygon(target, all, 4, o, 0);
+    SelectObject(target, old);
+    DeleteDC(target);
+    const std::vector<COLORREF> after = ReadBitmap(screen, image, w, h);
+    const std::vector<COLORREF> bits = ReadBitmap(screen, mask, w, h);
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (bits[i] == RGB(0, 0, 0)) r.inside.push_back(after[i]);
+        else r.outsideChanged += after[i] != before[i];
+    }
+    DeleteObject(mask);
+    DeleteObject(image);
+    ReleaseDC(nullptr, screen);
+    return r;
+}
+
+int Share(const std::vector<COLORREF>& pixels, COLORREF c) {
+    int n = 0;
+    for (COLORREF p : pixels) n += p == c;
+    return static_cast<int>(100.0 * n / std::max<size_t>(1, pixels.size()));
+}
+
+TEST_F(PrintObject, SolidBrushesFollowTheFillKind) {
+    const COLORREF red = RGB(230, 40, 40), black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    struct Case {
+        const char* name;
+        int32_t kind, pattern;
+        int redMin, redMax, blackMin, blackMax, whiteMin;  // percent of the mask's black area
+    } cases[] = {
+        {"solid colour", 0, 0, 99, 100, 0, 0, 0},
+        {"hatch, cross", 2, HS_CROSS, 60, 95, 5, 40, 0},
+        {"pattern 288", 3, 288, 40, 60, 40, 60, 0},
+        {"pattern missing", 3, 999, 0, 0, 0, 0, 99},
+        {"hatch style out of range", 2, 77, 0, 0, 0, 0, 99},
+        {"unknown kind", 7, 0, 0, 0, 0, 0, 99},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LabObject o = BlueBeaker();
+        o.solidFillKind = c.kind;
+        o.solidPatternId = c.pattern;
+        o.solidColour[0] = 230;
+        o.solidColour[1] = 40;
+        o.solidColour[2] = 40;
+        const FillResult r = FillWhole(o, true);
+        EXPECT_EQ(r.outsideChanged, 0);
+        const int reds = Share(r.inside, red), blacks = Share(r.inside, black);
+        EXPECT_GE(reds, c.redMin);
+        EXPECT_LE(reds, c.redMax);
+        EXPECT_GE(blacks, c.blackMin);
+        EXPECT_LE(blacks, c.blackMax);
+        EXPECT_GE(Share(r.inside, white), c.whiteMin);
+    }
+}
+
+TEST_F(PrintObject, NoMaskNoMaskedFill) {
+    LabObject o = BlueBeaker();
+    o.printMaskId = 0;
+    HDC screen = GetDC(nullptr);
+    HBITMAP image = LoadPrintBitmap(o.printPictureId);
+    const std::vector<COLORREF> before = ReadBitmap(screen, image, o.pictureWidth, o.pictureHeight);
+    HDC target = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(target, image);
+    const POINT all[4] = {{0, 0}, {o.pictureWidth, 0}, {o.pictureWidth, o.pictureHeight}, {0, o.pictureHeight}};
+    FillLiquidPolygon(target, all, 4, o, 0);
+    FillSolidPolygon(target, all, 4, o);
+    SelectObject(target, old);
+    DeleteDC(target);
+    EXPECT_EQ(ReadBitmap(screen, image, o.pictureWidth, o.pictureHeight), before);
+    DeleteObject(image);
+    ReleaseDC(nullptr, screen);
+}
+
 TEST_F(PrintObject, TextsAreWrittenWhereTheyBelongAndShownInTheMask) {
     LabObject label = BlueBeaker();
     label.label[0] = 'A';
