@@ -319,6 +319,57 @@ TEST_F(PrintObject, NoMaskNoMaskedFill) {
     ReleaseDC(nullptr, screen);
 }
 
+// The beaker (object 2) hosts a test tube standing in its liquid.
+std::vector<COLORREF> PrintHost(int32_t tubeIndex, int32_t hosted, int32_t count, RECT* overlap) {
+    std::vector<LabObject> base(4);
+    LabObject beaker = BlueBeaker();
+    beaker.position = {100, 100, 100 + beaker.pictureWidth, 100 + beaker.pictureHeight};
+    beaker.hostedItem = hosted;
+    LabObject tube = EquipmentPrototype(kTestTube, false);
+    tube.position = {180, 150, 180 + tube.pictureWidth, 150 + tube.pictureHeight};
+    base[2] = beaker;
+    base[size_t(tubeIndex)] = tube;
+    *overlap = {80, 50, 80 + tube.pictureWidth, 50 + tube.pictureHeight};
+    HDC screen = GetDC(nullptr);
+    HBITMAP image = LoadPrintBitmap(beaker.printPictureId);
+    HBITMAP mask = LoadPrintBitmap(beaker.printMaskId);
+    DrawObjectForPrint(screen, image, mask, base.data(), 2, count);
+    std::vector<COLORREF> out = ReadBitmap(screen, image, beaker.pictureWidth, beaker.pictureHeight);
+    DeleteObject(image);
+    DeleteObject(mask);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
+TEST_F(PrintObject, APartnerPrintedLaterShowsOverItsHostOnly) {
+    RECT overlap{};
+    const std::vector<COLORREF> alone = PrintHost(1, 0, 2, &overlap);
+    const int w = EquipmentPrototype(kBeaker, false).pictureWidth;
+    struct Case {
+        const char* name;
+        int32_t tubeIndex, hosted, count;
+        bool overlaid;
+    } cases[] = {
+        {"hosted item printed later", 1, 1, 2, true},
+        {"hosted item printed earlier", 3, 3, 3, false},
+        {"hosted index past the count", 3, 3, 2, false},
+        {"hosting itself", 1, 2, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<COLORREF> with = PrintHost(c.tubeIndex, c.hosted, c.count, &overlap);
+        int inside = 0, outside = 0;
+        for (size_t i = 0; i < with.size(); ++i) {
+            const POINT p{static_cast<LONG>(i % size_t(w)), static_cast<LONG>(i / size_t(w))};
+            if (with[i] == alone[i]) continue;
+            (PtInRect(&overlap, p) ? inside : outside) += 1;
+        }
+        EXPECT_EQ(outside, 0);
+        if (c.overlaid) EXPECT_GT(inside, 20);
+        else EXPECT_EQ(inside, 0);
+    }
+}
+
 TEST_F(PrintObject, TextsAreWrittenWhereTheyBelongAndShownInTheMask) {
     LabObject label = BlueBeaker();
     label.label[0] = 'A';
