@@ -148,11 +148,6 @@ void WriteText(HDC dc, HDC maskDc, const char* text, RECT box, float pixels, boo
     DeleteObject(font);
 }
 
-bool SmallSet(const LabObject& o) {
-    const int32_t id = o.printPictureId & 0xFFFF;
-    return id >= kSmallPrintPictureIds && id < kSmallPrintPictureIds + kTemplateRowCount;
-}
-
 void DrawBurnerColour(HDC dc, const LabObject& o, int height) {
     if (!(o.liquidColour[0] | o.liquidColour[1] | o.liquidColour[2])) return;
     const double reach = std::isfinite(o.reading2) ? std::clamp(o.reading2, 0.0, double(height)) : 0.0;
@@ -389,7 +384,7 @@ void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* ba
     GetObjectA(image, sizeof bm, &bm);
     POINT size{bm.bmWidth, bm.bmHeight};
     DPtoLP(memory, &size, 1);
-    const bool small = SmallSet(o);
+    const bool small = PrintsSmallSet(o);
 
     if (o.type == kBunsenBurner) DrawBurnerColour(memory, o, size.y);
     if (o.type == kMetalWire) DrawWireDrop(memory, o);

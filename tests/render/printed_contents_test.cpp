@@ -4,6 +4,7 @@
 // places, and the thermometer, balance and partner choices.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "bench/catalogue/equipment_catalogue.h"
+#include "render/contents_layers.h"
 #include "render/print/print_texts.h"
 #include "render/print/printed_contents.h"
 
@@ -91,9 +93,9 @@ TEST(PrintedContents, ClippingAtALineKeepsThePartOnItsSide) {
 
 TEST(PrintedContents, UprightSurfaceRisesWithTheVolumeAndStaysInTheCavity) {
     const LabObject beaker = Row(kBeaker, 3, 0, 0);
-    const LabObject flask = Row(kErlenmeyerFlask, 3, 0, 0);
+    const LabObject cylinder = Row(kGraduatedCylinder, 3, 0, 0);
     const double inf = std::numeric_limits<double>::infinity();
-    for (const LabObject* o : {&beaker, &flask}) {
+    for (const LabObject* o : {&beaker, &cylinder}) {
         const PrintPolygon cavity = CavityPolygon(*o);
         const CavitySpan span = SpanOf(cavity);
         const double full = o->capacityMl * 10.0;
@@ -110,6 +112,22 @@ TEST(PrintedContents, UprightSurfaceRisesWithTheVolumeAndStaysInTheCavity) {
             {inf, double(span.floor)},
         };
         for (const Case& c : cases) EXPECT_EQ(SurfaceOf(*o, cavity, c.tenths), c.surface) << o->type << " " << c.tenths;
+    }
+}
+
+TEST(PrintedContents, ErlenmeyerSurfaceFollowsTheScreensCurve) {
+    for (TemplateSet set : {TemplateSet::kLarge, TemplateSet::kSmall}) {
+        const LabObject& o = EquipmentTemplate(set, FindTemplate(kErlenmeyerFlask, 4, 0, 0));
+        const bool small = set == TemplateSet::kSmall;
+        EXPECT_EQ(PrintsSmallSet(o), small);
+        const PrintPolygon cavity = CavityPolygon(o);
+        const CavitySpan span = SpanOf(cavity);
+        for (double ml : {0.0, 50.0, 125.0, 250.0}) {
+            const double screen = std::trunc(o.pictureHeight - LiquidHeight(o.sizeIndex, ml, small));
+            EXPECT_EQ(SurfaceOf(o, cavity, ml * 10.0), std::clamp(screen, double(span.top), double(span.floor)))
+                << ml << " ml, small " << small;
+        }
+        EXPECT_GT(SurfaceOf(o, cavity, 500.0), SurfaceOf(o, cavity, 1500.0));
     }
 }
 
