@@ -10,6 +10,7 @@
 #include "bench/window/bench_window_win.h"
 #include "render/object_images.h"
 #include "render/print/print_bubbles.h"
+#include "render/print/print_parts.h"
 #include "render/print/print_texts.h"
 #include "render/readouts.h"
 #include "render/render_settings_win.h"
@@ -238,6 +239,32 @@ void DrawThermometer(HDC dc, HDC maskDc, const LabObject& o, bool small) {
     WriteText(dc, maskDc, text, {left, top + 10, left + extent.cx, top + 10 + extent.cy}, pixels, false);
 }
 
+// A moving part laid where its reading puts it: its picture through its
+// own mask into the image, and its mask into the object's.
+void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
+    for (const PlacedPrintPart& placed : PlacePrintParts(o, !small)) {
+        HBITMAP picture = LoadPrintBitmap(placed.part.pictureId);
+        HBITMAP partMask = LoadPrintBitmap(placed.part.maskId);
+        HDC source = (picture && partMask) ? CreateCompatibleDC(dc) : nullptr;
+        if (source) {
+            BITMAP bm{};
+            GetObjectA(picture, sizeof bm, &bm);
+            const int x = placed.x, y = placed.y, w = bm.bmWidth, h = bm.bmHeight;
+            HGDIOBJ old = SelectObject(source, picture);
+            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+            SelectObject(source, partMask);
+            AndMonochrome(dc, x, y, w, h, source, 0, 0);
+            if (maskDc) AndMonochrome(maskDc, x, y, w, h, source, 0, 0);
+            SelectObject(source, picture);
+            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+            SelectObject(source, old);
+            DeleteDC(source);
+        }
+        if (picture) DeleteObject(picture);
+        if (partMask) DeleteObject(partMask);
+    }
+}
+
 void DrawBalance(HDC dc, HDC maskDc, const LabObject& o) {
     char text[kPrintTextLength];
     if (!FormatPrintBalance(text, sizeof text, o, CurrentReadoutServices().formatNumber)) return;
@@ -399,6 +426,7 @@ void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* ba
     }
     if (o.precipitate > 0.0) StippleSuspended(memory, o, liquid.whole);
 
+    DrawMovingParts(memory, maskDc, o, small);
     DrawThermometer(memory, maskDc, o, small);
     DrawBalance(memory, maskDc, o);
 

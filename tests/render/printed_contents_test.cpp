@@ -13,6 +13,7 @@
 
 #include "bench/catalogue/equipment_catalogue.h"
 #include "render/contents_layers.h"
+#include "render/print/print_parts.h"
 #include "render/print/print_texts.h"
 #include "render/print/printed_contents.h"
 
@@ -316,6 +317,57 @@ TEST(PrintTexts, PartnerIsAValidHostOrHostedItemPrintedLater) {
     EXPECT_EQ(ChoosePrintPartner(base, 0, 2).index, 0);
     EXPECT_EQ(ChoosePrintPartner(base, 3, 2).index, 0);
     EXPECT_EQ(ChoosePrintPartner(nullptr, 1, 2).index, 0);
+}
+
+TEST(PrintParts, EachMovingPartHasItsOwnIdsAndPlace) {
+    const std::vector<PrintPart>& parts = PrintParts();
+    for (size_t i = 0; i < parts.size(); ++i) {
+        EXPECT_EQ(parts[i].pictureId, kFirstPrintPartPicture + int32_t(i));
+        EXPECT_EQ(parts[i].maskId, kFirstPrintPartMask + int32_t(i));
+        EXPECT_EQ(PrintPartFor(parts[i].screenId), &parts[i]);
+    }
+    // The masks' range stays clear of the pictures', and both of the rows' (3000-3381).
+    EXPECT_LT(kFirstPrintPartPicture + int32_t(parts.size()), kFirstPrintPartMask);
+    EXPECT_GT(kFirstPrintPartPicture, kSmallPrintMaskIds + kTemplateRowCount);
+    EXPECT_EQ(PrintPartFor(1155), nullptr);
+
+    LabObject syringe = EquipmentPrototype(kGasSyringe, false);
+    LabObject geiger = EquipmentPrototype(kGeigerCounter, false);
+    struct Case {
+        const char* name;
+        LabObject o;
+        double reading2, reading3;
+        bool large;
+        int32_t screenId, x, y;
+    } cases[] = {
+        {"syringe empty", syringe, 0, 0, true, 2037, 0, 185},
+        {"syringe 20 ml", syringe, 20, 0, true, 2037, 0, 100},
+        {"small syringe 20 ml", syringe, 20, 0, false, 2185, 0, 68},
+        {"geiger no shield", geiger, 1, 0, true, 2088, 258, 50},
+        {"geiger lead at 3", geiger, 3, 3, true, 2091, 294, 50},
+        {"geiger shield past lead", geiger, 0, 9, true, 2091, 240, 50},
+    };
+    for (const Case& c : cases) {
+        LabObject o = c.o;
+        o.reading2 = c.reading2;
+        o.reading3 = c.reading3;
+        const std::vector<PlacedPrintPart> placed = PlacePrintParts(o, c.large);
+        ASSERT_EQ(placed.size(), 1u) << c.name;
+        EXPECT_EQ(placed[0].part.screenId, c.screenId) << c.name;
+        EXPECT_EQ(placed[0].x, c.x) << c.name;
+        EXPECT_EQ(placed[0].y, c.y) << c.name;
+    }
+    LabObject balance = EquipmentPrototype(kCentigramBalance, false);
+    balance.reading2 = 12.34;
+    const std::vector<PlacedPrintPart> large = PlacePrintParts(balance, true);
+    ASSERT_EQ(large.size(), 5u);
+    EXPECT_EQ(large[0].part.screenId, 2100);
+    EXPECT_EQ(large[4].part.screenId, 2099);
+    const std::vector<PlacedPrintPart> small = PlacePrintParts(balance, false);
+    ASSERT_EQ(small.size(), 5u);
+    EXPECT_EQ(small[0].part.screenId, 2235);
+    EXPECT_EQ(small[2].part.screenId, 2235);
+    EXPECT_TRUE(PlacePrintParts(EquipmentPrototype(kBeaker, false), true).empty());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "bench/catalogue/equipment_catalogue.h"
 #include "render/print/draw_object_print_win.h"
+#include "render/print/print_parts.h"
 #include "render/print/printed_contents.h"
 
 extern HINSTANCE AppInstance;
@@ -370,6 +371,52 @@ TEST_F(PrintObject, APartnerPrintedLaterShowsOverItsHostOnly) {
     }
 }
 
+TEST_F(PrintObject, MovingPartsStandWhereTheirReadingsPutThem) {
+    // Joined to a flask the syringe shows no gauge over its plunger.
+    LabObject syringe = EquipmentPrototype(kGasSyringe, false);
+    std::memcpy(&syringe, &EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kGasSyringe, 9, 0, 2)),
+                kLabObjectHeadBytes);
+    LabObject drawn = syringe;
+    drawn.reading2 = 20.0;  // ml drawn in: the plunger 85 px higher
+    LabObject geiger = EquipmentPrototype(kGeigerCounter, false);
+    geiger.reading2 = 3.0;
+    geiger.reading3 = 2.0;  // the aluminium shield
+    LabObject balance = EquipmentPrototype(kCentigramBalance, false);
+    balance.reading2 = 12.34;
+    const LabObject* cases[] = {&syringe, &drawn, &geiger, &balance};
+    for (const LabObject* o : cases) {
+        SCOPED_TRACE(std::to_string(o->type) + " reading " + std::to_string(o->reading2));
+        const Printed p = Print(*o);
+        ASSERT_EQ(p.width, o->pictureWidth);
+        const std::vector<PlacedPrintPart> parts = PlacePrintParts(*o, true);
+        ASSERT_FALSE(parts.empty());
+        // The last part drawn shows whole: its pixels in the picture, its shape in the mask.
+        const PlacedPrintPart& last = parts.back();
+        HDC screen = GetDC(nullptr);
+        HBITMAP picture = LoadPrintBitmap(last.part.pictureId);
+        HBITMAP mask = LoadPrintBitmap(last.part.maskId);
+        ASSERT_TRUE(picture && mask);
+        BITMAP bm{};
+        GetObjectA(picture, sizeof bm, &bm);
+        const std::vector<COLORREF> pixels = ReadBitmap(screen, picture, bm.bmWidth, bm.bmHeight);
+        const std::vector<COLORREF> shape = ReadBitmap(screen, mask, bm.bmWidth, bm.bmHeight);
+        int covered = 0, misplaced = 0;
+        for (int y = 0; y < bm.bmHeight; ++y)
+            for (int x = 0; x < bm.bmWidth; ++x) {
+                const int px = last.x + x, py = last.y + y;
+                if (shape[size_t(y) * bm.bmWidth + x] != RGB(0, 0, 0)) continue;
+                if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
+                ++covered;
+                misplaced += !p.Black(px, py) || p.At(px, py) != pixels[size_t(y) * bm.bmWidth + x];
+            }
+        EXPECT_GT(covered, 20);
+        EXPECT_EQ(misplaced, 0);
+        DeleteObject(picture);
+        DeleteObject(mask);
+        ReleaseDC(nullptr, screen);
+    }
+}
+
 TEST_F(PrintObject, TextsAreWrittenWhereTheyBelongAndShownInTheMask) {
     LabObject label = BlueBeaker();
     label.label[0] = 'A';
@@ -483,6 +530,13 @@ TEST_F(PrintObject, SavesASheetOfPrintedObjectsToLookAt) {
     LabObject meter = EquipmentPrototype(kConductivityMeter, false);
     meter.reading1 = 1234.5;
     add(meter);
+    LabObject syringe = EquipmentPrototype(kGasSyringe, false);
+    syringe.reading2 = 20.0;
+    syringe.reading3 = 101.0;
+    add(syringe);
+    LabObject centigram = EquipmentPrototype(kCentigramBalance, false);
+    centigram.reading2 = 12.34;
+    add(centigram);
 
     int width = 20, height = 0;
     for (size_t i = 1; i < objects.size(); ++i) {

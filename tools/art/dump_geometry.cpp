@@ -8,6 +8,7 @@
 #include "bench/catalogue/equipment_keys.h"
 #include "render/object_images.h"
 #include "render/object_placement.h"
+#include "render/print/print_parts.h"
 
 namespace {
 
@@ -88,6 +89,12 @@ int main() {
         std::printf(",\n  \"small\": ");
         Head(EquipmentTemplate(TemplateSet::kSmall, r), false);
         std::printf("}%s\n", r + 1 < kTemplateRowCount ? "," : "");
+    }
+    std::printf("], \"print_parts\": [");
+    const char* comma = "";
+    for (const PrintPart& p : PrintParts()) {
+        std::printf("%s[%d, %d, %d]", comma, p.screenId, p.pictureId, p.maskId);
+        comma = ", ";
     }
     std::printf("], \"shapes\": {\n");
     for (int32_t t = kFirstEquipmentType; t <= kLastEquipmentType; ++t) {
