@@ -285,7 +285,7 @@ void DrawReadout(HDC dc, HDC maskDc, const LabObject& o, bool small) {
 }
 
 void DrawLabel(HDC dc, HDC maskDc, const LabObject& o) {
-    if (o.variant != 0 || o.label[0] == 0) return;
+    if (!PrintsUpright(o) || o.label[0] == 0) return;
     char text[kLabelLength + 1];
     const int n = LabelText(o, text);
     const RECT area{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
@@ -305,7 +305,7 @@ void DrawLabel(HDC dc, HDC maskDc, const LabObject& o) {
 
 void DrawBubbles(HDC dc, LabObject& o, const PrintPolygon& liquid, int32_t index) {
     PrintBubbleInput in;
-    in.upright = o.variant == 0;
+    in.upright = PrintsUpright(o);
     in.heatable = (o.kindFlags & kKindHeatable) != 0;
     in.liquidVolume = o.liquidVolume;
     in.solidVolume = o.solidVolume;

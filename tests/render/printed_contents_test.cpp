@@ -256,6 +256,7 @@ TEST(PrintTexts, ThermometerShowsWhenInsertedOrBuiltInUprightAndPlaced) {
         {"inserted", [](LabObject& o) { o.thermometerInserted = 1; }, true},
         {"built in", [](LabObject& o) { o.kindFlags = kKindBuiltInThermometer; }, true},
         {"tipped", [](LabObject& o) { o.thermometerInserted = 1; o.variant = 1; }, false},
+        {"held upright", [](LabObject& o) { o.thermometerInserted = 1; o.variant = 3; }, true},
         {"no place", [](LabObject& o) { o.thermometerInserted = 1; o.thermometerX = o.thermometerY = 0; }, false},
         {"cold calorimeter", [](LabObject& o) { o.thermometerInserted = 1; o.type = kCalorimeter; o.temperature = 249.9f; }, false},
         {"calorimeter at 250 K", [](LabObject& o) { o.thermometerInserted = 1; o.type = kCalorimeter; o.temperature = 250.0f; }, true},
