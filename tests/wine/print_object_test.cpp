@@ -142,6 +142,11 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
     cloudy.suspendedColour[0] = 250;
     cloudy.suspendedColour[1] = 230;
     cloudy.suspendedColour[2] = 20;
+    // The small image set has print pictures of its own size.
+    LabObject small = EquipmentPrototype(kBeaker, true);
+    std::memcpy(small.liquidColour, blue.liquidColour, 3);
+    small.liquidVolume = blue.liquidVolume;
+    small.temperature = blue.temperature;
 
     const COLORREF liquid = RGB(30, 60, 220);
     struct Case {
@@ -154,6 +159,7 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
         {"icy", &icy, RGB(128, 128, 128), false},
         {"patterned solid", &solid, RGB(0, 0, 0), true},
         {"precipitate", &cloudy, RGB(250, 230, 20), false},
+        {"small set", &small, liquid, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
