@@ -203,6 +203,34 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
     }
 }
 
+TEST_F(PrintObject, EveryVesselRowShowsItsLiquid) {
+    // Half full, in both sets and every shape a vessel takes, the liquid's
+    // colour reaches the page: drawn where the print mask is black.
+    const COLORREF liquid = RGB(200, 30, 160);
+    for (TemplateSet set : {TemplateSet::kLarge, TemplateSet::kSmall}) {
+        for (int32_t row = 0; row < kTemplateRowCount; ++row) {
+            LabObject o = EquipmentPrototype(EquipmentTemplate(set, row).type, set == TemplateSet::kSmall);
+            std::memcpy(&o, &EquipmentTemplate(set, row), kLabObjectHeadBytes);
+            if (!(o.kindFlags & kKindContainer) || o.outlineShape == 0 || o.capacityMl <= 0 || o.type == kMetalWire)
+                continue;
+            SCOPED_TRACE("row " + std::to_string(row) + (set == TemplateSet::kSmall ? " small" : " large"));
+            o.liquidVolume = o.capacityMl * 5.0;
+            o.liquidColour[0] = 200;
+            o.liquidColour[1] = 30;
+            o.liquidColour[2] = 160;
+            o.temperature = 293.0f;
+            o.label[0] = 'Q';
+            o.precipitate = 1.0;
+            const Printed p = Print(o);
+            ASSERT_EQ(p.width, o.pictureWidth);
+            int shown = 0;
+            for (int y = 0; y < p.height; ++y)
+                for (int x = 0; x < p.width; ++x) shown += p.Black(x, y) && p.At(x, y) == liquid;
+            EXPECT_GT(shown, 10);
+        }
+    }
+}
+
 TEST_F(PrintObject, MaskedFillKeepsEverythingOutsideTheMask) {
     // A fill over the whole picture shows only where the print mask is black,
     // whatever text and background colours the target was left with.
