@@ -152,6 +152,24 @@ void DrawThermometer(HDC dc, HDC maskDc, const LabObject& o, bool small) {
     WriteText(dc, maskDc, text, {left, top + 10, left + extent.cx, top + 10 + extent.cy}, pixels, false);
 }
 
+// A part turned about its centre, set pixel by pixel where its own mask
+// covers it, in the image and (black) in the object's mask.
+void LayTurnedPart(HDC dc, HDC maskDc, HDC source, HBITMAP picture, HBITMAP partMask, const PlacedPrintPart& placed,
+                   int w, int h) {
+    HDC cover = CreateCompatibleDC(dc);
+    if (!cover) return;
+    HGDIOBJ oldSource = SelectObject(source, picture);
+    HGDIOBJ oldCover = SelectObject(cover, partMask);
+    for (const TurnedPixel& p : TurnPartPixels(w, h, placed.degrees)) {
+        if (GetPixel(cover, p.sx, p.sy) != RGB(0, 0, 0)) continue;
+        SetPixel(dc, placed.x + p.dx, placed.y + p.dy, GetPixel(source, p.sx, p.sy));
+        if (maskDc) SetPixel(maskDc, placed.x + p.dx, placed.y + p.dy, RGB(0, 0, 0));
+    }
+    SelectObject(cover, oldCover);
+    SelectObject(source, oldSource);
+    DeleteDC(cover);
+}
+
 // A moving part laid where its reading puts it: its picture through its
 // own mask into the image, and its mask into the object's.
 void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
@@ -163,14 +181,18 @@ void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
             BITMAP bm{};
             GetObjectA(picture, sizeof bm, &bm);
             const int x = placed.x, y = placed.y, w = bm.bmWidth, h = bm.bmHeight;
-            HGDIOBJ old = SelectObject(source, picture);
-            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-            SelectObject(source, partMask);
-            AndMonochromeMask(dc, x, y, w, h, source, 0, 0);
-            if (maskDc) AndMonochromeMask(maskDc, x, y, w, h, source, 0, 0);
-            SelectObject(source, picture);
-            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-            SelectObject(source, old);
+            if (std::fmod(placed.degrees, 360.0) != 0.0) {
+                LayTurnedPart(dc, maskDc, source, picture, partMask, placed, w, h);
+            } else {
+                HGDIOBJ old = SelectObject(source, picture);
+                BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+                SelectObject(source, partMask);
+                AndMonochromeMask(dc, x, y, w, h, source, 0, 0);
+                if (maskDc) AndMonochromeMask(maskDc, x, y, w, h, source, 0, 0);
+                SelectObject(source, picture);
+                BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+                SelectObject(source, old);
+            }
             DeleteDC(source);
         }
         if (picture) DeleteObject(picture);

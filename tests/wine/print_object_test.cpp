@@ -417,7 +417,11 @@ TEST_F(PrintObject, MovingPartsStandWhereTheirReadingsPutThem) {
     geiger.reading3 = 2.0;  // the aluminium shield
     LabObject balance = EquipmentPrototype(kCentigramBalance, false);
     balance.reading2 = 12.34;
-    const LabObject* cases[] = {&syringe, &drawn, &geiger, &balance};
+    LabObject plate = EquipmentPrototype(kHotPlate, false);
+    plate.reading2 = 5.0;  // the stirrer's knob turned half round
+    LabObject buret = EquipmentPrototype(kBuret, false);
+    buret.flowSetting = 4.0;  // the stopcock turned 36 degrees
+    const LabObject* cases[] = {&syringe, &drawn, &geiger, &balance, &plate, &buret};
     for (const LabObject* o : cases) {
         SCOPED_TRACE(std::to_string(o->type) + " reading " + std::to_string(o->reading2));
         const Printed p = Print(*o);
@@ -435,14 +439,14 @@ TEST_F(PrintObject, MovingPartsStandWhereTheirReadingsPutThem) {
         const std::vector<COLORREF> pixels = ReadBitmap(screen, picture, bm.bmWidth, bm.bmHeight);
         const std::vector<COLORREF> shape = ReadBitmap(screen, mask, bm.bmWidth, bm.bmHeight);
         int covered = 0, misplaced = 0;
-        for (int y = 0; y < bm.bmHeight; ++y)
-            for (int x = 0; x < bm.bmWidth; ++x) {
-                const int px = last.x + x, py = last.y + y;
-                if (shape[size_t(y) * bm.bmWidth + x] != RGB(0, 0, 0)) continue;
-                if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
-                ++covered;
-                misplaced += !p.Black(px, py) || p.At(px, py) != pixels[size_t(y) * bm.bmWidth + x];
-            }
+        for (const TurnedPixel& t : TurnPartPixels(bm.bmWidth, bm.bmHeight, last.degrees)) {
+            const int px = last.x + t.dx, py = last.y + t.dy;
+            const size_t at = size_t(t.sy) * bm.bmWidth + t.sx;
+            if (shape[at] != RGB(0, 0, 0)) continue;
+            if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
+            ++covered;
+            misplaced += !p.Black(px, py) || p.At(px, py) != pixels[at];
+        }
         EXPECT_GT(covered, 20);
         EXPECT_EQ(misplaced, 0);
         DeleteObject(picture);

@@ -95,6 +95,16 @@ TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
     LabObject centigram = EquipmentPrototype(kCentigramBalance, false);
     centigram.reading2 = 12.34;
     add(centigram);
+    LabObject plate = EquipmentPrototype(kHotPlate, false);
+    plate.reading1 = 2.0;  // heat: two steps of 36 degrees
+    plate.reading2 = 5.0;
+    add(plate);
+    LabObject buret = EquipmentPrototype(kBuret, false);
+    buret.liquidVolume = 300;
+    buret.liquidColour[0] = 120, buret.liquidColour[1] = 60, buret.liquidColour[2] = 200;
+    buret.temperature = 293.0f;
+    buret.flowSetting = 5.0;  // the stopcock turned 45 degrees
+    add(buret);
 
     int width = 20, height = 0;
     for (size_t i = 1; i < objects.size(); ++i) {
