@@ -106,13 +106,32 @@ TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
     buret.flowSetting = 5.0;  // the stopcock turned 45 degrees
     add(buret);
 
-    int width = 20, height = 0;
+    // Left to right in rows of at most 1800 pixels, each row's feet level.
+    const int rowWidth = 1800;
+    int width = 0, height = 20, x = 20;
+    size_t first = 1;
+    const auto endRow = [&](size_t last) {
+        int tallest = 0;
+        for (size_t k = first; k < last; ++k) tallest = std::max<int>(tallest, objects[k].pictureHeight);
+        for (size_t k = first; k < last; ++k) {
+            LabObject& o = objects[k];
+            const int top = height + tallest - o.pictureHeight;
+            o.position = {o.position.left, top, o.position.left + o.pictureWidth, top + o.pictureHeight};
+        }
+        height += tallest + 20;
+        first = last;
+    };
     for (size_t i = 1; i < objects.size(); ++i) {
         LabObject& o = objects[i];
-        o.position = {width, 20, width + o.pictureWidth, 20 + o.pictureHeight};
-        width += o.pictureWidth + 20;
-        height = std::max<int>(height, o.pictureHeight + 40);
+        if (x + o.pictureWidth > rowWidth && i > first) {
+            endRow(i);
+            x = 20;
+        }
+        o.position.left = x;
+        x += o.pictureWidth + 20;
+        width = std::max(width, x);
     }
+    endRow(objects.size());
     HDC screen = GetDC(nullptr);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
