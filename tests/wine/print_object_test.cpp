@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/contents.h"
 #include "render/print/draw_object_print_win.h"
 #include "render/print/print_parts.h"
 #include "render/print/printed_contents.h"
@@ -201,6 +202,36 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
             }
         }
     }
+}
+
+TEST_F(PrintObject, TwoLayersPrintTheUpperInItsOwnColour) {
+    // 40 ml under 20 ml of an immiscible liquid (densities of 1 unless the
+    // table knows them): the upper third in the second layer's colour.
+    LabObject o = EquipmentPrototype(kGraduatedCylinder, false);
+    o.temperature = 293.0f;
+    o.slots[0].cas = 7732185;
+    o.slots[0].phase = kPhaseLiquid;
+    o.slots[0].grams = 40.0;
+    o.slots[0].layer = 0;
+    o.slots[1].cas = 64175;
+    o.slots[1].phase = kPhaseLiquid;
+    o.slots[1].grams = 20.0;
+    o.slots[1].layer = 1;
+    o.liquidVolume = 600;
+    o.liquidColour[0] = 30, o.liquidColour[1] = 60, o.liquidColour[2] = 220;
+    o.secondLayerRed = 240, o.secondLayerGreen = 180, o.secondLayerBlue = 20;
+    const Printed p = Print(o);
+    ASSERT_EQ(p.width, o.pictureWidth);
+    const double lower = LayerVolumeByPhase(o, kPhaseLiquid, 0) * 10.0;
+    const double upper = LayerVolumeByPhase(o, kPhaseLiquid, 1) * 10.0;
+    const PrintedLiquid plan = PlanPrintedLiquid(o, lower, upper, true);
+    ASSERT_FALSE(plan.upper.empty());
+    const PrintPolygon below = BelowLine(plan.whole, SpanOf(plan.upper).floor + 1);
+    const double upperArea = PolygonArea(plan.upper), belowArea = PolygonArea(below);
+    EXPECT_GT(p.Count(plan.upper, RGB(240, 180, 20), 0), upperArea / 2);
+    EXPECT_EQ(p.Count(plan.upper, RGB(30, 60, 220), 0), 0);
+    EXPECT_GT(p.Count(below, RGB(30, 60, 220), 0), belowArea / 2);
+    EXPECT_EQ(p.Count(below, RGB(240, 180, 20), 0), 0);
 }
 
 TEST_F(PrintObject, EveryVesselRowShowsItsLiquid) {
