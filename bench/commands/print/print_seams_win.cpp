@@ -18,6 +18,8 @@
 
 namespace {
 
+int RasterCapsOverride = -1;
+
 std::string LoadText(int id) {
     char text[256] = "";
     LoadStringA(AppInstance, static_cast<UINT>(id), text, sizeof text);
@@ -54,7 +56,8 @@ public:
     }
 
     bool PrinterCanBitBlt() override {
-        return (GetDeviceCaps(printer_, RASTERCAPS) & RC_BITBLT) != 0;
+        const int caps = RasterCapsOverride >= 0 ? RasterCapsOverride : GetDeviceCaps(printer_, RASTERCAPS);
+        return (caps & RC_BITBLT) != 0;
     }
 
     void DeletePrinter() override {
@@ -195,6 +198,9 @@ public:
         if (pane >= 0 && pane < kTextPaneCount) PrintTextPane(printer_, TextPanes[pane].window);
     }
 
+    // Wine's PostScript driver fails AbortDoc and leaves the document open;
+    // deleting the printer context, which always follows, then drops the job
+    // with nothing written, as Windows does for a context deleted mid-job.
     void AbortDocument() override { AbortDoc(printer_); }
     void EndDocument() override { EndDoc(printer_); }
 
@@ -219,3 +225,4 @@ void InstallPrintSeams() {
 
 const char* PrintOutputOverride() { return OutputOverride; }
 void SetPrintOutputOverride(const char* path) { OutputOverride = path; }
+void SetPrinterRasterCapsOverride(int caps) { RasterCapsOverride = caps; }

@@ -1,0 +1,513 @@
+// File Print on the started program, on the prefix's PostScript printer: the
+// real Print Setup dialog answered by the dialog driver, the job written to a
+// file through the output seam, and the bench page rendered by Ghostscript
+// and read back by its pixels.
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/frame/app_windows_win.h"
+#include "app/panes/text_pane_print_win.h"
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/commands/command_ids.h"
+#include "bench/commands/print/bench_page.h"
+#include "bench/commands/print/print_job.h"
+#include "bench/commands/print/print_options.h"
+#include "bench/commands/print/print_seams_win.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "common/equipment_type.h"
+#include "dialog_driver.h"
+#include "program_instance.h"
+#include "render/graphics_win.h"
+#include "resources/brevane/print_ids.h"
+#include "sheet_script.h"
+
+void ResetBench();
+
+namespace {
+
+constexpr char kTestPrinter[] = "Brevane Test PostScript";
+constexpr int kPrinterCombo = 0x470;  // cmb1 of the Print Setup template
+constexpr int kRenderDpi = 60;
+
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// Pages of a PostScript document, by its "%%Page:" comments.
+int CountPages(const std::string& postscript) {
+    int pages = 0;
+    std::istringstream lines(postscript);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("%%Page:", 0) == 0) ++pages;
+    return pages;
+}
+
+// The host path of a file under Wine; empty elsewhere.
+std::string UnixPath(const std::string& path) {
+    using ToUnix = char*(CDECL*)(const WCHAR*);
+    auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix) return "";
+    std::wstring wide(path.begin(), path.end());
+    char* unix = toUnix(wide.c_str());
+    if (!unix) return "";
+    std::string out = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+// Renders one page of a PostScript file to a PNG with the host's Ghostscript.
+// Wine starts host programs without a handle to wait on, so the shell writes
+// gs's exit status to a file of its own once gs has finished.
+bool RenderPage(const std::string& postscript, int page, const std::string& png, std::string* why) {
+    const std::string status = png + ".status";
+    DeleteFileA(png.c_str());
+    DeleteFileA(status.c_str());
+    const std::string in = UnixPath(postscript), out = UnixPath(png), done = UnixPath(status);
+    if (in.empty() || out.empty()) {
+        *why = "not under Wine: no host Ghostscript to render with";
+        return false;
+    }
+    char command[4096];
+    snprintf(command, sizeof command,
+             "Z:\\bin\\sh -c \"/usr/bin/gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r%d -dFirstPage=%d "
+             "-dLastPage=%d -sOutputFile=%s %s; echo $? > %s.tmp && mv %s.tmp %s\"",
+             kRenderDpi, page, page, out.c_str(), in.c_str(), done.c_str(), done.c_str(), done.c_str());
+    STARTUPINFOA start{};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process)) {
+        *why = "the host shell could not be started";
+        return false;
+    }
+    if (process.hProcess) CloseHandle(process.hProcess);
+    if (process.hThread) CloseHandle(process.hThread);
+    if (!sheet_script::WaitFor([&] { return FileExists(status); }, 60000)) {
+        *why = "Ghostscript did not finish";
+        return false;
+    }
+    if (atoi(ReadText(status).c_str()) != 0 || !FileExists(png)) {
+        *why = "Ghostscript failed: " + ReadText(status);
+        return false;
+    }
+    return true;
+}
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> argb;
+    COLORREF At(int x, int y) const {
+        const uint32_t p = argb[size_t(y) * size_t(width) + size_t(x)];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+};
+
+bool LoadPicture(const std::string& path, Picture* picture) {
+    std::wstring wide(path.begin(), path.end());
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(wide.c_str(), &bitmap) != Gdiplus::Ok || !bitmap) return false;
+    UINT width = 0, height = 0;
+    Gdiplus::DllExports::GdipGetImageWidth(bitmap, &width);
+    Gdiplus::DllExports::GdipGetImageHeight(bitmap, &height);
+    Gdiplus::Rect all(0, 0, INT(width), INT(height));
+    Gdiplus::BitmapData data{};
+    bool ok = Gdiplus::DllExports::GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead,
+                                                      PixelFormat32bppARGB, &data) == Gdiplus::Ok;
+    if (ok) {
+        picture->width = INT(width);
+        picture->height = INT(height);
+        picture->argb.resize(size_t(width) * height);
+        for (UINT y = 0; y < height; ++y)
+            memcpy(&picture->argb[size_t(y) * width], static_cast<const char*>(data.Scan0) + ptrdiff_t(y) * data.Stride,
+                   width * 4);
+        Gdiplus::DllExports::GdipBitmapUnlockBits(bitmap, &data);
+    }
+    Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    return ok;
+}
+
+bool Near(COLORREF c, int r, int g, int b, int tolerance) {
+    return std::abs(GetRValue(c) - r) <= tolerance && std::abs(GetGValue(c) - g) <= tolerance &&
+           std::abs(GetBValue(c) - b) <= tolerance;
+}
+
+bool NearWhite(COLORREF c) { return Near(c, 255, 255, 255, 24); }
+
+// The printer's page as the job sees it: printable area and its place on the
+// paper, in device pixels.
+struct PrinterPage {
+    int width = 0, height = 0;          // HORZRES, VERTRES
+    int offsetX = 0, offsetY = 0;       // PHYSICALOFFSETX/Y
+    int paperWidth = 0, paperHeight = 0;  // PHYSICALWIDTH/HEIGHT
+    int dpiX = 0, dpiY = 0;
+};
+
+bool ReadPrinterPage(PrinterPage* page) {
+    HDC dc = CreateDCA(nullptr, kTestPrinter, nullptr, nullptr);
+    if (!dc) return false;
+    page->width = GetDeviceCaps(dc, HORZRES);
+    page->height = GetDeviceCaps(dc, VERTRES);
+    page->offsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
+    page->offsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
+    page->paperWidth = GetDeviceCaps(dc, PHYSICALWIDTH);
+    page->paperHeight = GetDeviceCaps(dc, PHYSICALHEIGHT);
+    page->dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+    page->dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+    DeleteDC(dc);
+    return page->paperWidth > 0 && page->paperHeight > 0 && page->dpiX > 0 && page->dpiY > 0;
+}
+
+// Where a bench rectangle lands in the rendered picture of the page.
+RECT OnPicture(const RectI32& bench, const BenchPageScale& scale, const PrinterPage& page, const Picture& picture) {
+    auto x = [&](int32_t v) {
+        const double device = double(v) * double(scale.viewportExtent) / double(scale.windowExtent);
+        return LONG((device + page.offsetX) * picture.width / page.paperWidth);
+    };
+    auto y = [&](int32_t v) {
+        const double device = double(v) * double(scale.viewportExtent) / double(scale.windowExtent);
+        return LONG((device + page.offsetY) * picture.height / page.paperHeight);
+    };
+    return RECT{x(bench.left), y(bench.top), x(bench.right), y(bench.bottom)};
+}
+
+bool Inside(const RECT& r, int x, int y, int margin) {
+    return x >= r.left - margin && x < r.right + margin && y >= r.top - margin && y < r.bottom + margin;
+}
+
+// Saves what the abort dialog shows as a PNG in the folder named by
+// BREVANE_SCREENSHOTS, when that is set. Messages are pumped first, as the
+// abort procedure does between objects, so the freshly shown dialog has
+// painted its controls; the screen is read without repainting, since a
+// repaint erases the button until its own paint comes round again.
+void SaveAbortDialogPicture() {
+    char folder[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder) return;
+    for (int i = 0; i < 10; ++i) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!IsDialogMessageA(PrintAbortDialog, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+        Sleep(20);
+    }
+    RECT r;
+    GetWindowRect(PrintAbortDialog, &r);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(picture, nullptr, &bitmap);
+    if (bitmap) {
+        const std::string path = std::string(folder) + "\\print-abort-dialog.png";
+        std::wstring wide(path.begin(), path.end());
+        CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+        Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr);
+        Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    }
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// What the abort dialog's progress line showed during a job, read after each
+// change on the program's thread; optionally Cancel pressed at the first
+// object, while the bench page is being sent.
+struct ProgressWatch {
+    std::vector<std::string> texts;
+    bool cancelAtFirstObject = false;
+    bool cancelPosted = false;
+    bool abortDialogCentred = false;
+    bool windowsDisabled = false;
+};
+ProgressWatch* Watch = nullptr;
+HHOOK WatchHook = nullptr;
+
+LRESULT CALLBACK WatchProgress(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && Watch && sent->message == WM_SETTEXT && PrintAbortDialog &&
+        GetParent(sent->hwnd) == PrintAbortDialog && GetDlgCtrlID(sent->hwnd) == IDC_PRINT_PROGRESS) {
+        Watch->texts.push_back(sheet_script::TextOf(sent->hwnd));
+        RECT r;
+        GetWindowRect(PrintAbortDialog, &r);
+        const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+        const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+        Watch->abortDialogCentred = r.left == left && r.top == top;
+        Watch->windowsDisabled = !IsWindowEnabled(FrameWindow) && !IsWindowEnabled(BenchWindow);
+        if (Watch->cancelAtFirstObject && !Watch->cancelPosted &&
+            Watch->texts.back().rfind("Sending lab object", 0) == 0) {
+            SaveAbortDialogPicture();
+            sheet_script::Click(PrintAbortDialog, IDCANCEL);
+            Watch->cancelPosted = true;
+        }
+    }
+    return CallNextHookEx(WatchHook, code, wParam, lParam);
+}
+
+// What the Print Setup dialog showed when the driver confirmed it.
+struct SetupSeen {
+    std::string caption;
+    std::string printer;
+};
+
+DialogDriver::Step ConfirmPrintSetup(SetupSeen* seen) {
+    return [seen](HWND dialog) {
+        seen->caption = sheet_script::TextOf(dialog);
+        seen->printer = sheet_script::ControlTextOf(dialog, kPrinterCombo);
+        sheet_script::Click(dialog, IDOK);
+    };
+}
+
+// The abort dialog is the job's own and goes when the job ends.
+DialogDriver::Step LeaveAlone() {
+    return [](HWND) {};
+}
+
+class PrintJob : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(StartGraphics(), Gdiplus::Ok); }
+
+    void SetUp() override {
+        if (!EnsureProgramWindows() || !IsWindow(FrameWindow)) GTEST_SKIP() << "the program is not running";
+        char name[256];
+        DWORD length = sizeof name;
+        if (!GetDefaultPrinterA(name, &length) || std::string(name) != kTestPrinter)
+            GTEST_FAIL() << "the prefix's default printer is not \"" << kTestPrinter << "\" (tools/add-test-printer)";
+        ResetBench();
+        PrintOptions = kDefaultPrintOptions;
+        output_ = TempPath("brevane-print-job.ps");
+        DeleteFileA(output_.c_str());
+        SetPrintOutputOverride(output_.c_str());
+    }
+
+    void TearDown() override {
+        SetPrintOutputOverride(nullptr);
+        SetPrinterRasterCapsOverride(-1);
+        PrintOptions = kDefaultPrintOptions;
+        if (IsWindow(FrameWindow)) ResetBench();
+        DeleteFileA(output_.c_str());
+    }
+
+    // Beakers at fixed places, each with its liquid: the first overlaps the
+    // second, the third stands apart, and none touches the origin.
+    static void PlaceBeakers() {
+        struct Place {
+            int x, y;
+            uint8_t r, g, b;
+        };
+        const Place places[] = {{260, 180, 30, 60, 220}, {330, 230, 220, 40, 30}, {700, 420, 40, 170, 60}};
+        int32_t count = 0;
+        for (const Place& p : places) {
+            LabObject o = EquipmentPrototype(kBeaker, GetSystemMetrics(SM_CYFULLSCREEN) < 900);
+            o.position = {p.x, p.y, p.x + o.pictureWidth, p.y + o.pictureHeight};
+            o.liquidVolume = o.capacityMl * 10.0 * 0.6;
+            o.liquidColour[0] = p.r;
+            o.liquidColour[1] = p.g;
+            o.liquidColour[2] = p.b;
+            LabObjects[++count] = o;
+        }
+        LabObjectCount = count;
+        ObjectSelected = false;
+        SelectedObject = 0;
+    }
+
+    // Sends Print with the dialogs answered by steps; returns what they saw.
+    std::vector<SeenDialog> Print(std::vector<DialogDriver::Step> steps, ProgressWatch* watch = nullptr) {
+        Watch = watch;
+        WatchHook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchProgress, nullptr, GetCurrentThreadId());
+        DialogDriver driver(std::move(steps));
+        SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdPrint, 0), 0);
+        driver.Finish();
+        UnhookWindowsHookEx(WatchHook);
+        WatchHook = nullptr;
+        Watch = nullptr;
+        EXPECT_EQ(driver.Unexpected(), 0) << "a window the test did not expect";
+        return driver.Seen();
+    }
+
+    void ExpectJobEnded() {
+        EXPECT_TRUE(IsWindowEnabled(FrameWindow));
+        EXPECT_TRUE(IsWindowEnabled(BenchWindow));
+        EXPECT_EQ(PrintAbortDialog, nullptr);
+    }
+
+    std::string output_;
+};
+
+TEST_F(PrintJob, TheDefaultOptionsPrintTheBenchThenTheObservations) {
+    PlaceBeakers();
+    SetupSeen setup;
+    ProgressWatch watch;
+    Print({ConfirmPrintSetup(&setup), LeaveAlone()}, &watch);
+    EXPECT_EQ(setup.caption, "Print Setup");
+    EXPECT_EQ(setup.printer, kTestPrinter);
+    ExpectJobEnded();
+
+    ASSERT_TRUE(FileExists(output_)) << "the job wrote no file";
+    const std::string postscript = ReadText(output_);
+    EXPECT_EQ(CountPages(postscript), 2);
+    EXPECT_NE(postscript.find("%%Title: (Untitled)"), std::string::npos);
+    EXPECT_NE(postscript.find("%%EOF"), std::string::npos);
+    const std::vector<std::string> progress = {"Sending lab object: 0 to printer", "Sending lab object: 1 to printer",
+                                               "Sending lab object: 2 to printer",
+                                               "Sending observation notes to printer"};
+    EXPECT_EQ(watch.texts, progress);
+    EXPECT_TRUE(watch.abortDialogCentred);
+    EXPECT_TRUE(watch.windowsDisabled);
+}
+
+TEST_F(PrintJob, EachChoiceOfPartsGivesItsPages) {
+    struct Case {
+        const char* what;
+        int32_t options;
+        bool objects;
+        int pages;
+        std::vector<std::string> progress;
+    };
+    const Case cases[] = {
+        {"lab space only", kPrintLabSpace, true, 1, {"Sending lab object: 0 to printer",
+                                                     "Sending lab object: 1 to printer",
+                                                     "Sending lab object: 2 to printer"}},
+        {"lab space, empty bench", kPrintLabSpace | kPrintIntroduction, false, 1,
+         {"Sending introduction notes to printer"}},
+        {"all three panes, no lab space", kPrintIntroduction | kPrintProcedure | kPrintObservations, true, 3,
+         {"Sending introduction notes to printer", "Sending procedure notes to printer",
+          "Sending observation notes to printer"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetBench();
+        if (c.objects) PlaceBeakers();
+        PrintOptions = c.options;
+        DeleteFileA(output_.c_str());
+        SetupSeen setup;
+        ProgressWatch watch;
+        Print({ConfirmPrintSetup(&setup), LeaveAlone()}, &watch);
+        ExpectJobEnded();
+        ASSERT_TRUE(FileExists(output_));
+        EXPECT_EQ(CountPages(ReadText(output_)), c.pages);
+        EXPECT_EQ(watch.texts, c.progress);
+    }
+}
+
+TEST_F(PrintJob, NoOptionsShowTheNothingToPrintBox) {
+    PlaceBeakers();
+    PrintOptions = 0;
+    const std::vector<SeenDialog> seen = Print({Press(IDOK)});
+    ASSERT_EQ(seen.size(), 1u) << "no print dialog either";
+    EXPECT_EQ(seen[0].caption, "Nothing to Print");
+    EXPECT_NE(seen[0].text.find("Nothing to Print - see Printing Options, under the Options Menu"), std::string::npos);
+    EXPECT_FALSE(FileExists(output_));
+    ExpectJobEnded();
+}
+
+TEST_F(PrintJob, APrinterThatCannotTakeBitmapsShowsDeviceError) {
+    PlaceBeakers();
+    SetPrinterRasterCapsOverride(RC_STRETCHDIB | RC_DI_BITMAP);  // everything but RC_BITBLT matters not
+    SetupSeen setup;
+    const std::vector<SeenDialog> seen = Print({ConfirmPrintSetup(&setup), Press(IDOK)});
+    EXPECT_EQ(setup.caption, "Print Setup");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].caption, "Device Error");
+    EXPECT_NE(seen[1].text.find("Printer cannot display bitmaps."), std::string::npos);
+    EXPECT_FALSE(FileExists(output_)) << "no document was started";
+    ExpectJobEnded();
+}
+
+TEST_F(PrintJob, CancelDuringTheBenchPageSendsNoPaneAndAbortsTheJob) {
+    PlaceBeakers();
+    PrintOptions = kPrintLabSpace | kPrintIntroduction | kPrintObservations;
+    SetupSeen setup;
+    ProgressWatch watch;
+    watch.cancelAtFirstObject = true;
+    Print({ConfirmPrintSetup(&setup), LeaveAlone()}, &watch);
+    ASSERT_TRUE(watch.cancelPosted);
+    // The object being sent when Cancel came is the last one sent.
+    const std::vector<std::string> progress = {"Sending lab object: 0 to printer"};
+    EXPECT_EQ(watch.texts, progress);
+    ExpectJobEnded();
+    EXPECT_FALSE(PrintContinue);
+    // An aborted job leaves nothing on the printer's port.
+    EXPECT_FALSE(FileExists(output_));
+
+    // The printer takes the next job as usual.
+    PrintOptions = kPrintLabSpace;
+    Print({ConfirmPrintSetup(&setup), LeaveAlone()});
+    ExpectJobEnded();
+    ASSERT_TRUE(FileExists(output_));
+    EXPECT_EQ(CountPages(ReadText(output_)), 1);
+}
+
+TEST_F(PrintJob, GhostscriptShowsTheBenchPageWhiteAroundTheObjects) {
+    PlaceBeakers();
+    PrintOptions = kPrintLabSpace;
+    SetupSeen setup;
+    Print({ConfirmPrintSetup(&setup), LeaveAlone()});
+    ASSERT_TRUE(FileExists(output_));
+    const std::string png = TempPath("brevane-printed-bench-page.png");
+    std::string why;
+    if (!RenderPage(output_, 1, png, &why)) GTEST_FAIL() << why;
+    Picture page;
+    ASSERT_TRUE(LoadPicture(png, &page));
+    PrinterPage printer;
+    ASSERT_TRUE(ReadPrinterPage(&printer));
+    // The rendered page is the paper's size at the rendering's resolution.
+    EXPECT_NEAR(page.width, double(printer.paperWidth) * kRenderDpi / printer.dpiX, 2.0);
+    EXPECT_NEAR(page.height, double(printer.paperHeight) * kRenderDpi / printer.dpiY, 2.0);
+
+    std::vector<PageRect> rects;
+    for (int32_t i = 1; i <= LabObjectCount; ++i) {
+        const RectI32& r = LabObjects[i].position;
+        rects.push_back({r.left, r.top, r.right, r.bottom});
+    }
+    const BenchPageScale scale = ScaleBenchPage(rects, printer.width, printer.height);
+    ASSERT_TRUE(scale.printPage);
+    std::vector<RECT> objects;
+    for (int32_t i = 1; i <= LabObjectCount; ++i) objects.push_back(OnPicture(LabObjects[i].position, scale, printer, page));
+
+    int stray = 0;
+    for (int y = 0; y < page.height; ++y)
+        for (int x = 0; x < page.width; ++x) {
+            bool onObject = false;
+            for (const RECT& r : objects) onObject = onObject || Inside(r, x, y, 2);
+            if (!onObject && !NearWhite(page.At(x, y))) ++stray;
+        }
+    EXPECT_LE(stray, page.width * page.height / 2000) << "ink outside every object";
+
+    char folder[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
+    if (length > 0 && length < sizeof folder)
+        CopyFileA(png.c_str(), (std::string(folder) + "\\printed-bench-page.png").c_str(), FALSE);
+    DeleteFileA(png.c_str());
+    DeleteFileA((png + ".status").c_str());
+}
+
+}  // namespace
