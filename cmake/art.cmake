@@ -17,9 +17,12 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E make_directory ${BREVANE_ART_DIR}
     COMMAND ${BREVANE_HOST_CXX} -std=c++20 -O1 -ffp-contract=off -I${CMAKE_SOURCE_DIR}
             ${CMAKE_SOURCE_DIR}/tools/art/dump_geometry.cpp ${art_compile_sources}
+            ${CMAKE_SOURCE_DIR}/render/object_images.cpp ${CMAKE_SOURCE_DIR}/render/object_placement.cpp
             -o ${BREVANE_ART_DIR}/dump_geometry
     COMMAND ${BREVANE_ART_DIR}/dump_geometry > ${BREVANE_ART_DIR}/geometry.json
     DEPENDS ${CMAKE_SOURCE_DIR}/tools/art/dump_geometry.cpp ${art_geometry_sources}
+            ${CMAKE_SOURCE_DIR}/render/object_images.cpp ${CMAKE_SOURCE_DIR}/render/object_images.h
+            ${CMAKE_SOURCE_DIR}/render/object_placement.cpp ${CMAKE_SOURCE_DIR}/render/object_placement.h
     COMMENT "Printing the catalogue's picture geometry"
     VERBATIM)
 
@@ -44,5 +47,5 @@ function(brevane_use_art target)
     target_include_directories(${target} PRIVATE ${BREVANE_ART_DIR})
     set_property(SOURCE ${BREVANE_RC} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY
                  OBJECT_DEPENDS ${BREVANE_ART_DIR}/art.rc ${BREVANE_ART_DIR}/meniscus.rc
-                 ${BREVANE_BENCH_BITMAPS_RC} ${BREVANE_TOOLBAR_BITMAPS_RC})
+                 ${BREVANE_BENCH_BITMAPS_RC} ${BREVANE_TOOLBAR_BITMAPS_RC} ${BREVANE_RC_DEPENDS})
 endfunction()

@@ -12,6 +12,14 @@ constexpr int32_t kSmallScreenHeight = 900;  // below this the small set is used
 
 enum class TemplateSet { kLarge, kSmall, kSave };
 
+// Each row's print picture and print mask (bitmaps drawn by tools/art from
+// the row's screen pictures): these ids plus the row number. The save set
+// is never printed and names the large set's.
+constexpr int32_t kLargePrintPictureIds = 3000;
+constexpr int32_t kLargePrintMaskIds = 3100;
+constexpr int32_t kSmallPrintPictureIds = 3200;
+constexpr int32_t kSmallPrintMaskIds = 3300;
+
 // The string-table text whose id is the type (a doubled ampersand shows as
 // one); nullptr outside 1..28.
 const char* EquipmentTypeName(int32_t type);

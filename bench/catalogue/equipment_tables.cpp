@@ -49,6 +49,9 @@ void BuildRow(int32_t row, TemplateSet set, LabObject& head) {
     head.pictureWidth = size.width;
     head.tiltable = k.tiltable;
     head.combineCategory = k.combineCategory;
+    const bool small = set == TemplateSet::kSmall;
+    head.printPictureId = (small ? kSmallPrintPictureIds : kLargePrintPictureIds) + row;
+    head.printMaskId = (small ? kSmallPrintMaskIds : kLargePrintMaskIds) + row;
     WriteRowSteps(k, head);
     WriteRowGeometry(row, head);
 }

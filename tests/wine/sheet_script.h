@@ -105,7 +105,10 @@ inline void PressSheetButton(HWND sheet, int button) { PostMessageA(sheet, PSM_P
 inline bool Turn(HWND sheet, int button, int ms = 3000) {
     HWND before = CurrentPage(sheet);
     PressSheetButton(sheet, button);
-    return WaitFor([&] { return !IsWindow(sheet) || CurrentPage(sheet) != before; }, ms);
+    const bool turned = WaitFor([&] { return !IsWindow(sheet) || CurrentPage(sheet) != before; }, ms);
+    // The new page is current before its activation has set the buttons.
+    if (turned && IsWindow(sheet)) Sync(sheet);
+    return turned;
 }
 
 // Moves the focus of a dialog to one of its controls, as a click would.

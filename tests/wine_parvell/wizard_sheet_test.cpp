@@ -82,10 +82,12 @@ void ExpectPicture(HWND page) {
     EXPECT_NE(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     RECT r;
     GetClientRect(picture, &r);
+    // Painted first: the page may have been turned to a moment ago.
+    RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HDC dc = GetDC(picture);
     const COLORREF sky = GetPixel(dc, 6, 6), bench = GetPixel(dc, 6, r.bottom - 12);
     ReleaseDC(picture, dc);
-    EXPECT_TRUE(NearColour(sky, 26, 51, 107)) << std::hex << sky;
+    EXPECT_TRUE(NearColour(sky, 26, 51, 107)) << std::hex << sky << std::dec << " in " << r.right << "x" << r.bottom;
     EXPECT_TRUE(NearColour(bench, 184, 135, 84)) << std::hex << bench;
 }
 
@@ -115,20 +117,17 @@ TEST_F(WizardSheet, PagesInOrderWithTheirTitlesButtonsAndPicturesOnANewLab) {
             const bool next = IsVisibleAndEnabled(GetDlgItem(sheet, kNextButton));
             const bool finish = IsVisibleAndEnabled(GetDlgItem(sheet, kFinishButton));
             EXPECT_TRUE(IsVisibleAndEnabled(GetDlgItem(sheet, IDHELP))) << captions.back();
+            SaveScreenshot(sheet, "wizard-page-" + std::to_string(i + 1));
             if (kind == kWelcomePage) {
                 EXPECT_TRUE(!back && next && !finish) << "welcome";
                 ExpectPicture(CurrentPage(sheet));
-                SaveScreenshot(sheet, "wizard-page-1");
             } else if (kind == kFinishPage) {
                 EXPECT_TRUE(back && !next && finish) << "finish";
                 ExpectPicture(CurrentPage(sheet));
-                SaveScreenshot(sheet, "wizard-page-9");
                 break;
             } else {
                 EXPECT_TRUE(back && next && !finish) << captions.back();
             }
-            if (kind == kInformationPage) SaveScreenshot(sheet, "wizard-page-2");
-            if (kind == kDocumentationPage) SaveScreenshot(sheet, "wizard-page-3");
             ASSERT_TRUE(Turn(sheet, PSBTN_NEXT)) << captions.back();
         }
     });
@@ -404,14 +403,22 @@ TEST_F(WizardSheet, HelpOpensEachPagesTopicInTheHelpFileBesideTheModule) {
         FocusControl(CurrentPage(sheet), IDC_DOC_OBSERVATIONS);
         PressF1(sheet);
         expectHelp("documentation");
-        ASSERT_TRUE(NextUntil(sheet, kFinishPage));
-        PressSheetButton(sheet, PSBTN_HELP);
-        expectHelp("finish");
+        // The later pages, by F1 and by the Help button in turn.
+        for (int page = 4; page <= 9; ++page) {
+            ASSERT_TRUE(Turn(sheet, PSBTN_NEXT)) << page;
+            if (page % 2 == 0) PressF1(sheet);
+            else PressSheetButton(sheet, PSBTN_HELP);
+            expectHelp(("page " + std::to_string(page)).c_str());
+        }
+        EXPECT_EQ(Showing(sheet), kFinishPage);
     });
     SetCurrentDirectoryA(started);
     const std::vector<std::string> expected = {file + "introduction.htm", file + "information.htm",
                                                file + "password.htm",     file + "password.htm",
-                                               file + "documentation.htm", file + "finish.htm"};
+                                               file + "documentation.htm", file + "chemicals.htm",
+                                               file + "reaction.htm",      file + "wizoptions.htm",
+                                               file + "indicators.htm",    file + "pdbfiles.htm",
+                                               file + "finish.htm"};
     EXPECT_EQ(topics, expected);
     for (const std::string& title : titles) EXPECT_EQ(title, "UDL Tavistrel Help");
     EXPECT_EQ(contentsEntries, 16);  // the help file's own contents: one entry a page
@@ -473,6 +480,74 @@ TEST_F(WizardSheet, FinishWritesTheLabIntoThePerUserFolderOrStaysOpenWhenItCanno
     DeleteFileA(target.c_str());
     DeleteFileA(intro.c_str());
     DeleteFileA(procedure.c_str());
+}
+
+// Each document Finish cannot take shows its own box: one missing with no
+// text held, an empty one, and one too large to carry.
+TEST_F(WizardSheet, FinishShowsTheBoxOfEachDocumentItCannotRead) {
+    const std::string empty = Temp("brevane wizard empty.rtf"), huge = Temp("brevane wizard huge.rtf");
+    WriteFileBytes(empty, "");
+    {
+        HANDLE file = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER end;
+        end.QuadPart = 64ll * 1024 * 1024 + 1;
+        SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    const std::string target = PerUserFolder() + "\\brevane_wizard_boxes.UDL-BREVANE";
+    WriteFileBytes(target, "kept");
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    std::vector<std::string> first, second;
+    const int result = RunSheet([&](HWND sheet) {
+        const DWORD thread = ThreadOf(sheet);
+        ASSERT_TRUE(NextUntil(sheet, kInformationPage));
+        SetControlText(CurrentPage(sheet), IDC_UDL_FILE_NAME, "brevane_wizard_boxes");
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        HWND documents = CurrentPage(sheet);
+        SetControlText(documents, IDC_DOC_INTRODUCTION, Temp("brevane no such intro.rtf"));
+        SetControlText(documents, IDC_DOC_PROCEDURE, Temp("brevane no such procedure.rtf"));
+        SetControlText(documents, IDC_DOC_OBSERVATIONS, empty);
+        ASSERT_TRUE(NextUntil(sheet, kFinishPage));
+        const auto answerBoxes = [&](std::vector<std::string>& boxes, int count) {
+            for (int i = 0; i < count; ++i) {
+                HWND box = WaitForDialog(thread, nullptr, sheet);
+                ASSERT_NE(box, nullptr) << i;
+                boxes.push_back(TextOf(box) + ": " + StaticTexts(box));
+                ASSERT_TRUE(Answer(box, IDOK));
+            }
+        };
+        PressSheetButton(sheet, PSBTN_FINISH);
+        answerBoxes(first, 4);
+        Sync(sheet);
+        ASSERT_EQ(Showing(sheet), kFinishPage) << "nothing written: the sheet stays";
+        SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+        // Back to the documents for the one too large.
+        for (int i = 0; i < 9 && Showing(sheet) != kDocumentationPage; ++i) ASSERT_TRUE(Turn(sheet, PSBTN_BACK));
+        SetControlText(CurrentPage(sheet), IDC_DOC_OBSERVATIONS, huge);
+        ASSERT_TRUE(NextUntil(sheet, kFinishPage));
+        PressSheetButton(sheet, PSBTN_FINISH);
+        answerBoxes(second, 3);
+        WaitFor([&] { return !IsWindow(sheet); });
+    });
+    EXPECT_EQ(result, 1);
+    const std::vector<std::string> expectedFirst = {
+        "UDL Tavistrel: Cannot read Intro File", "UDL Tavistrel: Cannot read Procedure File",
+        "Error: Cannot Read File", "UDL Tavistrel: Create file failed"};
+    EXPECT_EQ(first, expectedFirst);
+    const std::vector<std::string> expectedSecond = {
+        "UDL Tavistrel: Cannot read Intro File", "UDL Tavistrel: Cannot read Procedure File",
+        "ERROR: Error in File Read, length = 67108865, BytesRead= 0, LastError = 223"};
+    EXPECT_EQ(second, expectedSecond);
+    UdlIoWin io(nullptr, nullptr);
+    UdlLab written;
+    ASSERT_EQ(ReadUdlFile(target, written, io), 1);
+    EXPECT_EQ(written.header.introductionLength, 0);
+    EXPECT_EQ(written.observations, "");
+    DeleteFileA(target.c_str());
+    DeleteFileA(empty.c_str());
+    DeleteFileA(huge.c_str());
 }
 
 TEST_F(WizardSheet, TheLabsChemicalsAreRegisteredAgainHoweverTheSheetCloses) {

@@ -6,6 +6,8 @@
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/catalogue/equipment_geometry.h"
 #include "bench/catalogue/equipment_keys.h"
+#include "render/object_images.h"
+#include "render/object_placement.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ void Parts(const ShapePart* parts) {
     std::printf("}");
 }
 
-void Head(const LabObject& h) {
+void Head(const LabObject& h, bool largeSet) {
     std::printf("{\"width\": %d, \"height\": %d, \"opening\": %d, \"combine_x\": %d, ", h.pictureWidth,
                 h.pictureHeight, h.openingWidth, h.combineOffsetX);
     std::printf("\"accessory\": [%d, %d], \"thermometer\": [%d, %d], ", h.accessoryOffsetX,
@@ -35,7 +37,18 @@ void Head(const LabObject& h) {
         std::printf("%s[%d, %d]", i ? ", " : "", h.liquidOutline[i].x, h.liquidOutline[i].y);
     std::printf("], \"outline_shape\": %d, \"scale\": %.6f, ", h.outlineShape, h.liquidHeightScale);
     Rect("pan", h.balancePan);
-    std::printf(", \"outlet\": [%d, %d]}", h.outletX, h.outletY);
+    std::printf(", \"outlet\": [%d, %d], ", h.outletX, h.outletY);
+    // The screen pictures the renderer picks for this row: the print picture
+    // is composed from them.
+    const ObjectImages images = ChooseObjectImages(h, largeSet);
+    LabObject placed = h;
+    placed.position = {0, 0, h.pictureWidth, h.pictureHeight};
+    const PointD extra = ExtraPosition(placed, largeSet);
+    std::printf("\"print\": [%d, %d], ", h.printPictureId, h.printMaskId);
+    std::printf("\"images\": {\"body\": %d, \"mask\": %d, \"accessory\": %d, \"front\": %d, "
+                "\"extra\": [%d, %d, %d]}}",
+                images.body, images.mask, images.accessory, images.front, images.extra,
+                static_cast<int>(extra.x), static_cast<int>(extra.y));
 }
 
 }  // namespace
@@ -52,9 +65,9 @@ int main() {
         std::printf(", \"parts\": ");
         Parts(layout.parts);
         std::printf(",\n  \"large\": ");
-        Head(EquipmentTemplate(TemplateSet::kLarge, r));
+        Head(EquipmentTemplate(TemplateSet::kLarge, r), true);
         std::printf(",\n  \"small\": ");
-        Head(EquipmentTemplate(TemplateSet::kSmall, r));
+        Head(EquipmentTemplate(TemplateSet::kSmall, r), false);
         std::printf("}%s\n", r + 1 < kTemplateRowCount ? "," : "");
     }
     std::printf("], \"shapes\": {\n");

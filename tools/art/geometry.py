@@ -43,6 +43,11 @@ def row(type_, size, state):
     raise KeyError("no upright template row for type %d size %d state %#x" % (type_, size, state))
 
 
+def all_rows():
+    """Every template row as dumped (both sets' heads, tipped rows too)."""
+    return list(_ROWS)
+
+
 def shape(type_):
     return _SHAPES[type_]
 

@@ -20,7 +20,7 @@ import cairo
 from bench_bitmaps import argb_rows, bmp_bytes, canvas, over_white, write
 from glass import GLASS, OUTLINE, polygon, rounded_rect
 
-WIDTH, HEIGHT = 120, 260
+WIDTH, HEIGHT = 120, 299
 WELCOME, FINISH = 1901, 1902  # resources/parvell/wizard_sheet_ids.h
 
 SKY_TOP = (0.10, 0.20, 0.42)

@@ -25,7 +25,9 @@ void SetWizardPageButtons(HWND page, int pageNumber) {
     DWORD buttons = PSWIZB_BACK | PSWIZB_NEXT;
     if (pageNumber <= 1) buttons = PSWIZB_NEXT;
     if (pageNumber >= 9) buttons = PSWIZB_BACK | PSWIZB_FINISH;
-    PropSheet_SetWizButtons(GetParent(page), buttons);
+    // Sent, not posted as the newer macro does: the buttons are right as soon
+    // as the page is, so a quick click cannot land on a stale Next.
+    SendMessageA(GetParent(page), PSM_SETWIZBUTTONS, 0, LPARAM(buttons));
 }
 
 // The help file lies beside the library: the current folder at load time is

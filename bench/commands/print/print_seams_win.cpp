@@ -13,6 +13,7 @@
 #include "app/panes/text_panes_win.h"
 #include "bench/commands/print/print_job.h"
 #include "bench/commands/print/print_seams_win.h"
+#include "render/print/draw_object_print_win.h"
 #include "render/print/packed_dib_win.h"
 #include "resources/brevane/print_ids.h"
 
@@ -24,15 +25,6 @@ std::string LoadText(int id) {
     char text[256] = "";
     LoadStringA(AppInstance, static_cast<UINT>(id), text, sizeof text);
     return text;
-}
-
-HBITMAP LoadPrintBitmap(int32_t id) {
-    const WORD resource = static_cast<WORD>(id & 0xFFFF);
-    if (resource == 0) return nullptr;
-    // A DIB section: a bitmap in the screen's format cannot be selected into
-    // a printer-compatible memory context.
-    return static_cast<HBITMAP>(LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0,
-                                           LR_CREATEDIBSECTION));
 }
 
 class WindowsPrintSeams : public PrintSeams {
@@ -152,6 +144,9 @@ public:
         HBITMAP image = LoadPrintBitmap(object.printPictureId);
         HBITMAP mask = LoadPrintBitmap(object.printMaskId);
         if (image && mask) {
+            // The contents and read-outs go into the loaded picture and mask first.
+            DrawObjectForPrint(pageDC_, image, mask, objects.data(), index,
+                               static_cast<int32_t>(objects.size()) - 1);
             HDC source = CreateCompatibleDC(pageDC_);
             const RectI32& r = object.position;
             const int x = r.left - scale_.box.left, y = r.top - scale_.box.top;

@@ -1,0 +1,413 @@
+#include "render/print/draw_object_print_win.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/contents.h"
+#include "bench/window/bench_window_win.h"
+#include "render/object_images.h"
+#include "render/print/print_bubbles.h"
+#include "render/print/print_texts.h"
+#include "render/readouts.h"
+#include "render/render_settings_win.h"
+
+extern HINSTANCE AppInstance;
+
+namespace {
+
+constexpr uint32_t kLiquidPhases = kPhaseLiquid | kPhaseDissolved;
+constexpr COLORREF kIceCrystal = RGB(128, 128, 128);
+constexpr int kBubbleWidth = 5, kBubbleHeight = 6;
+
+// A monochrome pattern brush takes the context's text colour for its 0 bits
+// and background colour for its 1 bits only when made from a device-
+// dependent bitmap; a DIB section's own colour table would stay black and white.
+HBRUSH PatternBrush(int32_t id) {
+    const WORD resource = static_cast<WORD>(id & 0xFFFF);
+    if (resource == 0) return nullptr;
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_MONOCHROME));
+    if (!bitmap) return nullptr;
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    DeleteObject(bitmap);
+    return brush;
+}
+
+COLORREF Rgb(const uint8_t c[3]) { return RGB(c[0], c[1], c[2]); }
+
+COLORREF SecondLayer(const LabObject& o) {
+    return RGB(o.secondLayerRed & 0xFF, o.secondLayerGreen & 0xFF, o.secondLayerBlue & 0xFF);
+}
+
+std::vector<POINT> ToPoints(const PrintPolygon& p) {
+    std::vector<POINT> out;
+    out.reserve(p.points.size());
+    for (const PrintPoint& q : p.points) out.push_back({q.x, q.y});
+    return out;
+}
+
+// A monochrome source laid with SRCAND takes the target's text and
+// background colours: black and white keep its 0 and 1 bits as they are.
+void AndMonochrome(HDC target, int x, int y, int w, int h, HDC source, int sx, int sy) {
+    const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(target, RGB(255, 255, 255));
+    BitBlt(target, x, y, w, h, source, sx, sy, SRCAND);
+    SetTextColor(target, text);
+    SetBkColor(target, back);
+}
+
+// The masked fill both polygon fills share: the polygon drawn on a copy of
+// the target, then laid back through the object's print mask.
+void MaskedPolygon(HDC target, const POINT* points, int count, const LabObject& o, HBRUSH brush,
+                   COLORREF text, COLORREF back) {
+    if (!points || count < 3 || !brush) return;
+    HBITMAP contents = LoadPrintBitmap(o.printMaskId);
+    if (!contents) return;
+    const int w = o.pictureWidth, h = o.pictureHeight;
+    HDC m = CreateCompatibleDC(target);
+    HDC wdc = CreateCompatibleDC(target);
+    HBITMAP work = CreateCompatibleBitmap(target, std::max(1, w), std::max(1, h));
+    if (m && wdc && work) {
+        HGDIOBJ oldM = SelectObject(m, contents);
+        HGDIOBJ oldW = SelectObject(wdc, work);
+        SetMapMode(m, GetMapMode(target));
+        SetMapMode(wdc, GetMapMode(target));
+        BitBlt(wdc, 0, 0, w, h, target, 0, 0, SRCCOPY);
+        HGDIOBJ oldBrush = SelectObject(wdc, brush);
+        SetTextColor(wdc, text);
+        SetBkColor(wdc, back);
+        Polygon(wdc, points, count);
+        SelectObject(wdc, oldBrush);
+        BitBlt(target, 0, 0, w, h, wdc, 0, 0, SRCINVERT);
+        AndMonochrome(target, 0, 0, w, h, m, 0, 0);
+        BitBlt(target, 0, 0, w, h, wdc, 0, 0, SRCINVERT);
+        SelectObject(wdc, oldW);
+        SelectObject(m, oldM);
+    }
+    if (work) DeleteObject(work);
+    if (wdc) DeleteDC(wdc);
+    if (m) DeleteDC(m);
+    DeleteObject(contents);
+}
+
+struct LiquidBrush {
+    HBRUSH brush = nullptr;
+    COLORREF text = RGB(0, 0, 0);
+    COLORREF back = RGB(255, 255, 255);
+};
+
+LiquidBrush MakeLiquidBrush(const LabObject& o, int layer) {
+    LiquidBrush b;
+    const COLORREF colour = layer == 1 ? SecondLayer(o) : Rgb(o.liquidColour);
+    if (o.temperature >= kIceBelowKelvin || !std::isfinite(o.temperature)) {
+        b.brush = CreateSolidBrush(colour);
+        return b;
+    }
+    b.brush = PatternBrush(kIcePattern);
+    if (!b.brush) b.brush = CreateSolidBrush(colour);
+    b.text = kIceCrystal;
+    b.back = colour;
+    return b;
+}
+
+// Paints the rectangle black in the mask: what is written there is printed.
+void ShowInMask(HDC maskDc, const RECT& r) {
+    if (maskDc) PatBlt(maskDc, r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
+}
+
+HFONT TextFont(float pixels) {
+    return CreateFontA(-std::max(6, static_cast<int>(std::lround(pixels))), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                       FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH, "Times New Roman");
+}
+
+// Text in a box, centred (boxed) or from its top left; the box is shown in the mask.
+void WriteText(HDC dc, HDC maskDc, const char* text, RECT box, float pixels, bool centred) {
+    HFONT font = TextFont(pixels);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    const UINT format = (centred ? DT_CENTER : DT_LEFT) | DT_NOPREFIX;
+    RECT measured = box;
+    DrawTextA(dc, text, -1, &measured, format | DT_CALCRECT);
+    if (centred) {
+        const int dy = ((box.bottom - box.top) - (measured.bottom - measured.top)) / 2;
+        box.top += std::max(0, dy);
+    } else {
+        box.right = std::max(box.right, measured.right);
+        box.bottom = std::max(box.bottom, measured.bottom);
+    }
+    PatBlt(dc, box.left, box.top, box.right - box.left, measured.bottom - measured.top, WHITENESS);
+    DrawTextA(dc, text, -1, &box, format);
+    ShowInMask(maskDc, {box.left, box.top, box.right, box.top + (measured.bottom - measured.top)});
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+bool SmallSet(const LabObject& o) {
+    const int32_t id = o.printPictureId & 0xFFFF;
+    return id >= kSmallPrintPictureIds && id < kSmallPrintPictureIds + kTemplateRowCount;
+}
+
+void DrawBurnerColour(HDC dc, const LabObject& o, int height) {
+    if (!(o.liquidColour[0] | o.liquidColour[1] | o.liquidColour[2])) return;
+    const double reach = std::isfinite(o.reading2) ? std::clamp(o.reading2, 0.0, double(height)) : 0.0;
+    HBRUSH brush = CreateSolidBrush(Rgb(o.liquidColour));
+    HGDIOBJ old = SelectObject(dc, brush);
+    PatBlt(dc, 0, 0, 50, static_cast<int>(reach), PATCOPY);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+}
+
+void DrawWireDrop(HDC dc, const LabObject& o) {
+    const bool liquid = o.liquidVolume > 0.0001, solid = o.solidVolume > 0.0001;
+    if (!liquid && !solid) return;
+    // The drop fills the box of the loop's outline (its first two points
+    // lie on one line).
+    PrintPolygon outline;
+    for (const PointI32& q : o.liquidOutline) outline.points.push_back({q.x, q.y});
+    const PrintBox b = BoundsOf(outline);
+    HBRUSH brush = CreateSolidBrush(liquid && !solid ? RGB(192, 192, 192) : RGB(128, 128, 128));
+    const RECT r{b.left, b.top, b.right + 1, b.bottom + 1};
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+    SetPixel(dc, b.left + 1, b.bottom - 1, RGB(255, 255, 255));
+}
+
+void FillPolygonPlain(HDC dc, const std::vector<POINT>& points, const LabObject& o, int layer) {
+    LiquidBrush b = MakeLiquidBrush(o, layer);
+    HGDIOBJ old = SelectObject(dc, b.brush);
+    SetTextColor(dc, b.text);
+    SetBkColor(dc, b.back);
+    Polygon(dc, points.data(), static_cast<int>(points.size()));
+    SelectObject(dc, old);
+    DeleteObject(b.brush);
+}
+
+void DrawLiquid(HDC dc, const LabObject& o, const PrintedLiquid& liquid) {
+    const std::vector<POINT> whole = ToPoints(liquid.whole);
+    if (whole.size() >= 3) {
+        if (o.printMaskId & 0xFFFF) FillLiquidPolygon(dc, whole.data(), int(whole.size()), o, 0);
+        else FillPolygonPlain(dc, whole, o, 0);
+    }
+    const std::vector<POINT> upper = ToPoints(liquid.upper);
+    if (upper.size() >= 3) {
+        if (o.printMaskId & 0xFFFF) FillLiquidPolygon(dc, upper.data(), int(upper.size()), o, 1);
+        else FillPolygonPlain(dc, upper, o, 1);
+    }
+}
+
+void DrawThermometer(HDC dc, HDC maskDc, const LabObject& o, bool small) {
+    if (!PrintsThermometer(o)) return;
+    const int x = o.thermometerX, bulb = o.thermometerY;
+    const int top = std::max(2, bulb - (small ? 230 : 340));
+    const int width = small ? 5 : 7;
+    // The tube and its bulb, then the mercury as far as the temperature reads.
+    HPEN glass = CreatePen(PS_SOLID, 1, RGB(43, 58, 74));
+    HGDIOBJ oldPen = SelectObject(dc, glass);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    RoundRect(dc, x - width / 2, top, x + width / 2 + 1, bulb, width, width);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    HBRUSH red = CreateSolidBrush(RGB(200, 30, 30));
+    SelectObject(dc, red);
+    Ellipse(dc, x - width, bulb - width, x + width + 1, bulb + width);
+    const int imageHeight = small ? kSmallThermometerHeight : kThermometerHeight;
+    const double share = MercuryColumnLength(o.temperature, small, imageHeight) / imageHeight;
+    const int column = static_cast<int>((bulb - top - 4) * std::clamp(share, 0.0, 1.0));
+    const RECT mercury{x - 1, bulb - column, x + 2, bulb};
+    FillRect(dc, &mercury, red);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(red);
+    DeleteObject(glass);
+    ShowInMask(maskDc, {x - width, top, x + width + 1, bulb + width});
+
+    char text[kPrintTextLength];
+    FormatPrintTemperature(text, sizeof text, o, CurrentTempScale());
+    const int textLeft = std::max(0, x - (small ? 75 : 100));
+    WriteText(dc, maskDc, text, {textLeft, top + 10, x - width - 2, top + 40}, small ? 15.0f : 22.0f, false);
+}
+
+void DrawBalance(HDC dc, HDC maskDc, const LabObject& o) {
+    char text[kPrintTextLength];
+    if (!FormatPrintBalance(text, sizeof text, o, CurrentReadoutServices().formatNumber)) return;
+    const RECT area{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
+    WriteText(dc, maskDc, text, area, 22.0f, true);
+}
+
+void DrawReadout(HDC dc, HDC maskDc, const LabObject& o, bool small) {
+    if (o.type == kElectronicBalance || o.type == kHighSensitivityBalance) return;
+    LabObject at = o;
+    at.position = {0, 0, o.pictureWidth, o.pictureHeight};
+    Readout r{};
+    if (!InstrumentReadout(at, small, CurrentReadoutServices().formatNumber, &r)) return;
+    const RECT box{static_cast<LONG>(r.x), static_cast<LONG>(r.y),
+                   static_cast<LONG>(r.x + (r.placement == ReadoutPlacement::kCentredBox ? r.width : 200)),
+                   static_cast<LONG>(r.y + (r.placement == ReadoutPlacement::kCentredBox ? r.height : 40))};
+    WriteText(dc, maskDc, r.text, box, r.fontPixels, r.placement == ReadoutPlacement::kCentredBox);
+}
+
+void DrawLabel(HDC dc, HDC maskDc, const LabObject& o) {
+    if (o.variant != 0 || o.label[0] == 0) return;
+    char text[kLabelLength + 1];
+    const int n = LabelText(o, text);
+    const RECT area{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
+    if (n == 0 || area.right <= area.left || area.bottom <= area.top) return;
+    HFONT own = LabelFont ? nullptr : TextFont(22.0f);
+    HGDIOBJ old = SelectObject(dc, LabelFont ? LabelFont : own);
+    const UINT align = SetTextAlign(dc, TA_CENTER | TA_TOP);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    ExtTextOutA(dc, (area.left + area.right) / 2, area.top, ETO_OPAQUE | ETO_CLIPPED, &area, text,
+                static_cast<UINT>(n), nullptr);
+    SetTextAlign(dc, align);
+    SelectObject(dc, old);
+    if (own) DeleteObject(own);
+    ShowInMask(maskDc, area);
+}
+
+void DrawBubbles(HDC dc, LabObject& o, const PrintPolygon& liquid, int32_t index) {
+    PrintBubbleInput in;
+    in.upright = o.variant == 0;
+    in.heatable = (o.kindFlags & kKindHeatable) != 0;
+    in.liquidVolume = o.liquidVolume;
+    in.solidVolume = o.solidVolume;
+    in.temperature = o.temperature;
+    in.boilingPoint = o.boilingPoint;
+    in.afterBoilCounter = o.afterBoilCounter;
+    const int32_t n = PrintBubbleCount(in);
+    o.afterBoilCounter = in.afterBoilCounter;
+    const std::vector<PrintPoint> at = PlaceBubbles(liquid, n, static_cast<uint32_t>(index));
+    std::memset(o.printBubbles, 0, sizeof o.printBubbles);
+    HBRUSH brush = CreateSolidBrush(Rgb(o.liquidColour));
+    HGDIOBJ old = SelectObject(dc, brush);
+    for (size_t i = 0; i < at.size() && i < 10; ++i) {
+        o.printBubbles[i] = {at[i].x, at[i].y};
+        Ellipse(dc, at[i].x, at[i].y, at[i].x + kBubbleWidth, at[i].y + kBubbleHeight);
+    }
+    SelectObject(dc, old);
+    DeleteObject(brush);
+}
+
+// The partner printed after this object shows over it through the grey
+// pattern, aligned to where it stands.
+void DrawPartner(HDC dc, const LabObject* base, int32_t index, int32_t count) {
+    const PrintPartner partner = ChoosePrintPartner(base, index, count);
+    if (!partner.index) return;
+    const LabObject& o = base[index];
+    const LabObject& p = base[partner.index];
+    HBITMAP picture = LoadPrintBitmap(p.printPictureId);
+    HBRUSH pattern = PatternBrush(kPartnerPattern);
+    HDC source = picture ? CreateCompatibleDC(dc) : nullptr;
+    if (source && pattern) {
+        const int dx = p.position.left - o.position.left, dy = p.position.top - o.position.top;
+        HGDIOBJ oldSource = SelectObject(source, picture);
+        SetBrushOrgEx(dc, ((dx % 8) + 8) % 8, ((dy % 8) + 8) % 8, nullptr);
+        HGDIOBJ oldBrush = SelectObject(dc, pattern);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        BitBlt(dc, dx, dy, p.pictureWidth, p.pictureHeight, source, 0, 0,
+               partner.thisIsHosted ? kOverlayOnHosted : kOverlayOnHost);
+        SelectObject(dc, oldBrush);
+        SelectObject(source, oldSource);
+    }
+    if (source) DeleteDC(source);
+    if (pattern) DeleteObject(pattern);
+    if (picture) DeleteObject(picture);
+}
+
+bool ModuleDrewSolid(HDC dc, LabObject& o) {
+    const RenderSettings& settings = BenchRenderSettings();
+    return settings.customDraw && settings.moduleLoaded && settings.customDraw(dc, &o) != 0;
+}
+
+}  // namespace
+
+HBITMAP LoadPrintBitmap(int32_t id) {
+    const WORD resource = static_cast<WORD>(id & 0xFFFF);
+    if (resource == 0) return nullptr;
+    return static_cast<HBITMAP>(
+        LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+void FillLiquidPolygon(HDC target, const POINT* points, int count, const LabObject& o, int layer) {
+    if ((o.printMaskId & 0xFFFF) == 0) return;
+    LiquidBrush b = MakeLiquidBrush(o, layer);
+    MaskedPolygon(target, points, count, o, b.brush, b.text, b.back);
+    if (b.brush) DeleteObject(b.brush);
+}
+
+void FillSolidPolygon(HDC target, const POINT* points, int count, const LabObject& o) {
+    if ((o.printMaskId & 0xFFFF) == 0) return;
+    HBRUSH brush = nullptr;
+    if (o.solidFillKind == 0) {
+        brush = CreateSolidBrush(Rgb(o.solidColour));
+    } else if (o.solidFillKind == 2) {
+        if (o.solidPatternId >= HS_HORIZONTAL && o.solidPatternId <= HS_DIAGCROSS)
+            brush = CreateHatchBrush(o.solidPatternId, RGB(0, 0, 0));
+    } else if (o.solidFillKind == 3) {
+        brush = PatternBrush(o.solidPatternId);
+    }
+    // Any other kind, or a pattern that does not load: a new context's brush.
+    const bool own = brush != nullptr;
+    if (!brush) brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    MaskedPolygon(target, points, count, o, brush, RGB(0, 0, 0), Rgb(o.solidColour));
+    if (own) DeleteObject(brush);
+}
+
+void StippleSuspended(HDC target, const LabObject& o, const PrintPolygon& liquid) {
+    const COLORREF colour = Rgb(o.suspendedColour);
+    for (const PrintPoint& p : SuspendedPixels(o, liquid)) SetPixel(target, p.x, p.y, colour);
+}
+
+void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* base, int32_t index,
+                        int32_t count) {
+    if (!dc || !image || !base || index < 1 || index > count) return;
+    LabObject o = base[index];
+    HDC memory = CreateCompatibleDC(dc);
+    HDC maskDc = mask ? CreateCompatibleDC(dc) : nullptr;
+    if (!memory) return;
+    HGDIOBJ oldImage = SelectObject(memory, image);
+    HGDIOBJ oldMask = maskDc ? SelectObject(maskDc, mask) : nullptr;
+    SetMapMode(memory, GetMapMode(dc));
+    BITMAP bm{};
+    GetObjectA(image, sizeof bm, &bm);
+    POINT size{bm.bmWidth, bm.bmHeight};
+    DPtoLP(memory, &size, 1);
+    const bool small = SmallSet(o);
+
+    if (o.type == kBunsenBurner) DrawBurnerColour(memory, o, size.y);
+    if (o.type == kMetalWire) DrawWireDrop(memory, o);
+
+    PrintedLiquid liquid;
+    if (o.type != kMetalWire && o.liquidVolume > 0.0) {
+        const bool two = LayerCount(o) == 2;
+        const double lower = two ? LayerVolumeByPhase(o, kLiquidPhases, 0) * 10.0 : o.liquidVolume;
+        const double upper = two ? LayerVolumeByPhase(o, kLiquidPhases, 1) * 10.0 : 0.0;
+        liquid = PlanPrintedLiquid(o, lower, upper, two);
+        DrawLiquid(memory, o, liquid);
+    }
+    if (o.precipitate > 0.0) StippleSuspended(memory, o, liquid.whole);
+
+    DrawThermometer(memory, maskDc, o, small);
+    DrawBalance(memory, maskDc, o);
+
+    if (o.type > kBunsenBurner && o.type != kMetalWire && o.solidVolume > 0.000001 && !ModuleDrewSolid(memory, o)) {
+        const std::vector<POINT> solid = ToPoints(PlanPrintedSolid(o));
+        if (solid.size() >= 3) FillSolidPolygon(memory, solid.data(), int(solid.size()), o);
+    }
+    if (!liquid.whole.empty()) DrawBubbles(memory, o, liquid.whole, index);
+    DrawLabel(memory, maskDc, o);
+    DrawReadout(memory, maskDc, o, small);
+    DrawPartner(memory, base, index, count);
+
+    SelectObject(memory, oldImage);
+    DeleteDC(memory);
+    if (maskDc) {
+        SelectObject(maskDc, oldMask);
+        DeleteDC(maskDc);
+    }
+}
