@@ -30,6 +30,7 @@
 #include "dialog_driver.h"
 #include "program_instance.h"
 #include "render/graphics_win.h"
+#include "render/print/draw_object_print_win.h"
 #include "resources/brevane/print_ids.h"
 #include "sheet_script.h"
 
@@ -155,6 +156,29 @@ bool Near(COLORREF c, int r, int g, int b, int tolerance) {
 }
 
 bool NearWhite(COLORREF c) { return Near(c, 255, 255, 255, 24); }
+
+// One of the program's print bitmaps (picture or mask), its pixels readable.
+struct PrintBitmap {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    explicit PrintBitmap(int32_t id) {
+        HBITMAP bitmap = LoadPrintBitmap(id);
+        if (!bitmap) return;
+        BITMAP info{};
+        GetObjectA(bitmap, sizeof info, &info);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        width = info.bmWidth;
+        height = info.bmHeight;
+        pixels.resize(size_t(width) * size_t(height));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) pixels[size_t(y) * size_t(width) + size_t(x)] = GetPixel(dc, x, y);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    COLORREF At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
 
 // The printer's page as the job sees it: printable area and its place on the
 // paper, in device pixels.
@@ -466,7 +490,10 @@ TEST_F(PrintJob, CancelDuringTheBenchPageSendsNoPaneAndAbortsTheJob) {
     EXPECT_EQ(CountPages(ReadText(output_)), 1);
 }
 
-TEST_F(PrintJob, GhostscriptShowsTheBenchPageWhiteAroundTheObjects) {
+// Ghostscript's picture of the bench page: each beaker's outline and liquid
+// at its scaled place, the first object over the last where they overlap
+// (the last object is printed first), white everywhere else.
+TEST_F(PrintJob, GhostscriptShowsEachObjectAtItsScaledPlaceTheFirstOnTop) {
     PlaceBeakers();
     PrintOptions = kPrintLabSpace;
     SetupSeen setup;
@@ -490,14 +517,93 @@ TEST_F(PrintJob, GhostscriptShowsTheBenchPageWhiteAroundTheObjects) {
     }
     const BenchPageScale scale = ScaleBenchPage(rects, printer.width, printer.height);
     ASSERT_TRUE(scale.printPage);
-    std::vector<RECT> objects;
-    for (int32_t i = 1; i <= LabObjectCount; ++i) objects.push_back(OnPicture(LabObjects[i].position, scale, printer, page));
+    std::vector<RECT> placed(1);  // 1-based, as the objects
+    for (int32_t i = 1; i <= LabObjectCount; ++i) placed.push_back(OnPicture(LabObjects[i].position, scale, printer, page));
+    auto liquidOf = [](int32_t i) {
+        const uint8_t* c = LabObjects[i].liquidColour;
+        return RGB(c[0], c[1], c[2]);
+    };
+    auto isLiquid = [](COLORREF c, COLORREF liquid) {
+        return Near(c, GetRValue(liquid), GetGValue(liquid), GetBValue(liquid), 40);
+    };
+    auto isOutline = [](COLORREF c) { return Near(c, 0x2B, 0x3A, 0x4A, 50); };
+    // Under an object printed after object i (a lower index).
+    auto covered = [&](int32_t i, int x, int y) {
+        for (int32_t j = 1; j < i; ++j)
+            if (Inside(placed[j], x, y, 2)) return true;
+        return false;
+    };
+
+    for (int32_t i = 1; i <= LabObjectCount; ++i) {
+        SCOPED_TRACE("object " + std::to_string(i));
+        const RECT& r = placed[i];
+        int visible = 0, liquid = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                if (covered(i, x, y)) continue;
+                ++visible;
+                if (isLiquid(page.At(x, y), liquidOf(i))) ++liquid;
+            }
+        ASSERT_GT(visible, 0);
+        EXPECT_GT(liquid, visible / 10) << "its liquid's colour";
+        // The glass wall where the print picture has it, scaled onto the
+        // page: row by row down the middle half, the picture's leftmost
+        // outline pixel, found on the page within two pixels.
+        const PrintBitmap picture(LabObjects[i].printPictureId);
+        ASSERT_GT(picture.width, 0) << "no print picture";
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        int outlined = 0, rows = 0, walls = 0;
+        for (int y = r.top + h / 4; y < r.bottom - h / 4; ++y) {
+            const int py = (y - r.top) * picture.height / h;
+            int px = 0;
+            while (px < picture.width && !isOutline(picture.At(px, py))) ++px;
+            const int x = r.left + (2 * px + 1) * w / (2 * picture.width);
+            if (px == picture.width) continue;
+            ++outlined;
+            if (covered(i, x, y)) continue;
+            ++rows;
+            bool wall = false;
+            for (int dx = -2; dx <= 2 && !wall; ++dx) wall = isOutline(page.At(x + dx, y));
+            if (wall) ++walls;
+        }
+        EXPECT_GT(outlined, h / 4) << "the picture has no outline down its left";
+        EXPECT_GE(walls, rows * 9 / 10) << "its outline at its scaled place";
+    }
+
+    // Where the first two overlap, inside the first one's mask, the first
+    // one is on top: its liquid shows, the second's does not.
+    RECT both;
+    ASSERT_TRUE(IntersectRect(&both, &placed[1], &placed[2]));
+    const PrintBitmap mask(LabObjects[1].printMaskId);
+    ASSERT_GT(mask.width, 0) << "no print mask";
+    auto inFirstMask = [&](int x, int y) {
+        const RECT& r = placed[1];
+        for (int dy = -2; dy <= 2; dy += 2)
+            for (int dx = -2; dx <= 2; dx += 2) {
+                const int mx = (x + dx - r.left) * mask.width / (r.right - r.left);
+                const int my = (y + dy - r.top) * mask.height / (r.bottom - r.top);
+                if (mx < 0 || my < 0 || mx >= mask.width || my >= mask.height) return false;
+                if (GetRValue(mask.At(mx, my)) > 128) return false;
+            }
+        return true;
+    };
+    int first = 0, second = 0, area = 0;
+    for (int y = both.top; y < both.bottom; ++y)
+        for (int x = both.left; x < both.right; ++x) {
+            if (!inFirstMask(x, y)) continue;
+            ++area;
+            if (isLiquid(page.At(x, y), liquidOf(1))) ++first;
+            if (isLiquid(page.At(x, y), liquidOf(2))) ++second;
+        }
+    ASSERT_GT(area, 0);
+    EXPECT_GT(first, area / 10);
+    EXPECT_LE(second, area / 100) << "the second object shows through the first";
 
     int stray = 0;
     for (int y = 0; y < page.height; ++y)
         for (int x = 0; x < page.width; ++x) {
             bool onObject = false;
-            for (const RECT& r : objects) onObject = onObject || Inside(r, x, y, 2);
+            for (int32_t i = 1; i <= LabObjectCount; ++i) onObject = onObject || Inside(placed[i], x, y, 2);
             if (!onObject && !NearWhite(page.At(x, y))) ++stray;
         }
     EXPECT_LE(stray, page.width * page.height / 2000) << "ink outside every object";
