@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/frame/app_windows_win.h"
+#include "app/frame/frame_services_win.h"
 #include "app/panes/text_pane_print_win.h"
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/commands/command_ids.h"
@@ -398,7 +399,10 @@ TEST_F(PrintJob, TheDefaultOptionsPrintTheBenchThenTheObservations) {
     ASSERT_TRUE(FileExists(output_)) << "the job wrote no file";
     const std::string postscript = ReadText(output_);
     EXPECT_EQ(CountPages(postscript), 2);
-    EXPECT_NE(postscript.find("%%Title: (Untitled)"), std::string::npos);
+    // The document is named after the lab's title, "(Untitled)" without one.
+    const char* title = CurrentLabTitle();
+    const std::string name = title && *title ? title : "(Untitled)";
+    EXPECT_NE(postscript.find("%%Title: " + name + "\n"), std::string::npos) << name;
     EXPECT_NE(postscript.find("%%EOF"), std::string::npos);
     const std::vector<std::string> progress = {"Sending lab object: 0 to printer", "Sending lab object: 1 to printer",
                                                "Sending lab object: 2 to printer",
