@@ -18,11 +18,13 @@ add_custom_command(
     COMMAND ${BREVANE_HOST_CXX} -std=c++20 -O1 -ffp-contract=off -I${CMAKE_SOURCE_DIR}
             ${CMAKE_SOURCE_DIR}/tools/art/dump_geometry.cpp ${art_compile_sources}
             ${CMAKE_SOURCE_DIR}/render/object_images.cpp ${CMAKE_SOURCE_DIR}/render/object_placement.cpp
+            ${CMAKE_SOURCE_DIR}/render/print/print_parts.cpp
             -o ${BREVANE_ART_DIR}/dump_geometry
     COMMAND ${BREVANE_ART_DIR}/dump_geometry > ${BREVANE_ART_DIR}/geometry.json
     DEPENDS ${CMAKE_SOURCE_DIR}/tools/art/dump_geometry.cpp ${art_geometry_sources}
             ${CMAKE_SOURCE_DIR}/render/object_images.cpp ${CMAKE_SOURCE_DIR}/render/object_images.h
             ${CMAKE_SOURCE_DIR}/render/object_placement.cpp ${CMAKE_SOURCE_DIR}/render/object_placement.h
+            ${CMAKE_SOURCE_DIR}/render/print/print_parts.cpp ${CMAKE_SOURCE_DIR}/render/print/print_parts.h
     COMMENT "Printing the catalogue's picture geometry"
     VERBATIM)
 

@@ -10,6 +10,7 @@
 #include "bench/window/bench_window_win.h"
 #include "render/object_images.h"
 #include "render/print/print_bubbles.h"
+#include "render/print/print_parts.h"
 #include "render/print/print_texts.h"
 #include "render/readouts.h"
 #include "render/render_settings_win.h"
@@ -130,7 +131,8 @@ void WriteText(HDC dc, HDC maskDc, const char* text, RECT box, float pixels, boo
     HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    const UINT format = (centred ? DT_CENTER : DT_LEFT) | DT_NOPREFIX;
+    // A box wraps its text as the screen's display does (the meter's two lines).
+    const UINT format = (centred ? DT_CENTER | DT_WORDBREAK : DT_LEFT) | DT_NOPREFIX;
     RECT measured = box;
     DrawTextA(dc, text, -1, &measured, format | DT_CALCRECT);
     if (centred) {
@@ -145,11 +147,6 @@ void WriteText(HDC dc, HDC maskDc, const char* text, RECT box, float pixels, boo
     ShowInMask(maskDc, {box.left, box.top, box.right, box.top + (measured.bottom - measured.top)});
     SelectObject(dc, old);
     DeleteObject(font);
-}
-
-bool SmallSet(const LabObject& o) {
-    const int32_t id = o.printPictureId & 0xFFFF;
-    return id >= kSmallPrintPictureIds && id < kSmallPrintPictureIds + kTemplateRowCount;
 }
 
 void DrawBurnerColour(HDC dc, const LabObject& o, int height) {
@@ -225,10 +222,47 @@ void DrawThermometer(HDC dc, HDC maskDc, const LabObject& o, bool small) {
     DeleteObject(glass);
     ShowInMask(maskDc, {x - width, top, x + width + 1, bulb + width});
 
+    // The temperature beside the tube near its top: on the left where it
+    // fits, else on the right, inside the picture either way.
     char text[kPrintTextLength];
     FormatPrintTemperature(text, sizeof text, o, CurrentTempScale());
-    const int textLeft = std::max(0, x - (small ? 75 : 100));
-    WriteText(dc, maskDc, text, {textLeft, top + 10, x - width - 2, top + 40}, small ? 15.0f : 22.0f, false);
+    const float pixels = small ? 15.0f : 22.0f;
+    HFONT font = TextFont(pixels);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    const int gap = width + 2;
+    int left = x - gap - extent.cx;
+    if (left < 0) left = x + gap + extent.cx <= o.pictureWidth ? x + gap : std::max<int>(0, o.pictureWidth - extent.cx);
+    WriteText(dc, maskDc, text, {left, top + 10, left + extent.cx, top + 10 + extent.cy}, pixels, false);
+}
+
+// A moving part laid where its reading puts it: its picture through its
+// own mask into the image, and its mask into the object's.
+void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
+    for (const PlacedPrintPart& placed : PlacePrintParts(o, !small)) {
+        HBITMAP picture = LoadPrintBitmap(placed.part.pictureId);
+        HBITMAP partMask = LoadPrintBitmap(placed.part.maskId);
+        HDC source = (picture && partMask) ? CreateCompatibleDC(dc) : nullptr;
+        if (source) {
+            BITMAP bm{};
+            GetObjectA(picture, sizeof bm, &bm);
+            const int x = placed.x, y = placed.y, w = bm.bmWidth, h = bm.bmHeight;
+            HGDIOBJ old = SelectObject(source, picture);
+            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+            SelectObject(source, partMask);
+            AndMonochrome(dc, x, y, w, h, source, 0, 0);
+            if (maskDc) AndMonochrome(maskDc, x, y, w, h, source, 0, 0);
+            SelectObject(source, picture);
+            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+            SelectObject(source, old);
+            DeleteDC(source);
+        }
+        if (picture) DeleteObject(picture);
+        if (partMask) DeleteObject(partMask);
+    }
 }
 
 void DrawBalance(HDC dc, HDC maskDc, const LabObject& o) {
@@ -377,7 +411,7 @@ void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* ba
     GetObjectA(image, sizeof bm, &bm);
     POINT size{bm.bmWidth, bm.bmHeight};
     DPtoLP(memory, &size, 1);
-    const bool small = SmallSet(o);
+    const bool small = PrintsSmallSet(o);
 
     if (o.type == kBunsenBurner) DrawBurnerColour(memory, o, size.y);
     if (o.type == kMetalWire) DrawWireDrop(memory, o);
@@ -392,6 +426,7 @@ void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* ba
     }
     if (o.precipitate > 0.0) StippleSuspended(memory, o, liquid.whole);
 
+    DrawMovingParts(memory, maskDc, o, small);
     DrawThermometer(memory, maskDc, o, small);
     DrawBalance(memory, maskDc, o);
 

@@ -5,6 +5,7 @@
 
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/catalogue/equipment_geometry.h"
+#include "render/contents_layers.h"
 
 namespace {
 
@@ -78,6 +79,11 @@ bool Tipped(const LabObject& o) {
 
 }  // namespace
 
+bool PrintsSmallSet(const LabObject& o) {
+    const int32_t id = o.printPictureId & 0xFFFF;
+    return id >= kSmallPrintPictureIds && id < kSmallPrintPictureIds + kTemplateRowCount;
+}
+
 PrintPolygon CavityPolygon(const LabObject& o) {
     PrintPolygon out;
     if (o.outlineShape != kOutlinePolygon && o.outlineShape != kOutlineEllipse) return out;
@@ -140,7 +146,14 @@ double SurfaceOf(const LabObject& o, const PrintPolygon& cavity, double tenths) 
     const CavitySpan span = SpanOf(cavity);
     const double v = std::max(0.0, Finite(tenths));
     const double rise = Finite(static_cast<double>(o.liquidHeightScale) * v);
-    if (!Tipped(o)) return std::clamp(span.floor - std::trunc(rise), double(span.top), double(span.floor));
+    if (!Tipped(o)) {
+        // The Erlenmeyer flask fills along the screen's own curve, from the
+        // picture's foot; the others rise by the height scale from the floor.
+        const double surface = o.type == kErlenmeyerFlask
+                                   ? std::trunc(o.pictureHeight - Finite(LiquidHeight(o.sizeIndex, v / 10.0, PrintsSmallSet(o))))
+                                   : span.floor - std::trunc(rise);
+        return std::clamp(surface, double(span.top), double(span.floor));
+    }
     // Tipped: the same share of the cavity as the upright column's share of
     // the vessel's length, found by halving.
     const PrintBox b = BoundsOf(cavity);

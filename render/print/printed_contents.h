@@ -15,6 +15,13 @@ struct PrintPolygon {
     bool empty() const { return points.size() < 3; }
 };
 
+// The catalogue's outline points go round the cavity (shape kind 3 is its
+// rectangle), so a printed liquid is the cavity cut at its surface rather
+// than the template points moved by the volume.
+
+// Whether the object's print picture is the small set's.
+bool PrintsSmallSet(const LabObject& o);
+
 // The cavity of the object in its picture: the six outline points (the
 // catalogue lists them round the cavity, a rectangle for shape kind 3); a
 // round-bottom vessel's bulb is traced as its circle. Empty when the row has
@@ -40,7 +47,8 @@ struct CavitySpan {
 CavitySpan SpanOf(const PrintPolygon& p);
 
 // Where a layer of `tenths` tenths of a millilitre stands: upright, the
-// floor less the height scale times the volume; tipped, the line under
+// floor less the height scale times the volume (the Erlenmeyer flask by the
+// screen's curve); tipped, the line under
 // which the same share of the cavity's area lies as the upright column's
 // share of its height. Kept between the cavity's top and floor.
 double SurfaceOf(const LabObject& o, const PrintPolygon& cavity, double tenths);

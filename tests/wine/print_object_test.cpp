@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "bench/catalogue/equipment_catalogue.h"
 #include "render/print/draw_object_print_win.h"
+#include "render/print/print_parts.h"
 #include "render/print/printed_contents.h"
 
 extern HINSTANCE AppInstance;
@@ -227,22 +229,242 @@ TEST_F(PrintObject, MaskedFillKeepsEverythingOutsideTheMask) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST_F(PrintObject, LabelIsWrittenInItsAreaAndShownInTheMask) {
+// Fills the whole picture of o with FillSolidPolygon (or FillLiquidPolygon)
+// and reads back what changed where the print mask is black and where it is white.
+struct FillResult {
+    std::vector<COLORREF> inside;  // pixels under the mask's black
+    int outsideChanged = 0;
+};
+
+FillResult FillWhole(const LabObject& o, bool solid) {
+    FillResult r;
+    HDC screen = GetDC(nullptr);
+    const LabObject& row = EquipmentPrototype(o.type, false);
+    HBITMAP image = LoadPrintBitmap(row.printPictureId);
+    HBITMAP mask = LoadPrintBitmap(row.printMaskId);
+    const int w = o.pictureWidth, h = o.pictureHeight;
+    const std::vector<COLORREF> before = ReadBitmap(screen, image, w, h);
+    HDC target = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(target, image);
+    const POINT all[4] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+    if (solid) FillSolidPolygon(target, all, 4, o);
+    else FillLiquidPolygon(target, all, 4, o, 0);
+    SelectObject(target, old);
+    DeleteDC(target);
+    const std::vector<COLORREF> after = ReadBitmap(screen, image, w, h);
+    const std::vector<COLORREF> bits = ReadBitmap(screen, mask, w, h);
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (bits[i] == RGB(0, 0, 0)) r.inside.push_back(after[i]);
+        else r.outsideChanged += after[i] != before[i];
+    }
+    DeleteObject(mask);
+    DeleteObject(image);
+    ReleaseDC(nullptr, screen);
+    return r;
+}
+
+int Share(const std::vector<COLORREF>& pixels, COLORREF c) {
+    int n = 0;
+    for (COLORREF p : pixels) n += p == c;
+    return static_cast<int>(100.0 * n / std::max<size_t>(1, pixels.size()));
+}
+
+TEST_F(PrintObject, SolidBrushesFollowTheFillKind) {
+    const COLORREF red = RGB(230, 40, 40), black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    struct Case {
+        const char* name;
+        int32_t kind, pattern;
+        int redMin, redMax, blackMin, blackMax, whiteMin;  // percent of the mask's black area
+    } cases[] = {
+        {"solid colour", 0, 0, 99, 100, 0, 0, 0},
+        {"hatch, cross", 2, HS_CROSS, 60, 95, 5, 40, 0},
+        {"pattern 288", 3, 288, 40, 60, 40, 60, 0},
+        {"pattern missing", 3, 999, 0, 0, 0, 0, 99},
+        {"hatch style out of range", 2, 77, 0, 0, 0, 0, 99},
+        {"unknown kind", 7, 0, 0, 0, 0, 0, 99},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LabObject o = BlueBeaker();
+        o.solidFillKind = c.kind;
+        o.solidPatternId = c.pattern;
+        o.solidColour[0] = 230;
+        o.solidColour[1] = 40;
+        o.solidColour[2] = 40;
+        const FillResult r = FillWhole(o, true);
+        EXPECT_EQ(r.outsideChanged, 0);
+        const int reds = Share(r.inside, red), blacks = Share(r.inside, black);
+        EXPECT_GE(reds, c.redMin);
+        EXPECT_LE(reds, c.redMax);
+        EXPECT_GE(blacks, c.blackMin);
+        EXPECT_LE(blacks, c.blackMax);
+        EXPECT_GE(Share(r.inside, white), c.whiteMin);
+    }
+}
+
+TEST_F(PrintObject, NoMaskNoMaskedFill) {
     LabObject o = BlueBeaker();
-    o.label[0] = 'A';
-    o.label[1] = 'b';
-    o.label[2] = '7';  // no terminator: the label is at most three characters
-    o.note[0] = 'X';
-    const Printed p = Print(o);
-    const RectI32 a = o.labelArea;
-    int ink = 0, shown = 0;
-    for (int y = a.top; y < a.bottom; ++y)
-        for (int x = a.left; x < a.right; ++x) {
-            ink += Near(p.At(x, y), RGB(0, 0, 0), 60);
-            shown += p.Black(x, y);
+    o.printMaskId = 0;
+    HDC screen = GetDC(nullptr);
+    HBITMAP image = LoadPrintBitmap(o.printPictureId);
+    const std::vector<COLORREF> before = ReadBitmap(screen, image, o.pictureWidth, o.pictureHeight);
+    HDC target = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(target, image);
+    const POINT all[4] = {{0, 0}, {o.pictureWidth, 0}, {o.pictureWidth, o.pictureHeight}, {0, o.pictureHeight}};
+    FillLiquidPolygon(target, all, 4, o, 0);
+    FillSolidPolygon(target, all, 4, o);
+    SelectObject(target, old);
+    DeleteDC(target);
+    EXPECT_EQ(ReadBitmap(screen, image, o.pictureWidth, o.pictureHeight), before);
+    DeleteObject(image);
+    ReleaseDC(nullptr, screen);
+}
+
+// The beaker (object 2) hosts a test tube standing in its liquid.
+std::vector<COLORREF> PrintHost(int32_t tubeIndex, int32_t hosted, int32_t count, RECT* overlap) {
+    std::vector<LabObject> base(4);
+    LabObject beaker = BlueBeaker();
+    beaker.position = {100, 100, 100 + beaker.pictureWidth, 100 + beaker.pictureHeight};
+    beaker.hostedItem = hosted;
+    LabObject tube = EquipmentPrototype(kTestTube, false);
+    tube.position = {180, 150, 180 + tube.pictureWidth, 150 + tube.pictureHeight};
+    base[2] = beaker;
+    base[size_t(tubeIndex)] = tube;
+    *overlap = {80, 50, 80 + tube.pictureWidth, 50 + tube.pictureHeight};
+    HDC screen = GetDC(nullptr);
+    HBITMAP image = LoadPrintBitmap(beaker.printPictureId);
+    HBITMAP mask = LoadPrintBitmap(beaker.printMaskId);
+    DrawObjectForPrint(screen, image, mask, base.data(), 2, count);
+    std::vector<COLORREF> out = ReadBitmap(screen, image, beaker.pictureWidth, beaker.pictureHeight);
+    DeleteObject(image);
+    DeleteObject(mask);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
+TEST_F(PrintObject, APartnerPrintedLaterShowsOverItsHostOnly) {
+    RECT overlap{};
+    const std::vector<COLORREF> alone = PrintHost(1, 0, 2, &overlap);
+    const int w = EquipmentPrototype(kBeaker, false).pictureWidth;
+    struct Case {
+        const char* name;
+        int32_t tubeIndex, hosted, count;
+        bool overlaid;
+    } cases[] = {
+        {"hosted item printed later", 1, 1, 2, true},
+        {"hosted item printed earlier", 3, 3, 3, false},
+        {"hosted index past the count", 3, 3, 2, false},
+        {"hosting itself", 1, 2, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<COLORREF> with = PrintHost(c.tubeIndex, c.hosted, c.count, &overlap);
+        int inside = 0, outside = 0;
+        for (size_t i = 0; i < with.size(); ++i) {
+            const POINT p{static_cast<LONG>(i % size_t(w)), static_cast<LONG>(i / size_t(w))};
+            if (with[i] == alone[i]) continue;
+            (PtInRect(&overlap, p) ? inside : outside) += 1;
         }
-    EXPECT_GT(ink, 10);
-    EXPECT_EQ(shown, (a.right - a.left) * (a.bottom - a.top));
+        EXPECT_EQ(outside, 0);
+        if (c.overlaid) EXPECT_GT(inside, 20);
+        else EXPECT_EQ(inside, 0);
+    }
+}
+
+TEST_F(PrintObject, MovingPartsStandWhereTheirReadingsPutThem) {
+    // Joined to a flask the syringe shows no gauge over its plunger.
+    LabObject syringe = EquipmentPrototype(kGasSyringe, false);
+    std::memcpy(&syringe, &EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kGasSyringe, 9, 0, 2)),
+                kLabObjectHeadBytes);
+    LabObject drawn = syringe;
+    drawn.reading2 = 20.0;  // ml drawn in: the plunger 85 px higher
+    LabObject geiger = EquipmentPrototype(kGeigerCounter, false);
+    geiger.reading2 = 3.0;
+    geiger.reading3 = 2.0;  // the aluminium shield
+    LabObject balance = EquipmentPrototype(kCentigramBalance, false);
+    balance.reading2 = 12.34;
+    const LabObject* cases[] = {&syringe, &drawn, &geiger, &balance};
+    for (const LabObject* o : cases) {
+        SCOPED_TRACE(std::to_string(o->type) + " reading " + std::to_string(o->reading2));
+        const Printed p = Print(*o);
+        ASSERT_EQ(p.width, o->pictureWidth);
+        const std::vector<PlacedPrintPart> parts = PlacePrintParts(*o, true);
+        ASSERT_FALSE(parts.empty());
+        // The last part drawn shows whole: its pixels in the picture, its shape in the mask.
+        const PlacedPrintPart& last = parts.back();
+        HDC screen = GetDC(nullptr);
+        HBITMAP picture = LoadPrintBitmap(last.part.pictureId);
+        HBITMAP mask = LoadPrintBitmap(last.part.maskId);
+        ASSERT_TRUE(picture && mask);
+        BITMAP bm{};
+        GetObjectA(picture, sizeof bm, &bm);
+        const std::vector<COLORREF> pixels = ReadBitmap(screen, picture, bm.bmWidth, bm.bmHeight);
+        const std::vector<COLORREF> shape = ReadBitmap(screen, mask, bm.bmWidth, bm.bmHeight);
+        int covered = 0, misplaced = 0;
+        for (int y = 0; y < bm.bmHeight; ++y)
+            for (int x = 0; x < bm.bmWidth; ++x) {
+                const int px = last.x + x, py = last.y + y;
+                if (shape[size_t(y) * bm.bmWidth + x] != RGB(0, 0, 0)) continue;
+                if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
+                ++covered;
+                misplaced += !p.Black(px, py) || p.At(px, py) != pixels[size_t(y) * bm.bmWidth + x];
+            }
+        EXPECT_GT(covered, 20);
+        EXPECT_EQ(misplaced, 0);
+        DeleteObject(picture);
+        DeleteObject(mask);
+        ReleaseDC(nullptr, screen);
+    }
+}
+
+TEST_F(PrintObject, TextsAreWrittenWhereTheyBelongAndShownInTheMask) {
+    LabObject label = BlueBeaker();
+    label.label[0] = 'A';
+    label.label[1] = 'b';
+    label.label[2] = '7';  // no terminator: the label is at most three characters
+    label.note[0] = 'X';
+    // A flask's thermometer stands in its neck: the temperature is written
+    // beside it, where the flask's own picture leaves the mask white.
+    LabObject thermometer = EquipmentPrototype(kErlenmeyerFlask, false);
+    thermometer.thermometerInserted = 1;
+    thermometer.temperature = 300.0f;
+    LabObject balance = EquipmentPrototype(kElectronicBalance, false);
+    balance.reading2 = 12.5;
+    LabObject meter = EquipmentPrototype(kConductivityMeter, false);
+    meter.reading1 = 1234.5;
+    const auto labelArea = [](const LabObject& o) {
+        return RECT{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
+    };
+    struct Case {
+        const char* name;
+        const LabObject* o;
+        RECT where;
+        bool wholeAreaShown;  // the label's opaque box
+    } cases[] = {
+        {"label", &label, labelArea(label), true},
+        // The temperature stands beside the tube, near its top.
+        {"thermometer", &thermometer, {0, 0, thermometer.pictureWidth, thermometer.thermometerY / 2}, false},
+        {"balance", &balance, labelArea(balance), false},
+        {"meter", &meter, labelArea(meter), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Printed p = Print(*c.o);
+        ASSERT_EQ(p.width, c.o->pictureWidth);
+        int ink = 0, inkShown = 0, shown = 0, area = 0;
+        for (int y = std::max<LONG>(0, c.where.top); y < std::min<LONG>(p.height, c.where.bottom); ++y)
+            for (int x = std::max<LONG>(0, c.where.left); x < std::min<LONG>(p.width, c.where.right); ++x) {
+                ++area;
+                shown += p.Black(x, y);
+                if (Near(p.At(x, y), RGB(0, 0, 0), 60)) {
+                    ++ink;
+                    inkShown += p.Black(x, y);
+                }
+            }
+        EXPECT_GT(ink, 10);
+        EXPECT_EQ(inkShown, ink);
+        if (c.wholeAreaShown) EXPECT_EQ(shown, area);
+    }
 }
 
 // With BREVANE_SCREENSHOTS set: a few filled vessels laid side by side as
@@ -295,6 +517,26 @@ TEST_F(PrintObject, SavesASheetOfPrintedObjectsToLookAt) {
     LabObject balance = EquipmentPrototype(kElectronicBalance, false);
     balance.reading2 = 12.5;
     add(balance);
+    LabObject boiling = BlueBeaker();
+    boiling.liquidColour[0] = 170, boiling.liquidColour[1] = 210, boiling.liquidColour[2] = 250;
+    boiling.temperature = 372.0f;
+    boiling.boilingPoint = 373.0f;
+    boiling.kindFlags |= kKindHeatable;
+    add(boiling);
+    LabObject tipped = BlueBeaker();
+    std::memcpy(&tipped, &EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kBeaker, 3, 1, 0)), kLabObjectHeadBytes);
+    tipped.liquidVolume = 300;
+    add(tipped);
+    LabObject meter = EquipmentPrototype(kConductivityMeter, false);
+    meter.reading1 = 1234.5;
+    add(meter);
+    LabObject syringe = EquipmentPrototype(kGasSyringe, false);
+    syringe.reading2 = 20.0;
+    syringe.reading3 = 101.0;
+    add(syringe);
+    LabObject centigram = EquipmentPrototype(kCentigramBalance, false);
+    centigram.reading2 = 12.34;
+    add(centigram);
 
     int width = 20, height = 0;
     for (size_t i = 1; i < objects.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "bench/catalogue/equipment_keys.h"
 #include "render/object_images.h"
 #include "render/object_placement.h"
+#include "render/print/print_parts.h"
 
 namespace {
 
@@ -46,9 +47,28 @@ void Head(const LabObject& h, bool largeSet) {
     const PointD extra = ExtraPosition(placed, largeSet);
     std::printf("\"print\": [%d, %d], ", h.printPictureId, h.printMaskId);
     std::printf("\"images\": {\"body\": %d, \"mask\": %d, \"accessory\": %d, \"front\": %d, "
-                "\"extra\": [%d, %d, %d]}}",
+                "\"extra\": [%d, %d, %d]",
                 images.body, images.mask, images.accessory, images.front, images.extra,
                 static_cast<int>(extra.x), static_cast<int>(extra.y));
+    // What the renderer lays over an upright picture at rest: the stopcock
+    // and the hot plate's knobs (top-left corners).
+    std::printf(", \"at_rest\": [");
+    const char* comma = "";
+    const auto part = [&comma](int32_t id, double x, double y) {
+        std::printf("%s[%d, %d, %d]", comma, id, static_cast<int>(x), static_cast<int>(y));
+        comma = ", ";
+    };
+    if (images.stopcock) {
+        const StopcockPlacement stopcock = PlaceStopcock(placed, largeSet, 0, 0);
+        if (stopcock.drawn) part(images.stopcock, stopcock.x, stopcock.y);
+    }
+    if (h.type == kHotPlate && images.knob) {
+        Knob heat, stirrer;
+        PlaceHotPlateKnobs(placed, &heat, &stirrer);
+        part(images.knob, heat.x, heat.y);
+        part(images.knob, stirrer.x, stirrer.y);
+    }
+    std::printf("]}}");
 }
 
 }  // namespace
@@ -69,6 +89,12 @@ int main() {
         std::printf(",\n  \"small\": ");
         Head(EquipmentTemplate(TemplateSet::kSmall, r), false);
         std::printf("}%s\n", r + 1 < kTemplateRowCount ? "," : "");
+    }
+    std::printf("], \"print_parts\": [");
+    const char* comma = "";
+    for (const PrintPart& p : PrintParts()) {
+        std::printf("%s[%d, %d, %d]", comma, p.screenId, p.pictureId, p.maskId);
+        comma = ", ";
     }
     std::printf("], \"shapes\": {\n");
     for (int32_t t = kFirstEquipmentType; t <= kLastEquipmentType; ++t) {

@@ -13,12 +13,14 @@ SET_SCALE = {LARGE: 1.0, SMALL: 0.67}
 
 _ROWS = []
 _SHAPES = {}
+_PRINT_PARTS = []
 
 
 def load(path):
     with open(path) as f:
         data = json.load(f)
     _ROWS[:] = data["rows"]
+    _PRINT_PARTS[:] = [tuple(p) for p in data["print_parts"]]
     _SHAPES.clear()
     _SHAPES.update({int(k): v for k, v in data["shapes"].items()})
 
@@ -46,6 +48,12 @@ def row(type_, size, state):
 def all_rows():
     """Every template row as dumped (both sets' heads, tipped rows too)."""
     return list(_ROWS)
+
+
+def print_parts():
+    """(screen picture id, print picture id, print mask id) of every moving
+    part the print draws where its reading puts it."""
+    return list(_PRINT_PARTS)
 
 
 def shape(type_):

@@ -1,11 +1,14 @@
 """The pictures the bench is printed from: for every template row and image
 set a 24-bit print picture and a 1-bit print mask, composed from the very
 screen pictures the renderer picks for that row (body, front, accessory at
-its offset, and the moving part at its resting place), and the 8 x 8
+its offset, the moving part, stopcock and knobs at their resting places), and the 8 x 8
 monochrome patterns the printed contents are filled with.
 
 The picture is the object on white; its inside stays white so the printed
-contents can be drawn into it. The mask is black wherever the object or its
+contents can be drawn into it. The moving parts the print places by their
+readings (plungers, Geiger carriages, the centigram balance's riders, fine
+scale and pointer) get a picture and mask of their own and are left out of
+their rows' pictures. The mask is black wherever the object or its
 contents may appear (any covered pixel of body, accessory, moving part or
 cavity) and white elsewhere. A tipped row is its upright pictures turned a
 quarter, its mouth to the left (turn 1) or to the right (turn 2).
@@ -119,8 +122,9 @@ class Sources:
         return self.cache[id_]
 
 
-def layers(head, sources):
-    """(surface, x, y, role) of the row's screen pictures in drawing order."""
+def layers(head, sources, turned_row, moving):
+    """(surface, x, y, role) of the row's screen pictures in drawing order;
+    a moving part printed on its own (`moving`) is left out."""
     im = head["images"]
     out = []
     for key in ("body", "front"):
@@ -128,13 +132,18 @@ def layers(head, sources):
         if s:
             out.append((s, 0, 0, key))
     extra_id, ex, ey = im["extra"]
-    s = sources.get(extra_id)
+    s = sources.get(extra_id) if extra_id not in moving else None
     if s:
         out.append((s, ex, ey, "extra"))
     s = sources.get(im["accessory"])
     if s:
         ax, ay = head["accessory"]
         out.append((s, ax, ay, "accessory"))
+    if not turned_row:
+        for id_, x, y in im["at_rest"]:
+            s = sources.get(id_)
+            if s:
+                out.append((s, x, y, "at rest"))
     return out
 
 
@@ -148,7 +157,7 @@ PRINT_OUTLINE_EXEMPT = {
 }
 
 
-def compose(head, turn, r_type, sources):
+def compose(head, turn, r_type, sources, moving=()):
     """The print picture and mask surfaces of one row in one set, or None
     when the row has no screen picture."""
     body = sources.get(head["images"]["body"])
@@ -163,7 +172,7 @@ def compose(head, turn, r_type, sources):
     pc.paint()
     for ctx in (pc, mc):
         turned(ctx, turn, uw, uh)
-    for surface, x, y, _ in layers(head, sources):
+    for surface, x, y, _ in layers(head, sources, turn != 0, moving):
         pc.set_source_surface(surface, x, y)
         pc.paint()
         mc.set_source_surface(surface, x, y)
@@ -208,7 +217,19 @@ def outline_misses(head, bits, exempt):
     return misses
 
 
-def build(out, rows, png_folder, exempt):
+def part_pictures(surface):
+    """A moving part's print picture (over white) and mask surfaces."""
+    w, h = surface.get_width(), surface.get_height()
+    picture = cairo.ImageSurface(cairo.FORMAT_ARGB32, w, h)
+    ctx = cairo.Context(picture)
+    ctx.set_source_rgb(1, 1, 1)
+    ctx.paint()
+    ctx.set_source_surface(surface, 0, 0)
+    ctx.paint()
+    return picture, surface
+
+
+def build(out, rows, png_folder, exempt, parts=()):
     """Writes out/print/*.bmp; returns (resource lines, problems)."""
     folder = os.path.join(out, "print")
     os.makedirs(folder, exist_ok=True)
@@ -230,7 +251,7 @@ def build(out, rows, png_folder, exempt):
                     and not fits(head, r["turn"], sources) and fits(large, r["turn"], sources):
                 # A small row kept at the large size shows the large pictures.
                 head = dict(head, images=large["images"], accessory=large["accessory"])
-            made = compose(head, r["turn"], r["type"], sources)
+            made = compose(head, r["turn"], r["type"], sources, {p[0] for p in parts})
             if made is None:
                 problems.append("row %d (%s): no screen picture to print from" % (r["row"], image_set))
                 continue
@@ -242,6 +263,14 @@ def build(out, rows, png_folder, exempt):
                                 % (mask_id, x, y, r["row"]))
             res(picture_id, picture_bmp(picture))
             res(mask_id, mask_bmp(bits, head["width"]))
+    for screen_id, picture_id, mask_id in parts:
+        surface = sources.get(screen_id)
+        if surface is None:
+            problems.append("print part %d: no screen picture %d" % (picture_id, screen_id))
+            continue
+        picture, cover = part_pictures(surface)
+        res(picture_id, picture_bmp(picture))
+        res(mask_id, mask_bmp(mask_bits(cover), surface.get_width()))
     for id_, pattern in sorted(PATTERNS.items()):
         res(id_, pattern_bmp(pattern))
     return lines, problems
