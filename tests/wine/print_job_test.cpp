@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -268,8 +270,9 @@ void SaveAbortDialogPicture() {
 // object, while the bench page is being sent.
 struct ProgressWatch {
     std::vector<std::string> texts;
-    bool cancelAtFirstObject = false;
-    bool cancelPosted = false;
+    // Runs once, as the first object is being sent (the bench page under way).
+    std::function<void()> atFirstObject;
+    bool firstObjectSeen = false;
     bool abortDialogCentred = false;
     bool windowsDisabled = false;
 };
@@ -287,11 +290,9 @@ LRESULT CALLBACK WatchProgress(int code, WPARAM wParam, LPARAM lParam) {
         const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
         Watch->abortDialogCentred = r.left == left && r.top == top;
         Watch->windowsDisabled = !IsWindowEnabled(FrameWindow) && !IsWindowEnabled(BenchWindow);
-        if (Watch->cancelAtFirstObject && !Watch->cancelPosted &&
-            Watch->texts.back().rfind("Sending lab object", 0) == 0) {
-            SaveAbortDialogPicture();
-            sheet_script::Click(PrintAbortDialog, IDCANCEL);
-            Watch->cancelPosted = true;
+        if (!Watch->firstObjectSeen && Watch->texts.back().rfind("Sending lab object", 0) == 0) {
+            Watch->firstObjectSeen = true;
+            if (Watch->atFirstObject) Watch->atFirstObject();
         }
     }
     return CallNextHookEx(WatchHook, code, wParam, lParam);
@@ -479,9 +480,12 @@ TEST_F(PrintJob, CancelDuringTheBenchPageSendsNoPaneAndAbortsTheJob) {
     PrintOptions = kPrintLabSpace | kPrintIntroduction | kPrintObservations;
     SetupSeen setup;
     ProgressWatch watch;
-    watch.cancelAtFirstObject = true;
+    watch.atFirstObject = [] {
+        SaveAbortDialogPicture();
+        sheet_script::Click(PrintAbortDialog, IDCANCEL);
+    };
     Print({ConfirmPrintSetup(&setup), LeaveAlone()}, &watch);
-    ASSERT_TRUE(watch.cancelPosted);
+    ASSERT_TRUE(watch.firstObjectSeen);
     // The object being sent when Cancel came is the last one sent.
     const std::vector<std::string> progress = {"Sending lab object: 0 to printer"};
     EXPECT_EQ(watch.texts, progress);
@@ -498,15 +502,30 @@ TEST_F(PrintJob, CancelDuringTheBenchPageSendsNoPaneAndAbortsTheJob) {
     EXPECT_EQ(CountPages(ReadText(output_)), 1);
 }
 
-// Ghostscript's picture of the bench page: each beaker's outline and liquid
+// Ghostscript's picture of the bench page: each object's outline and liquid
 // at its scaled place, the first object over the last where they overlap
-// (the last object is printed first), white everywhere else.
+// (the last object is printed first), white everywhere else. The timer keeps
+// running during the job and may change the bench: the page shows it as it
+// stood when the job started.
 TEST_F(PrintJob, GhostscriptShowsEachObjectAtItsScaledPlaceTheFirstOnTop) {
     PlaceBeakers();
+    const std::vector<LabObject> started(LabObjects, LabObjects + LabObjectCount + 1);
     PrintOptions = kPrintLabSpace;
     SetupSeen setup;
-    Print({ConfirmPrintSetup(&setup), LeaveAlone()});
+    ProgressWatch watch;
+    watch.atFirstObject = [] {
+        for (int32_t i = 1; i <= LabObjectCount; ++i) {
+            LabObjects[i].position = {40, 40, 140, 140};
+            LabObjects[i].liquidColour[0] = LabObjects[i].liquidColour[1] = LabObjects[i].liquidColour[2] = 128;
+        }
+        LabObjectCount = 1;
+    };
+    Print({ConfirmPrintSetup(&setup), LeaveAlone()}, &watch);
     ASSERT_TRUE(FileExists(output_));
+    // What the bench was when Print came.
+    const int32_t count = int32_t(started.size()) - 1;
+    std::copy(started.begin(), started.end(), LabObjects);
+    LabObjectCount = count;
     const std::string png = TempPath("brevane-printed-bench-page.png");
     std::string why;
     if (!RenderPage(output_, 1, png, &why)) GTEST_FAIL() << why;
