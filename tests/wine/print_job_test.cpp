@@ -10,11 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,9 +27,9 @@
 #include "bench/model/selection.h"
 #include "common/equipment_type.h"
 #include "dialog_driver.h"
+#include "printed_page.h"
 #include "program_instance.h"
 #include "render/graphics_win.h"
-#include "render/print/draw_object_print_win.h"
 #include "resources/brevane/print_ids.h"
 #include "sheet_script.h"
 
@@ -41,188 +37,11 @@ void ResetBench();
 
 namespace {
 
+using namespace printed_page;
+
 constexpr char kTestPrinter[] = "Brevane Test PostScript";
 constexpr int kPrinterCombo = 0x470;  // cmb1 of the Print Setup template
 constexpr int kRenderDpi = 100;
-
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
-
-// Pages of a PostScript document, by its "%%Page:" comments.
-int CountPages(const std::string& postscript) {
-    int pages = 0;
-    std::istringstream lines(postscript);
-    for (std::string line; std::getline(lines, line);)
-        if (line.rfind("%%Page:", 0) == 0) ++pages;
-    return pages;
-}
-
-// The host path of a file under Wine; empty elsewhere.
-std::string UnixPath(const std::string& path) {
-    using ToUnix = char*(CDECL*)(const WCHAR*);
-    auto toUnix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return "";
-    std::wstring wide(path.begin(), path.end());
-    char* unix = toUnix(wide.c_str());
-    if (!unix) return "";
-    std::string out = unix;
-    HeapFree(GetProcessHeap(), 0, unix);
-    return out;
-}
-
-// Renders one page of a PostScript file to a PNG with the host's Ghostscript.
-// Wine starts host programs without a handle to wait on, so the shell writes
-// gs's exit status to a file of its own once gs has finished.
-bool RenderPage(const std::string& postscript, int page, const std::string& png, std::string* why) {
-    const std::string status = png + ".status";
-    DeleteFileA(png.c_str());
-    DeleteFileA(status.c_str());
-    const std::string in = UnixPath(postscript), out = UnixPath(png), done = UnixPath(status);
-    if (in.empty() || out.empty()) {
-        *why = "not under Wine: no host Ghostscript to render with";
-        return false;
-    }
-    char command[4096];
-    snprintf(command, sizeof command,
-             "Z:\\bin\\sh -c \"/usr/bin/gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r%d -dFirstPage=%d "
-             "-dLastPage=%d -sOutputFile=%s %s; echo $? > %s.tmp && mv %s.tmp %s\"",
-             kRenderDpi, page, page, out.c_str(), in.c_str(), done.c_str(), done.c_str(), done.c_str());
-    STARTUPINFOA start{};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process)) {
-        *why = "the host shell could not be started";
-        return false;
-    }
-    if (process.hProcess) CloseHandle(process.hProcess);
-    if (process.hThread) CloseHandle(process.hThread);
-    if (!sheet_script::WaitFor([&] { return FileExists(status); }, 60000)) {
-        *why = "Ghostscript did not finish";
-        return false;
-    }
-    if (atoi(ReadText(status).c_str()) != 0 || !FileExists(png)) {
-        *why = "Ghostscript failed: " + ReadText(status);
-        return false;
-    }
-    return true;
-}
-
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> argb;
-    COLORREF At(int x, int y) const {
-        const uint32_t p = argb[size_t(y) * size_t(width) + size_t(x)];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-};
-
-bool LoadPicture(const std::string& path, Picture* picture) {
-    std::wstring wide(path.begin(), path.end());
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(wide.c_str(), &bitmap) != Gdiplus::Ok || !bitmap) return false;
-    UINT width = 0, height = 0;
-    Gdiplus::DllExports::GdipGetImageWidth(bitmap, &width);
-    Gdiplus::DllExports::GdipGetImageHeight(bitmap, &height);
-    Gdiplus::Rect all(0, 0, INT(width), INT(height));
-    Gdiplus::BitmapData data{};
-    bool ok = Gdiplus::DllExports::GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead,
-                                                      PixelFormat32bppARGB, &data) == Gdiplus::Ok;
-    if (ok) {
-        picture->width = INT(width);
-        picture->height = INT(height);
-        picture->argb.resize(size_t(width) * height);
-        for (UINT y = 0; y < height; ++y)
-            memcpy(&picture->argb[size_t(y) * width], static_cast<const char*>(data.Scan0) + ptrdiff_t(y) * data.Stride,
-                   width * 4);
-        Gdiplus::DllExports::GdipBitmapUnlockBits(bitmap, &data);
-    }
-    Gdiplus::DllExports::GdipDisposeImage(bitmap);
-    return ok;
-}
-
-bool Near(COLORREF c, int r, int g, int b, int tolerance) {
-    return std::abs(GetRValue(c) - r) <= tolerance && std::abs(GetGValue(c) - g) <= tolerance &&
-           std::abs(GetBValue(c) - b) <= tolerance;
-}
-
-bool NearWhite(COLORREF c) { return Near(c, 255, 255, 255, 24); }
-
-// One of the program's print bitmaps (picture or mask), its pixels readable.
-struct PrintBitmap {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-    explicit PrintBitmap(int32_t id) {
-        HBITMAP bitmap = LoadPrintBitmap(id);
-        if (!bitmap) return;
-        BITMAP info{};
-        GetObjectA(bitmap, sizeof info, &info);
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        width = info.bmWidth;
-        height = info.bmHeight;
-        pixels.resize(size_t(width) * size_t(height));
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) pixels[size_t(y) * size_t(width) + size_t(x)] = GetPixel(dc, x, y);
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    COLORREF At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
-};
-
-// The printer's page as the job sees it: printable area and its place on the
-// paper, in device pixels.
-struct PrinterPage {
-    int width = 0, height = 0;          // HORZRES, VERTRES
-    int offsetX = 0, offsetY = 0;       // PHYSICALOFFSETX/Y
-    int paperWidth = 0, paperHeight = 0;  // PHYSICALWIDTH/HEIGHT
-    int dpiX = 0, dpiY = 0;
-};
-
-bool ReadPrinterPage(PrinterPage* page) {
-    HDC dc = CreateDCA(nullptr, kTestPrinter, nullptr, nullptr);
-    if (!dc) return false;
-    page->width = GetDeviceCaps(dc, HORZRES);
-    page->height = GetDeviceCaps(dc, VERTRES);
-    page->offsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
-    page->offsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
-    page->paperWidth = GetDeviceCaps(dc, PHYSICALWIDTH);
-    page->paperHeight = GetDeviceCaps(dc, PHYSICALHEIGHT);
-    page->dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-    page->dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-    DeleteDC(dc);
-    return page->paperWidth > 0 && page->paperHeight > 0 && page->dpiX > 0 && page->dpiY > 0;
-}
-
-// Where a bench rectangle lands in the rendered picture of the page.
-RECT OnPicture(const RectI32& bench, const BenchPageScale& scale, const PrinterPage& page, const Picture& picture) {
-    auto x = [&](int32_t v) {
-        const double device = double(v) * double(scale.viewportExtent) / double(scale.windowExtent);
-        return LONG((device + page.offsetX) * picture.width / page.paperWidth);
-    };
-    auto y = [&](int32_t v) {
-        const double device = double(v) * double(scale.viewportExtent) / double(scale.windowExtent);
-        return LONG((device + page.offsetY) * picture.height / page.paperHeight);
-    };
-    return RECT{x(bench.left), y(bench.top), x(bench.right), y(bench.bottom)};
-}
-
-bool Inside(const RECT& r, int x, int y, int margin) {
-    return x >= r.left - margin && x < r.right + margin && y >= r.top - margin && y < r.bottom + margin;
-}
 
 // Saves what the abort dialog shows as a PNG in the folder named by
 // BREVANE_SCREENSHOTS, when that is set. Messages are pumped first, as the
@@ -266,8 +85,7 @@ void SaveAbortDialogPicture() {
 }
 
 // What the abort dialog's progress line showed during a job, read after each
-// change on the program's thread; optionally Cancel pressed at the first
-// object, while the bench page is being sent.
+// change on the program's thread, and what the window state was then.
 struct ProgressWatch {
     std::vector<std::string> texts;
     // Runs once, as the first object is being sent (the bench page under way).
@@ -528,11 +346,11 @@ TEST_F(PrintJob, GhostscriptShowsEachObjectAtItsScaledPlaceTheFirstOnTop) {
     LabObjectCount = count;
     const std::string png = TempPath("brevane-printed-bench-page.png");
     std::string why;
-    if (!RenderPage(output_, 1, png, &why)) GTEST_FAIL() << why;
+    if (!RenderPage(output_, 1, kRenderDpi, png, &why)) GTEST_FAIL() << why;
     Picture page;
     ASSERT_TRUE(LoadPicture(png, &page));
     PrinterPage printer;
-    ASSERT_TRUE(ReadPrinterPage(&printer));
+    ASSERT_TRUE(ReadPrinterPage(kTestPrinter, &printer));
     // The rendered page is the paper's size at the rendering's resolution.
     EXPECT_NEAR(page.width, double(printer.paperWidth) * kRenderDpi / printer.dpiX, 2.0);
     EXPECT_NEAR(page.height, double(printer.paperHeight) * kRenderDpi / printer.dpiY, 2.0);
