@@ -15,103 +15,16 @@
 #include "render/readouts.h"
 #include "render/render_settings_win.h"
 
-extern HINSTANCE AppInstance;
-
 namespace {
 
 constexpr uint32_t kLiquidPhases = kPhaseLiquid | kPhaseDissolved;
-constexpr COLORREF kIceCrystal = RGB(128, 128, 128);
 constexpr int kBubbleWidth = 5, kBubbleHeight = 6;
-
-// A monochrome pattern brush takes the context's text colour for its 0 bits
-// and background colour for its 1 bits only when made from a device-
-// dependent bitmap; a DIB section's own colour table would stay black and white.
-HBRUSH PatternBrush(int32_t id) {
-    const WORD resource = static_cast<WORD>(id & 0xFFFF);
-    if (resource == 0) return nullptr;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_MONOCHROME));
-    if (!bitmap) return nullptr;
-    HBRUSH brush = CreatePatternBrush(bitmap);
-    DeleteObject(bitmap);
-    return brush;
-}
-
-COLORREF Rgb(const uint8_t c[3]) { return RGB(c[0], c[1], c[2]); }
-
-COLORREF SecondLayer(const LabObject& o) {
-    return RGB(o.secondLayerRed & 0xFF, o.secondLayerGreen & 0xFF, o.secondLayerBlue & 0xFF);
-}
 
 std::vector<POINT> ToPoints(const PrintPolygon& p) {
     std::vector<POINT> out;
     out.reserve(p.points.size());
     for (const PrintPoint& q : p.points) out.push_back({q.x, q.y});
     return out;
-}
-
-// A monochrome source laid with SRCAND takes the target's text and
-// background colours: black and white keep its 0 and 1 bits as they are.
-void AndMonochrome(HDC target, int x, int y, int w, int h, HDC source, int sx, int sy) {
-    const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
-    const COLORREF back = SetBkColor(target, RGB(255, 255, 255));
-    BitBlt(target, x, y, w, h, source, sx, sy, SRCAND);
-    SetTextColor(target, text);
-    SetBkColor(target, back);
-}
-
-// The masked fill both polygon fills share: the polygon drawn on a copy of
-// the target, then laid back through the object's print mask.
-void MaskedPolygon(HDC target, const POINT* points, int count, const LabObject& o, HBRUSH brush,
-                   COLORREF text, COLORREF back) {
-    if (!points || count < 3 || !brush) return;
-    HBITMAP contents = LoadPrintBitmap(o.printMaskId);
-    if (!contents) return;
-    const int w = o.pictureWidth, h = o.pictureHeight;
-    HDC m = CreateCompatibleDC(target);
-    HDC wdc = CreateCompatibleDC(target);
-    HBITMAP work = CreateCompatibleBitmap(target, std::max(1, w), std::max(1, h));
-    if (m && wdc && work) {
-        HGDIOBJ oldM = SelectObject(m, contents);
-        HGDIOBJ oldW = SelectObject(wdc, work);
-        SetMapMode(m, GetMapMode(target));
-        SetMapMode(wdc, GetMapMode(target));
-        BitBlt(wdc, 0, 0, w, h, target, 0, 0, SRCCOPY);
-        HGDIOBJ oldBrush = SelectObject(wdc, brush);
-        SetTextColor(wdc, text);
-        SetBkColor(wdc, back);
-        Polygon(wdc, points, count);
-        SelectObject(wdc, oldBrush);
-        BitBlt(target, 0, 0, w, h, wdc, 0, 0, SRCINVERT);
-        AndMonochrome(target, 0, 0, w, h, m, 0, 0);
-        BitBlt(target, 0, 0, w, h, wdc, 0, 0, SRCINVERT);
-        SelectObject(wdc, oldW);
-        SelectObject(m, oldM);
-    }
-    if (work) DeleteObject(work);
-    if (wdc) DeleteDC(wdc);
-    if (m) DeleteDC(m);
-    DeleteObject(contents);
-}
-
-struct LiquidBrush {
-    HBRUSH brush = nullptr;
-    COLORREF text = RGB(0, 0, 0);
-    COLORREF back = RGB(255, 255, 255);
-};
-
-LiquidBrush MakeLiquidBrush(const LabObject& o, int layer) {
-    LiquidBrush b;
-    const COLORREF colour = layer == 1 ? SecondLayer(o) : Rgb(o.liquidColour);
-    if (o.temperature >= kIceBelowKelvin || !std::isfinite(o.temperature)) {
-        b.brush = CreateSolidBrush(colour);
-        return b;
-    }
-    b.brush = PatternBrush(kIcePattern);
-    if (!b.brush) b.brush = CreateSolidBrush(colour);
-    b.text = kIceCrystal;
-    b.back = colour;
-    return b;
 }
 
 // Paints the rectangle black in the mask: what is written there is printed.
@@ -152,7 +65,7 @@ void WriteText(HDC dc, HDC maskDc, const char* text, RECT box, float pixels, boo
 void DrawBurnerColour(HDC dc, const LabObject& o, int height) {
     if (!(o.liquidColour[0] | o.liquidColour[1] | o.liquidColour[2])) return;
     const double reach = std::isfinite(o.reading2) ? std::clamp(o.reading2, 0.0, double(height)) : 0.0;
-    HBRUSH brush = CreateSolidBrush(Rgb(o.liquidColour));
+    HBRUSH brush = CreateSolidBrush(PrintColour(o.liquidColour));
     HGDIOBJ old = SelectObject(dc, brush);
     PatBlt(dc, 0, 0, 50, static_cast<int>(reach), PATCOPY);
     SelectObject(dc, old);
@@ -239,6 +152,24 @@ void DrawThermometer(HDC dc, HDC maskDc, const LabObject& o, bool small) {
     WriteText(dc, maskDc, text, {left, top + 10, left + extent.cx, top + 10 + extent.cy}, pixels, false);
 }
 
+// A part turned about its centre, set pixel by pixel where its own mask
+// covers it, in the image and (black) in the object's mask.
+void LayTurnedPart(HDC dc, HDC maskDc, HDC source, HBITMAP picture, HBITMAP partMask, const PlacedPrintPart& placed,
+                   int w, int h) {
+    HDC cover = CreateCompatibleDC(dc);
+    if (!cover) return;
+    HGDIOBJ oldSource = SelectObject(source, picture);
+    HGDIOBJ oldCover = SelectObject(cover, partMask);
+    for (const TurnedPixel& p : TurnPartPixels(w, h, placed.degrees)) {
+        if (GetPixel(cover, p.sx, p.sy) != RGB(0, 0, 0)) continue;
+        SetPixel(dc, placed.x + p.dx, placed.y + p.dy, GetPixel(source, p.sx, p.sy));
+        if (maskDc) SetPixel(maskDc, placed.x + p.dx, placed.y + p.dy, RGB(0, 0, 0));
+    }
+    SelectObject(cover, oldCover);
+    SelectObject(source, oldSource);
+    DeleteDC(cover);
+}
+
 // A moving part laid where its reading puts it: its picture through its
 // own mask into the image, and its mask into the object's.
 void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
@@ -250,14 +181,18 @@ void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
             BITMAP bm{};
             GetObjectA(picture, sizeof bm, &bm);
             const int x = placed.x, y = placed.y, w = bm.bmWidth, h = bm.bmHeight;
-            HGDIOBJ old = SelectObject(source, picture);
-            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-            SelectObject(source, partMask);
-            AndMonochrome(dc, x, y, w, h, source, 0, 0);
-            if (maskDc) AndMonochrome(maskDc, x, y, w, h, source, 0, 0);
-            SelectObject(source, picture);
-            BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-            SelectObject(source, old);
+            if (std::fmod(placed.degrees, 360.0) != 0.0) {
+                LayTurnedPart(dc, maskDc, source, picture, partMask, placed, w, h);
+            } else {
+                HGDIOBJ old = SelectObject(source, picture);
+                BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+                SelectObject(source, partMask);
+                AndMonochromeMask(dc, x, y, w, h, source, 0, 0);
+                if (maskDc) AndMonochromeMask(maskDc, x, y, w, h, source, 0, 0);
+                SelectObject(source, picture);
+                BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+                SelectObject(source, old);
+            }
             DeleteDC(source);
         }
         if (picture) DeleteObject(picture);
@@ -285,7 +220,7 @@ void DrawReadout(HDC dc, HDC maskDc, const LabObject& o, bool small) {
 }
 
 void DrawLabel(HDC dc, HDC maskDc, const LabObject& o) {
-    if (o.variant != 0 || o.label[0] == 0) return;
+    if (!PrintsUpright(o) || o.label[0] == 0) return;
     char text[kLabelLength + 1];
     const int n = LabelText(o, text);
     const RECT area{o.labelArea.left, o.labelArea.top, o.labelArea.right, o.labelArea.bottom};
@@ -305,7 +240,7 @@ void DrawLabel(HDC dc, HDC maskDc, const LabObject& o) {
 
 void DrawBubbles(HDC dc, LabObject& o, const PrintPolygon& liquid, int32_t index) {
     PrintBubbleInput in;
-    in.upright = o.variant == 0;
+    in.upright = PrintsUpright(o);
     in.heatable = (o.kindFlags & kKindHeatable) != 0;
     in.liquidVolume = o.liquidVolume;
     in.solidVolume = o.solidVolume;
@@ -316,7 +251,7 @@ void DrawBubbles(HDC dc, LabObject& o, const PrintPolygon& liquid, int32_t index
     o.afterBoilCounter = in.afterBoilCounter;
     const std::vector<PrintPoint> at = PlaceBubbles(liquid, n, static_cast<uint32_t>(index));
     std::memset(o.printBubbles, 0, sizeof o.printBubbles);
-    HBRUSH brush = CreateSolidBrush(Rgb(o.liquidColour));
+    HBRUSH brush = CreateSolidBrush(PrintColour(o.liquidColour));
     HGDIOBJ old = SelectObject(dc, brush);
     for (size_t i = 0; i < at.size() && i < 10; ++i) {
         o.printBubbles[i] = {at[i].x, at[i].y};
@@ -334,7 +269,7 @@ void DrawPartner(HDC dc, const LabObject* base, int32_t index, int32_t count) {
     const LabObject& o = base[index];
     const LabObject& p = base[partner.index];
     HBITMAP picture = LoadPrintBitmap(p.printPictureId);
-    HBRUSH pattern = PatternBrush(kPartnerPattern);
+    HBRUSH pattern = PrintPatternBrush(kPartnerPattern);
     HDC source = picture ? CreateCompatibleDC(dc) : nullptr;
     if (source && pattern) {
         const int dx = p.position.left - o.position.left, dy = p.position.top - o.position.top;
@@ -359,43 +294,6 @@ bool ModuleDrewSolid(HDC dc, LabObject& o) {
 }
 
 }  // namespace
-
-HBITMAP LoadPrintBitmap(int32_t id) {
-    const WORD resource = static_cast<WORD>(id & 0xFFFF);
-    if (resource == 0) return nullptr;
-    return static_cast<HBITMAP>(
-        LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
-void FillLiquidPolygon(HDC target, const POINT* points, int count, const LabObject& o, int layer) {
-    if ((o.printMaskId & 0xFFFF) == 0) return;
-    LiquidBrush b = MakeLiquidBrush(o, layer);
-    MaskedPolygon(target, points, count, o, b.brush, b.text, b.back);
-    if (b.brush) DeleteObject(b.brush);
-}
-
-void FillSolidPolygon(HDC target, const POINT* points, int count, const LabObject& o) {
-    if ((o.printMaskId & 0xFFFF) == 0) return;
-    HBRUSH brush = nullptr;
-    if (o.solidFillKind == 0) {
-        brush = CreateSolidBrush(Rgb(o.solidColour));
-    } else if (o.solidFillKind == 2) {
-        if (o.solidPatternId >= HS_HORIZONTAL && o.solidPatternId <= HS_DIAGCROSS)
-            brush = CreateHatchBrush(o.solidPatternId, RGB(0, 0, 0));
-    } else if (o.solidFillKind == 3) {
-        brush = PatternBrush(o.solidPatternId);
-    }
-    // Any other kind, or a pattern that does not load: a new context's brush.
-    const bool own = brush != nullptr;
-    if (!brush) brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    MaskedPolygon(target, points, count, o, brush, RGB(0, 0, 0), Rgb(o.solidColour));
-    if (own) DeleteObject(brush);
-}
-
-void StippleSuspended(HDC target, const LabObject& o, const PrintPolygon& liquid) {
-    const COLORREF colour = Rgb(o.suspendedColour);
-    for (const PrintPoint& p : SuspendedPixels(o, liquid)) SetPixel(target, p.x, p.y, colour);
-}
 
 void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* base, int32_t index,
                         int32_t count) {

@@ -1,6 +1,7 @@
 // The moving parts of instruments, printed over their print picture where
 // the readings put them: the gas syringe's plunger, the Geiger counter's
-// carriage, and the centigram balance's riders, fine scale and pointer.
+// carriage, the centigram balance's riders, fine scale and pointer, and,
+// turned to their settings, the hot plate's knobs and the stopcocks.
 // Each has a print picture and mask of its own (tools/art composes them
 // from the same screen pictures), so the rows' print pictures leave them out.
 #pragma once
@@ -25,9 +26,18 @@ const PrintPart* PrintPartFor(int32_t screenId);
 
 struct PlacedPrintPart {
     PrintPart part;
-    int32_t x, y;  // top-left, from the object's picture's top-left
+    int32_t x, y;    // top-left, from the object's picture's top-left
+    double degrees;  // clockwise about the part's own centre
 };
 
 // The parts printed over the object, in drawing order; none for other kinds.
 // The set decides the pictures and places (the small set's are its own).
 std::vector<PlacedPrintPart> PlacePrintParts(const LabObject& o, bool largeSet);
+
+// A part turned clockwise about its centre, pixel by pixel: for every
+// pixel of the turned part (dx, dy from the unturned top-left; the turned
+// part may reach outside it) the part's pixel (sx, sy) it shows.
+struct TurnedPixel {
+    int32_t dx, dy, sx, sy;
+};
+std::vector<TurnedPixel> TurnPartPixels(int32_t width, int32_t height, double degrees);

@@ -15,6 +15,8 @@ bool ValidPartner(int32_t partner, int32_t index, int32_t count) {
 
 }  // namespace
 
+bool PrintsUpright(const LabObject& o) { return o.variant == 0 || o.variant == 3; }
+
 void FormatPrintTemperature(char* out, int32_t size, const LabObject& o, int32_t tempScale) {
     if (!out || size <= 0) return;
     const bool beaker = o.type == kBeaker;
@@ -29,7 +31,7 @@ void FormatPrintTemperature(char* out, int32_t size, const LabObject& o, int32_t
 
 bool PrintsThermometer(const LabObject& o) {
     const bool has = o.thermometerInserted != 0 || (o.kindFlags & kKindBuiltInThermometer) != 0;
-    if (!has || o.variant != 0) return false;
+    if (!has || !PrintsUpright(o)) return false;
     if (o.thermometerX == 0 && o.thermometerY == 0) return false;
     if (o.type == kCalorimeter)
         return std::isfinite(o.temperature) && std::trunc(o.temperature) >= kCalorimeterLowestKelvin;

@@ -10,6 +10,9 @@
 
 constexpr int32_t kPrintTextLength = kReadoutTextLength;
 
+// Upright for printing: standing (variant 0) or held upright (3).
+bool PrintsUpright(const LabObject& o);
+
 // The temperature as printed: Celsius and Fahrenheit from 273.15 K, a
 // decimal on a beaker, none on Fahrenheit and Kelvin elsewhere; any scale
 // but 1 and 2 reads Kelvin.

@@ -72,12 +72,12 @@ PrintPolygon ClipAt(const PrintPolygon& p, double line, bool keepBelow) {
     return out;
 }
 
-bool Tipped(const LabObject& o) {
+}  // namespace
+
+bool PrintsTurned(const LabObject& o) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
     return row >= 0 && TemplateRowLayout(row).turn != BodyTurn::kUpright;
 }
-
-}  // namespace
 
 bool PrintsSmallSet(const LabObject& o) {
     const int32_t id = o.printPictureId & 0xFFFF;
@@ -146,7 +146,7 @@ double SurfaceOf(const LabObject& o, const PrintPolygon& cavity, double tenths) 
     const CavitySpan span = SpanOf(cavity);
     const double v = std::max(0.0, Finite(tenths));
     const double rise = Finite(static_cast<double>(o.liquidHeightScale) * v);
-    if (!Tipped(o)) {
+    if (!PrintsTurned(o)) {
         // The Erlenmeyer flask fills along the screen's own curve, from the
         // picture's foot; the others rise by the height scale from the floor.
         const double surface = o.type == kErlenmeyerFlask

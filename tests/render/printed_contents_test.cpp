@@ -256,6 +256,7 @@ TEST(PrintTexts, ThermometerShowsWhenInsertedOrBuiltInUprightAndPlaced) {
         {"inserted", [](LabObject& o) { o.thermometerInserted = 1; }, true},
         {"built in", [](LabObject& o) { o.kindFlags = kKindBuiltInThermometer; }, true},
         {"tipped", [](LabObject& o) { o.thermometerInserted = 1; o.variant = 1; }, false},
+        {"held upright", [](LabObject& o) { o.thermometerInserted = 1; o.variant = 3; }, true},
         {"no place", [](LabObject& o) { o.thermometerInserted = 1; o.thermometerX = o.thermometerY = 0; }, false},
         {"cold calorimeter", [](LabObject& o) { o.thermometerInserted = 1; o.type = kCalorimeter; o.temperature = 249.9f; }, false},
         {"calorimeter at 250 K", [](LabObject& o) { o.thermometerInserted = 1; o.type = kCalorimeter; o.temperature = 250.0f; }, true},
@@ -368,6 +369,71 @@ TEST(PrintParts, EachMovingPartHasItsOwnIdsAndPlace) {
     EXPECT_EQ(small[0].part.screenId, 2235);
     EXPECT_EQ(small[2].part.screenId, 2235);
     EXPECT_TRUE(PlacePrintParts(EquipmentPrototype(kBeaker, false), true).empty());
+}
+
+TEST(PrintParts, KnobsAndStopcocksTurnWithTheirSettings) {
+    LabObject plate = EquipmentPrototype(kHotPlate, false);
+    plate.reading1 = 2.0;
+    plate.reading2 = 5.0;
+    const std::vector<PlacedPrintPart> knobs = PlacePrintParts(plate, true);
+    ASSERT_EQ(knobs.size(), 2u);
+    EXPECT_EQ(knobs[0].part.screenId, 2051);
+    EXPECT_DOUBLE_EQ(knobs[0].degrees, 72.0);
+    EXPECT_DOUBLE_EQ(knobs[1].degrees, 180.0);
+    EXPECT_LT(knobs[0].x, knobs[1].x);
+
+    LabObject buret = EquipmentPrototype(kBuret, false);
+    buret.flowSetting = 4.0;
+    std::vector<PlacedPrintPart> stopcock = PlacePrintParts(buret, true);
+    ASSERT_EQ(stopcock.size(), 1u);
+    EXPECT_EQ(stopcock[0].part.screenId, 1180);
+    EXPECT_DOUBLE_EQ(stopcock[0].degrees, 36.0);
+    stopcock = PlacePrintParts(buret, false);
+    ASSERT_EQ(stopcock.size(), 1u);
+    EXPECT_EQ(stopcock[0].part.screenId, 2128);
+    // A closed funnel's stopcock stands square; a tipped funnel shows none.
+    LabObject funnel = EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kSeparatoryFunnel, 3, 0, 0));
+    stopcock = PlacePrintParts(funnel, true);
+    ASSERT_EQ(stopcock.size(), 1u);
+    EXPECT_DOUBLE_EQ(stopcock[0].degrees, 0.0);
+    LabObject tipped = EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kSeparatoryFunnel, 3, 4, 2));
+    EXPECT_TRUE(PlacePrintParts(tipped, true).empty());
+    buret.flowSetting = std::nan("");
+    EXPECT_DOUBLE_EQ(PlacePrintParts(buret, true)[0].degrees, 0.0);
+}
+
+TEST(PrintParts, TurningMapsEveryPixelOntoThePart) {
+    // A quarter turn of a 4 x 2 part: a 2 x 4 part standing about the same
+    // centre, each pixel from the part's row and column turned.
+    const std::vector<TurnedPixel> quarter = TurnPartPixels(4, 2, 90.0);
+    ASSERT_EQ(quarter.size(), 8u);
+    for (const TurnedPixel& t : quarter) {
+        EXPECT_GE(t.dx, 1);
+        EXPECT_LE(t.dx, 2);
+        EXPECT_GE(t.dy, -1);
+        EXPECT_LE(t.dy, 2);
+        // Clockwise: the part's top row lands in the right-hand column.
+        EXPECT_EQ(t.sy, t.dx == 2 ? 0 : 1);
+        EXPECT_EQ(t.sx, t.dy + 1);
+    }
+    const std::vector<TurnedPixel> none = TurnPartPixels(5, 3, 0.0);
+    ASSERT_EQ(none.size(), 15u);
+    for (const TurnedPixel& t : none) {
+        EXPECT_EQ(t.dx, t.sx);
+        EXPECT_EQ(t.dy, t.sy);
+    }
+    for (const TurnedPixel& t : TurnPartPixels(5, 3, 180.0)) {
+        EXPECT_EQ(t.sx, 4 - t.dx);
+        EXPECT_EQ(t.sy, 2 - t.dy);
+    }
+    // Any angle keeps about the part's area and never reads outside it.
+    const std::vector<TurnedPixel> odd = TurnPartPixels(36, 36, 72.0);
+    EXPECT_NEAR(double(odd.size()), 36.0 * 36.0, 36.0 * 36.0 * 0.03);
+    for (const TurnedPixel& t : odd) {
+        EXPECT_TRUE(t.sx >= 0 && t.sx < 36 && t.sy >= 0 && t.sy < 36);
+    }
+    EXPECT_TRUE(TurnPartPixels(0, 5, 30.0).empty());
+    EXPECT_TRUE(TurnPartPixels(5, 5, std::nan("")).size() == 25u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/catalogue/equipment_catalogue.h"
+#include "bench/model/contents.h"
 #include "render/print/draw_object_print_win.h"
 #include "render/print/print_parts.h"
 #include "render/print/printed_contents.h"
@@ -142,6 +143,11 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
     cloudy.suspendedColour[0] = 250;
     cloudy.suspendedColour[1] = 230;
     cloudy.suspendedColour[2] = 20;
+    // The small image set has print pictures of its own size.
+    LabObject small = EquipmentPrototype(kBeaker, true);
+    std::memcpy(small.liquidColour, blue.liquidColour, 3);
+    small.liquidVolume = blue.liquidVolume;
+    small.temperature = blue.temperature;
 
     const COLORREF liquid = RGB(30, 60, 220);
     struct Case {
@@ -154,6 +160,7 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
         {"icy", &icy, RGB(128, 128, 128), false},
         {"patterned solid", &solid, RGB(0, 0, 0), true},
         {"precipitate", &cloudy, RGB(250, 230, 20), false},
+        {"small set", &small, liquid, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -193,6 +200,64 @@ TEST_F(PrintObject, ContentsLandInsideTheVesselAndItsMask) {
                 EXPECT_EQ(p.At(q.x, q.y), RGB(250, 230, 20)) << q.x << "," << q.y;
                 break;
             }
+        }
+    }
+}
+
+TEST_F(PrintObject, TwoLayersPrintTheUpperInItsOwnColour) {
+    // 40 ml under 20 ml of an immiscible liquid (densities of 1 unless the
+    // table knows them): the upper third in the second layer's colour.
+    LabObject o = EquipmentPrototype(kGraduatedCylinder, false);
+    o.temperature = 293.0f;
+    o.slots[0].cas = 7732185;
+    o.slots[0].phase = kPhaseLiquid;
+    o.slots[0].grams = 40.0;
+    o.slots[0].layer = 0;
+    o.slots[1].cas = 64175;
+    o.slots[1].phase = kPhaseLiquid;
+    o.slots[1].grams = 20.0;
+    o.slots[1].layer = 1;
+    o.liquidVolume = 600;
+    o.liquidColour[0] = 30, o.liquidColour[1] = 60, o.liquidColour[2] = 220;
+    o.secondLayerRed = 240, o.secondLayerGreen = 180, o.secondLayerBlue = 20;
+    const Printed p = Print(o);
+    ASSERT_EQ(p.width, o.pictureWidth);
+    const double lower = LayerVolumeByPhase(o, kPhaseLiquid, 0) * 10.0;
+    const double upper = LayerVolumeByPhase(o, kPhaseLiquid, 1) * 10.0;
+    const PrintedLiquid plan = PlanPrintedLiquid(o, lower, upper, true);
+    ASSERT_FALSE(plan.upper.empty());
+    const PrintPolygon below = BelowLine(plan.whole, SpanOf(plan.upper).floor + 1);
+    const double upperArea = PolygonArea(plan.upper), belowArea = PolygonArea(below);
+    EXPECT_GT(p.Count(plan.upper, RGB(240, 180, 20), 0), upperArea / 2);
+    EXPECT_EQ(p.Count(plan.upper, RGB(30, 60, 220), 0), 0);
+    EXPECT_GT(p.Count(below, RGB(30, 60, 220), 0), belowArea / 2);
+    EXPECT_EQ(p.Count(below, RGB(240, 180, 20), 0), 0);
+}
+
+TEST_F(PrintObject, EveryVesselRowShowsItsLiquid) {
+    // Half full, in both sets and every shape a vessel takes, the liquid's
+    // colour reaches the page: drawn where the print mask is black.
+    const COLORREF liquid = RGB(200, 30, 160);
+    for (TemplateSet set : {TemplateSet::kLarge, TemplateSet::kSmall}) {
+        for (int32_t row = 0; row < kTemplateRowCount; ++row) {
+            LabObject o = EquipmentPrototype(EquipmentTemplate(set, row).type, set == TemplateSet::kSmall);
+            std::memcpy(&o, &EquipmentTemplate(set, row), kLabObjectHeadBytes);
+            if (!(o.kindFlags & kKindContainer) || o.outlineShape == 0 || o.capacityMl <= 0 || o.type == kMetalWire)
+                continue;
+            SCOPED_TRACE("row " + std::to_string(row) + (set == TemplateSet::kSmall ? " small" : " large"));
+            o.liquidVolume = o.capacityMl * 5.0;
+            o.liquidColour[0] = 200;
+            o.liquidColour[1] = 30;
+            o.liquidColour[2] = 160;
+            o.temperature = 293.0f;
+            o.label[0] = 'Q';
+            o.precipitate = 1.0;
+            const Printed p = Print(o);
+            ASSERT_EQ(p.width, o.pictureWidth);
+            int shown = 0;
+            for (int y = 0; y < p.height; ++y)
+                for (int x = 0; x < p.width; ++x) shown += p.Black(x, y) && p.At(x, y) == liquid;
+            EXPECT_GT(shown, 10);
         }
     }
 }
@@ -383,7 +448,11 @@ TEST_F(PrintObject, MovingPartsStandWhereTheirReadingsPutThem) {
     geiger.reading3 = 2.0;  // the aluminium shield
     LabObject balance = EquipmentPrototype(kCentigramBalance, false);
     balance.reading2 = 12.34;
-    const LabObject* cases[] = {&syringe, &drawn, &geiger, &balance};
+    LabObject plate = EquipmentPrototype(kHotPlate, false);
+    plate.reading2 = 5.0;  // the stirrer's knob turned half round
+    LabObject buret = EquipmentPrototype(kBuret, false);
+    buret.flowSetting = 4.0;  // the stopcock turned 36 degrees
+    const LabObject* cases[] = {&syringe, &drawn, &geiger, &balance, &plate, &buret};
     for (const LabObject* o : cases) {
         SCOPED_TRACE(std::to_string(o->type) + " reading " + std::to_string(o->reading2));
         const Printed p = Print(*o);
@@ -401,14 +470,14 @@ TEST_F(PrintObject, MovingPartsStandWhereTheirReadingsPutThem) {
         const std::vector<COLORREF> pixels = ReadBitmap(screen, picture, bm.bmWidth, bm.bmHeight);
         const std::vector<COLORREF> shape = ReadBitmap(screen, mask, bm.bmWidth, bm.bmHeight);
         int covered = 0, misplaced = 0;
-        for (int y = 0; y < bm.bmHeight; ++y)
-            for (int x = 0; x < bm.bmWidth; ++x) {
-                const int px = last.x + x, py = last.y + y;
-                if (shape[size_t(y) * bm.bmWidth + x] != RGB(0, 0, 0)) continue;
-                if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
-                ++covered;
-                misplaced += !p.Black(px, py) || p.At(px, py) != pixels[size_t(y) * bm.bmWidth + x];
-            }
+        for (const TurnedPixel& t : TurnPartPixels(bm.bmWidth, bm.bmHeight, last.degrees)) {
+            const int px = last.x + t.dx, py = last.y + t.dy;
+            const size_t at = size_t(t.sy) * bm.bmWidth + t.sx;
+            if (shape[at] != RGB(0, 0, 0)) continue;
+            if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
+            ++covered;
+            misplaced += !p.Black(px, py) || p.At(px, py) != pixels[at];
+        }
         EXPECT_GT(covered, 20);
         EXPECT_EQ(misplaced, 0);
         DeleteObject(picture);
@@ -465,139 +534,6 @@ TEST_F(PrintObject, TextsAreWrittenWhereTheyBelongAndShownInTheMask) {
         EXPECT_EQ(inkShown, ink);
         if (c.wholeAreaShown) EXPECT_EQ(shown, area);
     }
-}
-
-// With BREVANE_SCREENSHOTS set: a few filled vessels laid side by side as
-// the print job lays them (picture XOR, mask AND, picture XOR), saved as
-// printed-objects.bmp for looking at.
-TEST_F(PrintObject, SavesASheetOfPrintedObjectsToLookAt) {
-    char folder[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) GTEST_SKIP() << "BREVANE_SCREENSHOTS not set";
-
-    std::vector<LabObject> objects(1);
-    const auto add = [&objects](LabObject o) { objects.push_back(o); };
-    LabObject blue = BlueBeaker();
-    blue.label[0] = 'A';
-    add(blue);
-    LabObject icy = BlueBeaker();
-    icy.temperature = 250.0f;
-    icy.thermometerInserted = 1;
-    add(icy);
-    LabObject solid = EquipmentPrototype(kErlenmeyerFlask, false);
-    solid.liquidVolume = 800;
-    solid.liquidColour[0] = 240, solid.liquidColour[1] = 200, solid.liquidColour[2] = 60;
-    solid.solidVolume = 30.0;
-    solid.solidFillKind = 3;
-    solid.solidPatternId = 285;
-    solid.solidColour[0] = 90, solid.solidColour[1] = 160, solid.solidColour[2] = 230;
-    solid.temperature = 293.0f;
-    add(solid);
-    LabObject cloudy = EquipmentPrototype(kFlorenceFlask, false);
-    cloudy.liquidVolume = 600;
-    cloudy.liquidColour[0] = 200, cloudy.liquidColour[1] = 230, cloudy.liquidColour[2] = 255;
-    cloudy.precipitate = 1.0;
-    cloudy.suspendedColour[0] = 200, cloudy.suspendedColour[1] = 40, cloudy.suspendedColour[2] = 40;
-    cloudy.temperature = 293.0f;
-    add(cloudy);
-    LabObject tube = EquipmentPrototype(kTestTube, false);
-    tube.liquidVolume = 150;
-    tube.liquidColour[0] = 60, tube.liquidColour[1] = 190, tube.liquidColour[2] = 90;
-    tube.temperature = 293.0f;
-    add(tube);
-    LabObject cylinder = EquipmentPrototype(kGraduatedCylinder, false);
-    cylinder.liquidVolume = 600;
-    cylinder.liquidColour[0] = 230, cylinder.liquidColour[1] = 120, cylinder.liquidColour[2] = 40;
-    cylinder.solidVolume = 8.0;
-    cylinder.solidFillKind = 2;
-    cylinder.solidPatternId = HS_DIAGCROSS;
-    cylinder.solidColour[0] = 255, cylinder.solidColour[1] = 255, cylinder.solidColour[2] = 255;
-    cylinder.temperature = 293.0f;
-    add(cylinder);
-    LabObject balance = EquipmentPrototype(kElectronicBalance, false);
-    balance.reading2 = 12.5;
-    add(balance);
-    LabObject boiling = BlueBeaker();
-    boiling.liquidColour[0] = 170, boiling.liquidColour[1] = 210, boiling.liquidColour[2] = 250;
-    boiling.temperature = 372.0f;
-    boiling.boilingPoint = 373.0f;
-    boiling.kindFlags |= kKindHeatable;
-    add(boiling);
-    LabObject tipped = BlueBeaker();
-    std::memcpy(&tipped, &EquipmentTemplate(TemplateSet::kLarge, FindTemplate(kBeaker, 3, 1, 0)), kLabObjectHeadBytes);
-    tipped.liquidVolume = 300;
-    add(tipped);
-    LabObject meter = EquipmentPrototype(kConductivityMeter, false);
-    meter.reading1 = 1234.5;
-    add(meter);
-    LabObject syringe = EquipmentPrototype(kGasSyringe, false);
-    syringe.reading2 = 20.0;
-    syringe.reading3 = 101.0;
-    add(syringe);
-    LabObject centigram = EquipmentPrototype(kCentigramBalance, false);
-    centigram.reading2 = 12.34;
-    add(centigram);
-
-    int width = 20, height = 0;
-    for (size_t i = 1; i < objects.size(); ++i) {
-        LabObject& o = objects[i];
-        o.position = {width, 20, width + o.pictureWidth, 20 + o.pictureHeight};
-        width += o.pictureWidth + 20;
-        height = std::max<int>(height, o.pictureHeight + 40);
-    }
-    HDC screen = GetDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HDC page = CreateCompatibleDC(screen);
-    HBITMAP sheet = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(sheet, nullptr);
-    HGDIOBJ oldSheet = SelectObject(page, sheet);
-    PatBlt(page, 0, 0, width, height, WHITENESS);
-    const int32_t count = static_cast<int32_t>(objects.size()) - 1;
-    for (int32_t i = count; i >= 1; --i) {
-        const LabObject& o = objects[size_t(i)];
-        HBITMAP image = LoadPrintBitmap(o.printPictureId);
-        HBITMAP mask = LoadPrintBitmap(o.printMaskId);
-        ASSERT_TRUE(image && mask) << i;
-        DrawObjectForPrint(page, image, mask, objects.data(), i, count);
-        HDC source = CreateCompatibleDC(page);
-        HGDIOBJ old = SelectObject(source, image);
-        const int x = o.position.left, y = o.position.top, w = o.pictureWidth, h = o.pictureHeight;
-        BitBlt(page, x, y, w, h, source, 0, 0, SRCINVERT);
-        SelectObject(source, mask);
-        SetTextColor(page, RGB(0, 0, 0));
-        SetBkColor(page, RGB(255, 255, 255));
-        BitBlt(page, x, y, w, h, source, 0, 0, SRCAND);
-        SelectObject(source, image);
-        BitBlt(page, x, y, w, h, source, 0, 0, SRCINVERT);
-        SelectObject(source, old);
-        DeleteDC(source);
-        DeleteObject(image);
-        DeleteObject(mask);
-    }
-    GdiFlush();
-    const DWORD rowBytes = DWORD((width * 3 + 3) & ~3), imageBytes = rowBytes * DWORD(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageBytes;
-    const std::string path = std::string(folder) + "\\printed-objects.bmp";
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(out, INVALID_HANDLE_VALUE);
-    DWORD wrote;
-    WriteFile(out, &file, sizeof file, &wrote, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &wrote, nullptr);
-    WriteFile(out, bits, imageBytes, &wrote, nullptr);
-    CloseHandle(out);
-    SelectObject(page, oldSheet);
-    DeleteObject(sheet);
-    DeleteDC(page);
-    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -50,25 +50,7 @@ void Head(const LabObject& h, bool largeSet) {
                 "\"extra\": [%d, %d, %d]",
                 images.body, images.mask, images.accessory, images.front, images.extra,
                 static_cast<int>(extra.x), static_cast<int>(extra.y));
-    // What the renderer lays over an upright picture at rest: the stopcock
-    // and the hot plate's knobs (top-left corners).
-    std::printf(", \"at_rest\": [");
-    const char* comma = "";
-    const auto part = [&comma](int32_t id, double x, double y) {
-        std::printf("%s[%d, %d, %d]", comma, id, static_cast<int>(x), static_cast<int>(y));
-        comma = ", ";
-    };
-    if (images.stopcock) {
-        const StopcockPlacement stopcock = PlaceStopcock(placed, largeSet, 0, 0);
-        if (stopcock.drawn) part(images.stopcock, stopcock.x, stopcock.y);
-    }
-    if (h.type == kHotPlate && images.knob) {
-        Knob heat, stirrer;
-        PlaceHotPlateKnobs(placed, &heat, &stirrer);
-        part(images.knob, heat.x, heat.y);
-        part(images.knob, stirrer.x, stirrer.y);
-    }
-    std::printf("]}}");
+    std::printf("}}");
 }
 
 }  // namespace

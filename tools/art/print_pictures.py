@@ -1,14 +1,14 @@
 """The pictures the bench is printed from: for every template row and image
 set a 24-bit print picture and a 1-bit print mask, composed from the very
-screen pictures the renderer picks for that row (body, front, accessory at
-its offset, the moving part, stopcock and knobs at their resting places), and the 8 x 8
+screen pictures the renderer picks for that row (body, front, the moving
+part that stays put, accessory at its offset), and the 8 x 8
 monochrome patterns the printed contents are filled with.
 
 The picture is the object on white; its inside stays white so the printed
 contents can be drawn into it. The moving parts the print places by their
 readings (plungers, Geiger carriages, the centigram balance's riders, fine
-scale and pointer) get a picture and mask of their own and are left out of
-their rows' pictures. The mask is black wherever the object or its
+scale and pointer, knobs and stopcocks) get a picture and mask of their own
+and are left out of their rows' pictures. The mask is black wherever the object or its
 contents may appear (any covered pixel of body, accessory, moving part or
 cavity) and white elsewhere. A tipped row is its upright pictures turned a
 quarter, its mouth to the left (turn 1) or to the right (turn 2).
@@ -122,7 +122,7 @@ class Sources:
         return self.cache[id_]
 
 
-def layers(head, sources, turned_row, moving):
+def layers(head, sources, moving):
     """(surface, x, y, role) of the row's screen pictures in drawing order;
     a moving part printed on its own (`moving`) is left out."""
     im = head["images"]
@@ -139,11 +139,6 @@ def layers(head, sources, turned_row, moving):
     if s:
         ax, ay = head["accessory"]
         out.append((s, ax, ay, "accessory"))
-    if not turned_row:
-        for id_, x, y in im["at_rest"]:
-            s = sources.get(id_)
-            if s:
-                out.append((s, x, y, "at rest"))
     return out
 
 
@@ -172,7 +167,7 @@ def compose(head, turn, r_type, sources, moving=()):
     pc.paint()
     for ctx in (pc, mc):
         turned(ctx, turn, uw, uh)
-    for surface, x, y, _ in layers(head, sources, turn != 0, moving):
+    for surface, x, y, _ in layers(head, sources, moving):
         pc.set_source_surface(surface, x, y)
         pc.paint()
         mc.set_source_surface(surface, x, y)

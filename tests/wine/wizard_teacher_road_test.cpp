@@ -1,0 +1,369 @@
+// A teacher's whole road through the wizard on the program's real windows: a
+// neutralisation lab built from RTF documents and the master database's
+// chemicals, its reaction made by dragging chemicals onto it, the pH meter,
+// an indicator, a spectrophotometer point and a molecule file; Finish writes
+// it to the per-user folder, the host runs it and a beaker on the bench
+// reacts, and Edit shows the same lab on every page.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/commands/command_ids.h"
+#include "bench/model/contents.h"
+#include "bench/model/lab_objects.h"
+#include "bench/sim/sim_tick.h"
+#include "common/equipment_type.h"
+#include "resources/parvell/chemical_dialog_ids.h"
+#include "resources/parvell/lab_option_dialog_ids.h"
+#include "resources/parvell/reaction_dialog_ids.h"
+#include "wizard/udl_file.h"
+#include "wizard_commands_fixture.h"
+
+using namespace sheet_script;
+using namespace wizard_commands;
+
+namespace {
+
+constexpr CasNumber kHydrogenIon = 12385136, kHydroxideIon = 14280309, kSodiumChloride = 7647145;
+
+std::string ListBoxText(HWND list, int index) {
+    char text[256] = {};
+    if (SendMessageA(list, LB_GETTEXTLEN, WPARAM(index), 0) < LRESULT(sizeof text))
+        SendMessageA(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::vector<std::string> ListBoxTexts(HWND list) {
+    std::vector<std::string> texts;
+    for (int i = 0, n = int(SendMessageA(list, LB_GETCOUNT, 0, 0)); i < n; ++i) texts.push_back(ListBoxText(list, i));
+    return texts;
+}
+
+// The row of a list box or combo box whose text begins with name; -1 if none.
+int RowStartingWith(HWND control, const std::string& name, bool combo = false) {
+    const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT, get = combo ? CB_GETLBTEXT : LB_GETTEXT;
+    for (int i = 0, n = int(SendMessageA(control, count, 0, 0)); i < n; ++i) {
+        char text[256] = {};
+        SendMessageA(control, get, WPARAM(i), reinterpret_cast<LPARAM>(text));
+        if (std::string(text).rfind(name, 0) == 0) return i;
+    }
+    return -1;
+}
+
+std::string ListViewText(HWND list, int row, int column) {
+    char text[256] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+int ListViewRow(HWND list, const std::string& name) {
+    for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
+        if (ListViewText(list, i, 0) == name) return i;
+    return -1;
+}
+
+void SelectListViewRow(HWND list, int row) {
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&state));
+}
+
+std::string TreeText(HWND tree, HTREEITEM item) {
+    char text[256] = {};
+    TVITEMA data = {};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = sizeof text;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+    return text;
+}
+
+// The item reached by a path of texts from the root.
+HTREEITEM TreeItem(HWND tree, const std::vector<std::string>& path) {
+    HTREEITEM item = TreeView_GetRoot(tree);
+    for (size_t level = 0; item; ++level) {
+        while (item && TreeText(tree, item) != path[level]) item = TreeView_GetNextSibling(tree, item);
+        if (!item || level + 1 == path.size()) return item;
+        item = TreeView_GetChild(tree, item);
+    }
+    return nullptr;
+}
+
+// Ticks a check box as a click does, without opening anything.
+void Tick(HWND dialog, int id) {
+    SendDlgItemMessageA(dialog, id, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool Ticked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+// The dialog a click on the sheet opened, once it shows.
+HWND Opened(HWND sheet, const char* caption) { return WaitForDialog(ThreadOf(sheet), caption, sheet); }
+
+// A database chemical added to the lab; Add opens its lab properties, kept as they come.
+void AddFromDatabase(HWND sheet, HWND page, const std::string& name) {
+    const int row = RowStartingWith(GetDlgItem(page, IDC_CHEMPAGE_DATABASE), name);
+    ASSERT_GE(row, 0) << name << " is not in the database";
+    SendDlgItemMessageA(page, IDC_CHEMPAGE_DATABASE, LB_SETCURSEL, WPARAM(row), 0);
+    Click(page, IDC_CHEMPAGE_ADD);
+    HWND properties = Opened(sheet, "Lab Chemical Properties");
+    ASSERT_NE(properties, nullptr) << name;
+    ASSERT_TRUE(Answer(properties, IDOK));
+}
+
+// Drags the lab chemical onto the tree item with the mouse messages, as the
+// page sees a drag; the release opens the Reaction Chemical dialog, answered
+// with a coefficient of one.
+void DragOnto(HWND sheet, HWND page, const std::string& chemical, const std::vector<std::string>& target) {
+    HWND list = GetDlgItem(page, IDC_RX_CHEMICALS), tree = GetDlgItem(page, IDC_RX_TREE);
+    const int row = ListViewRow(list, chemical);
+    HTREEITEM item = TreeItem(tree, target);
+    ASSERT_GE(row, 0) << chemical;
+    ASSERT_NE(item, nullptr) << target.back();
+    RECT box = {};
+    box.left = LVIR_LABEL;
+    SendMessageA(list, LVM_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&box));
+    const POINT press = {box.left + 4, (box.top + box.bottom) / 2};
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 12, press.y + 12));
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(ThreadOf(page), &info);
+    ASSERT_EQ(info.hwndCapture, page) << "the drag of " << chemical << " did not start";
+    TreeView_GetItemRect(tree, item, &box, TRUE);
+    POINT drop = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    MapWindowPoints(tree, page, &drop, 1);
+    SendMessageA(page, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(drop.x, drop.y));
+    EXPECT_EQ(TreeView_GetDropHilight(tree), item) << chemical;
+    PostMessageA(page, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+    HWND dialog = Opened(sheet, "Reaction Chemical");
+    ASSERT_NE(dialog, nullptr) << chemical;
+    SetControlText(dialog, IDC_RC_COEFFICIENT, "1");
+    ASSERT_TRUE(Answer(dialog, IDOK));
+}
+
+// The open dialog's name box (the explorer style's combo box, or the classic
+// edit) given a path, and Open pressed.
+void ChooseFile(HWND dialog, const std::string& path) {
+    for (int nameBox : {0x47c, 0x480})
+        if (SetDlgItemTextA(dialog, nameBox, path.c_str())) break;
+    ASSERT_TRUE(Answer(dialog, IDOK));
+}
+
+class TeacherRoad : public WizardCommands {
+protected:
+    void SetUp() override {
+        // The lab's chemicals come from the master database: no per-user copy
+        // stands in front of it while the test runs.
+        database_ = PerUserPath("chemical.cdb");
+        aside_ = database_ + ".teacher-road";
+        hadDatabase_ = MoveFileExA(database_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+        molecule_ = TempPath("water.pdb");
+        WriteText(molecule_, "ATOM      1  O   HOH     1       0.000   0.000   0.000\n");
+        WizardCommands::SetUp();
+    }
+    void TearDown() override {
+        WizardCommands::TearDown();
+        ResetLabObjects();
+        DeleteFileA(molecule_.c_str());
+        DeleteFileA(PerUserPath("water.pdb").c_str());
+        if (hadDatabase_)
+            MoveFileExA(aside_.c_str(), database_.c_str(), MOVEFILE_REPLACE_EXISTING);
+        else
+            DeleteFileA(database_.c_str());
+    }
+    std::string database_, aside_, molecule_;
+    bool hadDatabase_ = false;
+};
+
+// Walks a new lab through every page of the sheet.
+void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::string (&documents)[3]) {
+    ASSERT_TRUE(NextUntil(sheet, kInformationPage));
+    HWND page = CurrentPage(sheet);
+    SetControlText(page, IDC_UDL_FILE_NAME, "brevane_wizard_commands");
+    SetControlText(page, IDC_UDL_TITLE, "Neutralisation");
+    SetControlText(page, IDC_UDL_DESCRIPTION, "Hydrogen ions meet hydroxide ions.");
+    SetControlText(page, IDC_UDL_AUTHOR, "A. Teacher");
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    SetControlText(page, IDC_DOC_INTRODUCTION, documents[0]);
+    SetControlText(page, IDC_DOC_PROCEDURE, documents[1]);
+    SetControlText(page, IDC_DOC_OBSERVATIONS, documents[2]);
+
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    ASSERT_EQ(TextOf(sheet), "Add Chemicals");
+    for (const char* name : {"Hydrogen ion", "Hydroxide ion", "Sodium chloride"}) AddFromDatabase(sheet, page, name);
+    SaveScreenshot(sheet, "wizard-road-chemicals");
+
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    ASSERT_EQ(TextOf(sheet), "Add Reactions");
+    Click(page, IDC_RX_ADD);
+    HWND details = Opened(sheet, "Reaction Details");
+    ASSERT_NE(details, nullptr);
+    SetControlText(details, IDC_RD_NAME, "Neutralisation");
+    ASSERT_TRUE(Answer(details, IDOK));
+    DragOnto(sheet, page, "Hydrogen ion", {"Reactions", "Neutralisation", "Reactants"});
+    DragOnto(sheet, page, "Hydroxide ion", {"Reactions", "Neutralisation", "Reactants"});
+    DragOnto(sheet, page, "Water", {"Reactions", "Neutralisation", "Products"});
+    SaveScreenshot(sheet, "wizard-road-reactions");
+
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    ASSERT_EQ(TextOf(sheet), "Lab Properties");
+    Tick(page, IDC_LP_FIRST_BOX + 0);  // the pH meter
+    Tick(page, IDC_LP_FIRST_BOX + 2);  // the spectrophotometer
+    Click(page, IDC_LP_SPECTRO);
+    HWND spectro = Opened(sheet, "Spectrophotometer Data");
+    ASSERT_NE(spectro, nullptr);
+    const int salt = RowStartingWith(GetDlgItem(spectro, IDC_SD_CHEMICAL), "Sodium chloride", true);
+    ASSERT_GE(salt, 0);
+    SendDlgItemMessageA(spectro, IDC_SD_CHEMICAL, CB_SETCURSEL, WPARAM(salt), 0);
+    SetControlText(spectro, IDC_SD_WAVELENGTH, "520");
+    SetControlText(spectro, IDC_SD_K_VALUE, "1.5");
+    SendMessageA(spectro, WM_COMMAND, MAKEWPARAM(IDC_SD_ADD, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(spectro, IDC_SD_ADD)));
+    ASSERT_TRUE(Answer(spectro, IDOK));
+
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    ASSERT_EQ(TextOf(sheet), "Add Indicators");
+    Click(page, IDC_IN_ADD);
+    HWND indicator = Opened(sheet, "Indicator Properties");
+    ASSERT_NE(indicator, nullptr);
+    SetControlText(indicator, IDC_ID_NAME, "Universal indicator");
+    SetControlText(indicator, IDC_ID_DESCRIPTION, "Red in acid, violet in alkali");
+    const int hydrogen = RowStartingWith(GetDlgItem(indicator, IDC_ID_CHEMICAL), "Hydrogen ion", true);
+    ASSERT_GE(hydrogen, 0);
+    SendDlgItemMessageA(indicator, IDC_ID_CHEMICAL, CB_SETCURSEL, WPARAM(hydrogen), 0);
+    Tick(indicator, IDC_ID_MEASURES_PH);
+    SetControlText(indicator, IDC_ID_LOW, "6");
+    SetControlText(indicator, IDC_ID_HIGH, "8");
+    ASSERT_TRUE(Answer(indicator, IDOK));
+
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    ASSERT_EQ(TextOf(sheet), "PDB Files");
+    HWND molecules = GetDlgItem(page, IDC_PDB_LIST);
+    SelectListViewRow(molecules, ListViewRow(molecules, "Water"));
+    Click(page, IDC_PDB_SELECT);
+    HWND open = Opened(sheet, nullptr);
+    ASSERT_NE(open, nullptr);
+    ChooseFile(open, molecule);
+    EXPECT_EQ(ListViewText(molecules, ListViewRow(molecules, "Water"), 1), "water.pdb");
+
+    ASSERT_TRUE(NextUntil(sheet, kFinishPage));
+    PressSheetButton(sheet, PSBTN_FINISH);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+}
+
+const ReactionParticipant* Participant(const ReactionRecord& r, CasNumber cas) {
+    for (const ReactionParticipant& p : r.participants)
+        if (p.cas == cas) return &p;
+    return nullptr;
+}
+
+TEST_F(TeacherRoad, ANeutralisationLabBuiltPageByPageRunsInTheHostAndComesBackWhole) {
+    const std::string documents[3] = {Document("introduction"), Document("procedure"), Document("observations")};
+    RunCommand(kCmdCreateNewUdl, [&](HWND sheet) { BuildNeutralisation(sheet, molecule_, documents); });
+    ASSERT_STREQ(CurrentUdlName, kLabName);
+
+    // What Finish wrote.
+    UdlIoWin io(nullptr, nullptr);
+    UdlLab lab;
+    ASSERT_EQ(ReadUdlFile(PerUserPath(kLabName), lab, io), 1);
+    std::vector<CasNumber> chemicals;
+    for (const ChemicalRecord& c : lab.chemicals) chemicals.push_back(c.cas);
+    EXPECT_EQ(chemicals, (std::vector<CasNumber>{kCasWater, kHydrogenIon, kHydroxideIon, kSodiumChloride}));
+    ASSERT_EQ(lab.reactions.size(), 1u);
+    const ReactionRecord& reaction = lab.reactions[0];
+    EXPECT_STREQ(reaction.name, "Neutralisation");
+    EXPECT_EQ(reaction.reactantCount, 2);
+    EXPECT_EQ(reaction.productCount, 1);
+    const ReactionParticipant* acid = Participant(reaction, kHydrogenIon);
+    const ReactionParticipant* base = Participant(reaction, kHydroxideIon);
+    ASSERT_TRUE(acid && base && Participant(reaction, kCasWater));
+    EXPECT_EQ(lab.header.labStyle & 0x1, 0x1) << "the pH meter";
+    EXPECT_EQ(lab.header.labStyle & 0x2, 0x2) << "the indicators";
+    EXPECT_EQ(lab.header.labStyle & 0x200, 0x200) << "the spectrophotometer";
+    ASSERT_EQ(lab.spectroPoints.size(), 1u);
+    EXPECT_EQ(lab.spectroPoints[0].cas, kSodiumChloride);
+    EXPECT_EQ(lab.spectroPoints[0].wavelength, 520);
+    EXPECT_EQ(lab.spectroPoints[0].absorptivity, 1.5);
+    ASSERT_EQ(lab.indicators.size(), 1u);
+    EXPECT_STREQ(lab.indicators[0].name, "Universal indicator");
+    EXPECT_EQ(lab.indicators[0].cas, kHydrogenIon);
+    ASSERT_EQ(lab.moleculeFiles.size(), 1u);
+    EXPECT_EQ(lab.moleculeFiles[0].record.cas, kCasWater);
+    EXPECT_NE(std::string(lab.introduction).find("The lab's introduction text."), std::string::npos);
+
+    // The host runs it: its meters, its indicator, its molecule file.
+    EXPECT_EQ(PluginTable.QueryLabStyle() & 0x201, 0x201);
+    EXPECT_EQ(PluginTable.IndicatorAvailable(), 1);
+    char molecule[MAX_PATH] = {};
+    EXPECT_EQ(PluginTable.PDBFileAvailable(kCasWater, molecule), 1);
+    EXPECT_STRCASEEQ(molecule, PerUserPath("water.pdb").c_str());
+
+    // A beaker of a tenth of a mole of each ion reacts on the bench's ticks.
+    ResetLabObjects();
+    LabObjects[1] = EquipmentPrototype(kBeaker, false);
+    LabObjectCount = 1;
+    AddComponent(LabObjects[1], kCasWater, kPhaseLiquid, 100, 298);
+    AddComponent(LabObjects[1], kHydrogenIon, acid->phase, 0.1008, 298);
+    AddComponent(LabObjects[1], kHydroxideIon, base->phase, 1.7007, 298);
+    const double waterBefore = MassOfComponent(LabObjects[1], kCasWater, 0xFFFF);
+    for (int i = 0; i < 3 * int(kHeavyTickPeriod); ++i) SendMessageA(BenchWindow, WM_TIMER, 1, 0);
+    EXPECT_LT(MassOfComponent(LabObjects[1], kHydrogenIon, 0xFFFF), 0.01);
+    EXPECT_LT(MassOfComponent(LabObjects[1], kHydroxideIon, 0xFFFF), 0.17);
+    EXPECT_NEAR(MassOfComponent(LabObjects[1], kCasWater, 0xFFFF) - waterBefore, 1.8, 0.2);
+    ResetLabObjects();
+
+    // Edit shows the same lab on every page.
+    RunCommand(kCmdEditUdl, [&](HWND sheet) {
+        ASSERT_TRUE(NextUntil(sheet, kInformationPage));
+        HWND page = CurrentPage(sheet);
+        EXPECT_EQ(ControlTextOf(page, IDC_UDL_TITLE), "Neutralisation");
+        EXPECT_EQ(ControlTextOf(page, IDC_UDL_AUTHOR), "A. Teacher");
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        EXPECT_EQ(ControlTextOf(CurrentPage(sheet), IDC_DOC_PROCEDURE), documents[1]);
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        const std::vector<std::string> listed = ListBoxTexts(GetDlgItem(CurrentPage(sheet), IDC_CHEMPAGE_LAB));
+        ASSERT_EQ(listed.size(), 4u);
+        EXPECT_EQ(listed[1].rfind("Hydrogen ion", 0), 0u) << listed[1];
+        EXPECT_EQ(listed[3].rfind("Sodium chloride", 0), 0u) << listed[3];
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        HWND tree = GetDlgItem(CurrentPage(sheet), IDC_RX_TREE);
+        HTREEITEM reactants = TreeItem(tree, {"Reactions", "Neutralisation", "Reactants"});
+        ASSERT_NE(reactants, nullptr);
+        std::vector<std::string> under;
+        for (HTREEITEM i = TreeView_GetChild(tree, reactants); i; i = TreeView_GetNextSibling(tree, i))
+            under.push_back(TreeText(tree, i));
+        EXPECT_EQ(under.size(), 2u);
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        page = CurrentPage(sheet);
+        EXPECT_TRUE(Ticked(page, IDC_LP_FIRST_BOX + 0));
+        EXPECT_TRUE(Ticked(page, IDC_LP_FIRST_BOX + 2));
+        EXPECT_FALSE(Ticked(page, IDC_LP_FIRST_BOX + 3));
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        EXPECT_EQ(ListBoxTexts(GetDlgItem(CurrentPage(sheet), IDC_IN_LIST)),
+                  (std::vector<std::string>{"Universal indicator"}));
+        ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+        HWND molecules = GetDlgItem(CurrentPage(sheet), IDC_PDB_LIST);
+        EXPECT_EQ(ListViewText(molecules, ListViewRow(molecules, "Water"), 1), "water.pdb");
+    });
+    EXPECT_STREQ(CurrentUdlName, kLabName) << "Cancel keeps the lab";
+}
+
+}  // namespace
