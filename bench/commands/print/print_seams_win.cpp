@@ -19,6 +19,8 @@
 
 namespace {
 
+int RasterCapsOverride = -1;
+
 std::string LoadText(int id) {
     char text[256] = "";
     LoadStringA(AppInstance, static_cast<UINT>(id), text, sizeof text);
@@ -46,7 +48,8 @@ public:
     }
 
     bool PrinterCanBitBlt() override {
-        return (GetDeviceCaps(printer_, RASTERCAPS) & RC_BITBLT) != 0;
+        const int caps = RasterCapsOverride >= 0 ? RasterCapsOverride : GetDeviceCaps(printer_, RASTERCAPS);
+        return (caps & RC_BITBLT) != 0;
     }
 
     void DeletePrinter() override {
@@ -190,6 +193,9 @@ public:
         if (pane >= 0 && pane < kTextPaneCount) PrintTextPane(printer_, TextPanes[pane].window);
     }
 
+    // Wine's PostScript driver fails AbortDoc and leaves the document open;
+    // deleting the printer context, which always follows, then drops the job
+    // with nothing written, as Windows does for a context deleted mid-job.
     void AbortDocument() override { AbortDoc(printer_); }
     void EndDocument() override { EndDoc(printer_); }
 
@@ -214,3 +220,4 @@ void InstallPrintSeams() {
 
 const char* PrintOutputOverride() { return OutputOverride; }
 void SetPrintOutputOverride(const char* path) { OutputOverride = path; }
+void SetPrinterRasterCapsOverride(int caps) { RasterCapsOverride = caps; }

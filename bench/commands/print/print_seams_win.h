@@ -8,3 +8,7 @@ void InstallPrintSeams();
 // program never sets one.
 const char* PrintOutputOverride();
 void SetPrintOutputOverride(const char* path);
+
+// Raster capabilities read in place of the chosen printer's own (a printer
+// without RC_BITBLT); tests only, -1 reads the printer's.
+void SetPrinterRasterCapsOverride(int caps);
