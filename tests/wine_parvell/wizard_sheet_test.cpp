@@ -82,11 +82,18 @@ void ExpectPicture(HWND page) {
     EXPECT_NE(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     RECT r;
     GetClientRect(picture, &r);
-    // Painted first: the page may have been turned to a moment ago.
-    RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    HDC dc = GetDC(picture);
-    const COLORREF sky = GetPixel(dc, 6, 6), bench = GetPixel(dc, 6, r.bottom - 12);
-    ReleaseDC(picture, dc);
+    // The page may have been turned to a moment ago and not be painted yet:
+    // read again until it is, for a while.
+    COLORREF sky = 0, bench = 0;
+    WaitFor([&] {
+        RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Sync(picture);
+        HDC dc = GetDC(picture);
+        sky = GetPixel(dc, 6, 6);
+        bench = GetPixel(dc, 6, r.bottom - 12);
+        ReleaseDC(picture, dc);
+        return NearColour(sky, 26, 51, 107) && NearColour(bench, 184, 135, 84);
+    }, 2000);
     EXPECT_TRUE(NearColour(sky, 26, 51, 107)) << std::hex << sky << std::dec << " in " << r.right << "x" << r.bottom;
     EXPECT_TRUE(NearColour(bench, 184, 135, 84)) << std::hex << bench;
 }
