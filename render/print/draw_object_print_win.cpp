@@ -98,15 +98,12 @@ void FillPolygonPlain(HDC dc, const std::vector<POINT>& points, const LabObject&
 }
 
 void DrawLiquid(HDC dc, const LabObject& o, const PrintedLiquid& liquid) {
-    const std::vector<POINT> whole = ToPoints(liquid.whole);
-    if (whole.size() >= 3) {
-        if (o.printMaskId & 0xFFFF) FillLiquidPolygon(dc, whole.data(), int(whole.size()), o, 0);
-        else FillPolygonPlain(dc, whole, o, 0);
-    }
-    const std::vector<POINT> upper = ToPoints(liquid.upper);
-    if (upper.size() >= 3) {
-        if (o.printMaskId & 0xFFFF) FillLiquidPolygon(dc, upper.data(), int(upper.size()), o, 1);
-        else FillPolygonPlain(dc, upper, o, 1);
+    const PrintPolygon* layers[2] = {&liquid.whole, &liquid.upper};
+    for (int layer = 0; layer < 2; ++layer) {
+        const std::vector<POINT> points = ToPoints(*layers[layer]);
+        if (points.size() < 3) continue;
+        if (o.printMaskId & 0xFFFF) FillLiquidPolygon(dc, points.data(), int(points.size()), o, layer);
+        else FillPolygonPlain(dc, points, o, layer);
     }
 }
 
@@ -184,13 +181,9 @@ void DrawMovingParts(HDC dc, HDC maskDc, const LabObject& o, bool small) {
             if (std::fmod(placed.degrees, 360.0) != 0.0) {
                 LayTurnedPart(dc, maskDc, source, picture, partMask, placed, w, h);
             } else {
-                HGDIOBJ old = SelectObject(source, picture);
-                BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-                SelectObject(source, partMask);
-                AndMonochromeMask(dc, x, y, w, h, source, 0, 0);
+                LayThroughMask(dc, x, y, w, h, picture, partMask);
+                HGDIOBJ old = SelectObject(source, partMask);
                 if (maskDc) AndMonochromeMask(maskDc, x, y, w, h, source, 0, 0);
-                SelectObject(source, picture);
-                BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
                 SelectObject(source, old);
             }
             DeleteDC(source);

@@ -9,6 +9,13 @@ namespace {
 
 constexpr COLORREF kIceCrystal = RGB(128, 128, 128);
 
+// A bitmap resource by the low 16 bits of id; null for 0 or a missing one.
+HBITMAP LoadBitmapResource(int32_t id, UINT flags) {
+    const WORD resource = static_cast<WORD>(id & 0xFFFF);
+    if (resource == 0) return nullptr;
+    return static_cast<HBITMAP>(LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, flags));
+}
+
 COLORREF SecondLayer(const LabObject& o) {
     return RGB(o.secondLayerRed & 0xFF, o.secondLayerGreen & 0xFF, o.secondLayerBlue & 0xFF);
 }
@@ -53,10 +60,7 @@ void MaskedPolygon(HDC target, const POINT* points, int count, const LabObject& 
 // and background colour for its 1 bits only when made from a device-
 // dependent bitmap; a DIB section's own colour table would stay black and white.
 HBRUSH PrintPatternBrush(int32_t id) {
-    const WORD resource = static_cast<WORD>(id & 0xFFFF);
-    if (resource == 0) return nullptr;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_MONOCHROME));
+    HBITMAP bitmap = LoadBitmapResource(id, LR_MONOCHROME);
     if (!bitmap) return nullptr;
     HBRUSH brush = CreatePatternBrush(bitmap);
     DeleteObject(bitmap);
@@ -71,6 +75,28 @@ void AndMonochromeMask(HDC target, int x, int y, int w, int h, HDC source, int s
     BitBlt(target, x, y, w, h, source, sx, sy, SRCAND);
     SetTextColor(target, text);
     SetBkColor(target, back);
+}
+
+void LayThroughMask(HDC target, int x, int y, int w, int h, HBITMAP image, HBITMAP mask) {
+    if (!image || !mask) return;
+    HDC source = CreateCompatibleDC(target);
+    if (!source) return;
+    BITMAP bm{};
+    GetObjectA(image, sizeof bm, &bm);
+    const int mode = SetStretchBltMode(target, COLORONCOLOR);
+    const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(target, RGB(255, 255, 255));
+    HGDIOBJ old = SelectObject(source, image);
+    StretchBlt(target, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCINVERT);
+    SelectObject(source, mask);
+    StretchBlt(target, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCAND);
+    SelectObject(source, image);
+    StretchBlt(target, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCINVERT);
+    SelectObject(source, old);
+    SetTextColor(target, text);
+    SetBkColor(target, back);
+    SetStretchBltMode(target, mode);
+    DeleteDC(source);
 }
 
 COLORREF PrintColour(const uint8_t c[3]) { return RGB(c[0], c[1], c[2]); }
@@ -89,12 +115,7 @@ LiquidBrush MakeLiquidBrush(const LabObject& o, int layer) {
     return b;
 }
 
-HBITMAP LoadPrintBitmap(int32_t id) {
-    const WORD resource = static_cast<WORD>(id & 0xFFFF);
-    if (resource == 0) return nullptr;
-    return static_cast<HBITMAP>(
-        LoadImageA(AppInstance, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
+HBITMAP LoadPrintBitmap(int32_t id) { return LoadBitmapResource(id, LR_CREATEDIBSECTION); }
 
 void FillLiquidPolygon(HDC target, const POINT* points, int count, const LabObject& o, int layer) {
     if ((o.printMaskId & 0xFFFF) == 0) return;

@@ -29,6 +29,11 @@ HBRUSH PrintPatternBrush(int32_t id);
 // target was left with.
 void AndMonochromeMask(HDC target, int x, int y, int w, int h, HDC source, int sx, int sy);
 
+// Lays a print picture onto target through its 1-bit mask, stretched to
+// w x h: the picture XORed in, the mask ANDed, the picture XORed again, so
+// the picture shows where the mask is black and the target stays elsewhere.
+void LayThroughMask(HDC target, int x, int y, int w, int h, HBITMAP image, HBITMAP mask);
+
 COLORREF PrintColour(const uint8_t rgb[3]);
 
 // The liquid's brush (layer 0 its colour, layer 1 the second layer's), the

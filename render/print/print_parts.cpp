@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "render/object_images.h"
-#include "render/object_placement.h"
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/catalogue/equipment_geometry.h"
+#include "render/object_images.h"
+#include "render/object_placement.h"
 
 namespace {
 
@@ -19,13 +19,12 @@ constexpr int32_t kScreenIds[] = {2037, 2185,                     // plungers
 int32_t Whole(double v) { return std::isfinite(v) ? static_cast<int32_t>(std::trunc(v)) : 0; }
 double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
-// A tipped row turns the whole picture; its stopcock is left out.
-bool Turned(const LabObject& o) {
+}  // namespace
+
+bool PrintsTurned(const LabObject& o) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
     return row >= 0 && TemplateRowLayout(row).turn != BodyTurn::kUpright;
 }
-
-}  // namespace
 
 const std::vector<PrintPart>& PrintParts() {
     static const std::vector<PrintPart> parts = [] {
@@ -54,8 +53,9 @@ std::vector<PlacedPrintPart> PlacePrintParts(const LabObject& o, bool large) {
         if (const PrintPart* p = PrintPartFor(screenId)) out.push_back({*p, Whole(x), Whole(y), Finite(degrees)});
     };
     const ObjectImages images = ChooseObjectImages(at, large);
-    // The stopcock of an upright buret or funnel, turned by the flow.
-    if (images.stopcock && !Turned(o)) {
+    // The stopcock of an upright buret or funnel, turned by the flow; a
+    // tipped row turns the whole picture and leaves its stopcock out.
+    if (images.stopcock && !PrintsTurned(o)) {
         const StopcockPlacement s = PlaceStopcock(at, large, 0, 0);
         if (s.drawn) add(images.stopcock, s.x, s.y, s.degrees);
     }

@@ -10,6 +10,9 @@
 
 #include "common/lab_object.h"
 
+// Whether the object's row shows the upright pictures turned a quarter (tipped).
+bool PrintsTurned(const LabObject& o);
+
 struct PrintPart {
     int32_t screenId;   // the screen picture it is drawn from
     int32_t pictureId;  // 24-bit print picture

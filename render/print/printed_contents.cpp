@@ -6,6 +6,7 @@
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/catalogue/equipment_geometry.h"
 #include "render/contents_layers.h"
+#include "render/print/print_parts.h"
 
 namespace {
 
@@ -73,11 +74,6 @@ PrintPolygon ClipAt(const PrintPolygon& p, double line, bool keepBelow) {
 }
 
 }  // namespace
-
-bool PrintsTurned(const LabObject& o) {
-    const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
-    return row >= 0 && TemplateRowLayout(row).turn != BodyTurn::kUpright;
-}
 
 bool PrintsSmallSet(const LabObject& o) {
     const int32_t id = o.printPictureId & 0xFFFF;

@@ -21,8 +21,6 @@ struct PrintPolygon {
 
 // Whether the object's print picture is the small set's.
 bool PrintsSmallSet(const LabObject& o);
-// Whether its row shows the upright pictures turned a quarter (tipped).
-bool PrintsTurned(const LabObject& o);
 
 // The cavity of the object in its picture: the six outline points (the
 // catalogue lists them round the cavity, a rectangle for shape kind 3); a

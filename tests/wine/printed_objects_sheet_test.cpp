@@ -12,6 +12,7 @@
 
 #include "bench/catalogue/equipment_catalogue.h"
 #include "render/print/draw_object_print_win.h"
+#include "sheet_script.h"
 
 extern HINSTANCE AppInstance;
 
@@ -152,35 +153,12 @@ TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
         HBITMAP mask = LoadPrintBitmap(o.printMaskId);
         ASSERT_TRUE(image && mask) << i;
         DrawObjectForPrint(page, image, mask, objects.data(), i, count);
-        HDC source = CreateCompatibleDC(page);
-        HGDIOBJ old = SelectObject(source, image);
-        const int x = o.position.left, y = o.position.top, w = o.pictureWidth, h = o.pictureHeight;
-        BitBlt(page, x, y, w, h, source, 0, 0, SRCINVERT);
-        SelectObject(source, mask);
-        SetTextColor(page, RGB(0, 0, 0));
-        SetBkColor(page, RGB(255, 255, 255));
-        BitBlt(page, x, y, w, h, source, 0, 0, SRCAND);
-        SelectObject(source, image);
-        BitBlt(page, x, y, w, h, source, 0, 0, SRCINVERT);
-        SelectObject(source, old);
-        DeleteDC(source);
+        LayThroughMask(page, o.position.left, o.position.top, o.pictureWidth, o.pictureHeight, image, mask);
         DeleteObject(image);
         DeleteObject(mask);
     }
     GdiFlush();
-    const DWORD rowBytes = DWORD((width * 3 + 3) & ~3), imageBytes = rowBytes * DWORD(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageBytes;
-    const std::string path = std::string(folder) + "\\printed-objects.bmp";
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(out, INVALID_HANDLE_VALUE);
-    DWORD wrote;
-    WriteFile(out, &file, sizeof file, &wrote, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &wrote, nullptr);
-    WriteFile(out, bits, imageBytes, &wrote, nullptr);
-    CloseHandle(out);
+    EXPECT_TRUE(sheet_script::WriteBitmapFile(std::string(folder) + "\\printed-objects.bmp", info.bmiHeader, bits));
     SelectObject(page, oldSheet);
     DeleteObject(sheet);
     DeleteDC(page);

@@ -29,6 +29,7 @@
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
 #include "common/lab_file_records.h"
+#include "control_texts.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
 #include "render/render_settings_win.h"
@@ -102,13 +103,7 @@ DialogDriver::Step RunLabRow(const std::string& module) {
     return [module](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_LAB_LIST_LABS);
         for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i) {
-            char text[260] = {};
-            LVITEMA cell = {};
-            cell.iSubItem = 2;
-            cell.pszText = text;
-            cell.cchTextMax = sizeof text;
-            SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(&cell));
-            if (_stricmp(text, module.c_str()) != 0) continue;
+            if (_stricmp(ListCellText(list, i, 2).c_str(), module.c_str()) != 0) continue;
             LVITEMA state = {};
             state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
             state.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -374,21 +369,12 @@ TEST_F(LabDocuments, TheLabListShowsLabsAndLabFilesAndRunsTheChosenOne) {
     std::vector<Row> labs;
     std::vector<std::string> wizardModules;
     auto readLists = [&](HWND dialog) {
-        auto cell = [](HWND list, int item, int sub) {
-            char text[260] = {};
-            LVITEMA lv = {};
-            lv.iSubItem = sub;
-            lv.pszText = text;
-            lv.cchTextMax = sizeof text;
-            SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(item), reinterpret_cast<LPARAM>(&lv));
-            return std::string(text);
-        };
         HWND list = GetDlgItem(dialog, IDC_LAB_LIST_LABS);
         for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
-            labs.push_back({cell(list, i, 0), cell(list, i, 1), cell(list, i, 2), cell(list, i, 4)});
+            labs.push_back({ListCellText(list, i, 0), ListCellText(list, i, 1), ListCellText(list, i, 2), ListCellText(list, i, 4)});
         HWND wizards = GetDlgItem(dialog, IDC_LAB_LIST_WIZARDS);
         for (int i = 0, n = int(SendMessageA(wizards, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
-            wizardModules.push_back(cell(wizards, i, 1));
+            wizardModules.push_back(ListCellText(wizards, i, 1));
         // Choose the heat lab and run it.
         for (int i = 0; i < int(labs.size()); ++i)
             if (_stricmp(labs[size_t(i)].module.c_str(), "Tessaly.dll") == 0) {

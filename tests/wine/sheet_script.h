@@ -189,6 +189,23 @@ inline void CloseHelpViewer(HWND viewer) {
     WaitFor([&] { return !IsWindow(viewer) || !IsWindowVisible(viewer); });
 }
 
+// Writes a bottom-up 24-bit DIB section's header and bits as a BMP file.
+inline bool WriteBitmapFile(const std::string& path, const BITMAPINFOHEADER& header, const void* bits) {
+    const DWORD rowBytes = DWORD((header.biWidth * 3 + 3) & ~3), imageBytes = rowBytes * DWORD(header.biHeight);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + imageBytes;
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD wrote;
+    const bool ok = WriteFile(out, &file, sizeof file, &wrote, nullptr) &&
+                    WriteFile(out, &header, sizeof header, &wrote, nullptr) &&
+                    WriteFile(out, bits, imageBytes, &wrote, nullptr);
+    CloseHandle(out);
+    return ok;
+}
+
 // Saves what window shows on the screen as a 24-bit BMP in the folder named
 // by BREVANE_SCREENSHOTS, when that is set: for looking at the windows.
 inline void SaveScreenshot(HWND window, const std::string& name) {
@@ -214,20 +231,7 @@ inline void SaveScreenshot(HWND window, const std::string& name) {
     HGDIOBJ old = SelectObject(memory, picture);
     BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-    const DWORD rowBytes = DWORD((w * 3 + 3) & ~3), imageBytes = rowBytes * DWORD(h);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageBytes;
-    const std::string path = std::string(folder) + "\\" + name + ".bmp";
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (out != INVALID_HANDLE_VALUE) {
-        DWORD wrote;
-        WriteFile(out, &file, sizeof file, &wrote, nullptr);
-        WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &wrote, nullptr);
-        WriteFile(out, bits, imageBytes, &wrote, nullptr);
-        CloseHandle(out);
-    }
+    WriteBitmapFile(std::string(folder) + "\\" + name + ".bmp", info.bmiHeader, bits);
     SelectObject(memory, old);
     DeleteObject(picture);
     DeleteDC(memory);

@@ -18,6 +18,7 @@
 #include "bench/model/lab_objects.h"
 #include "bench/sim/sim_tick.h"
 #include "common/equipment_type.h"
+#include "control_texts.h"
 #include "resources/parvell/chemical_dialog_ids.h"
 #include "resources/parvell/lab_option_dialog_ids.h"
 #include "resources/parvell/reaction_dialog_ids.h"
@@ -45,7 +46,7 @@ std::vector<std::string> ListBoxTexts(HWND list) {
 }
 
 // The row of a list box or combo box whose text begins with name; -1 if none.
-int RowStartingWith(HWND control, const std::string& name, bool combo = false) {
+int RowStartingWith(HWND control, const std::string& name, bool combo) {
     const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT, get = combo ? CB_GETLBTEXT : LB_GETTEXT;
     for (int i = 0, n = int(SendMessageA(control, count, 0, 0)); i < n; ++i) {
         char text[256] = {};
@@ -55,19 +56,16 @@ int RowStartingWith(HWND control, const std::string& name, bool combo = false) {
     return -1;
 }
 
-std::string ListViewText(HWND list, int row, int column) {
-    char text[256] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(row), reinterpret_cast<LPARAM>(&item));
-    return text;
+// Selects the row of a dialog's list box or combo box whose text begins with name.
+void SelectStartingWith(HWND dialog, int id, const std::string& name, bool combo) {
+    const int row = RowStartingWith(GetDlgItem(dialog, id), name, combo);
+    ASSERT_GE(row, 0) << name << " is not listed";
+    SendDlgItemMessageA(dialog, id, combo ? CB_SETCURSEL : LB_SETCURSEL, WPARAM(row), 0);
 }
 
 int ListViewRow(HWND list, const std::string& name) {
     for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
-        if (ListViewText(list, i, 0) == name) return i;
+        if (ListCellText(list, i, 0) == name) return i;
     return -1;
 }
 
@@ -76,28 +74,6 @@ void SelectListViewRow(HWND list, int row) {
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&state));
-}
-
-std::string TreeText(HWND tree, HTREEITEM item) {
-    char text[256] = {};
-    TVITEMA data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
-// The item reached by a path of texts from the root.
-HTREEITEM TreeItem(HWND tree, const std::vector<std::string>& path) {
-    HTREEITEM item = TreeView_GetRoot(tree);
-    for (size_t level = 0; item; ++level) {
-        while (item && TreeText(tree, item) != path[level]) item = TreeView_GetNextSibling(tree, item);
-        if (!item || level + 1 == path.size()) return item;
-        item = TreeView_GetChild(tree, item);
-    }
-    return nullptr;
 }
 
 // Ticks a check box as a click does, without opening anything.
@@ -113,9 +89,7 @@ HWND Opened(HWND sheet, const char* caption) { return WaitForDialog(ThreadOf(she
 
 // A database chemical added to the lab; Add opens its lab properties, kept as they come.
 void AddFromDatabase(HWND sheet, HWND page, const std::string& name) {
-    const int row = RowStartingWith(GetDlgItem(page, IDC_CHEMPAGE_DATABASE), name);
-    ASSERT_GE(row, 0) << name << " is not in the database";
-    SendDlgItemMessageA(page, IDC_CHEMPAGE_DATABASE, LB_SETCURSEL, WPARAM(row), 0);
+    SelectStartingWith(page, IDC_CHEMPAGE_DATABASE, name, false);
     Click(page, IDC_CHEMPAGE_ADD);
     HWND properties = Opened(sheet, "Lab Chemical Properties");
     ASSERT_NE(properties, nullptr) << name;
@@ -128,7 +102,7 @@ void AddFromDatabase(HWND sheet, HWND page, const std::string& name) {
 void DragOnto(HWND sheet, HWND page, const std::string& chemical, const std::vector<std::string>& target) {
     HWND list = GetDlgItem(page, IDC_RX_CHEMICALS), tree = GetDlgItem(page, IDC_RX_TREE);
     const int row = ListViewRow(list, chemical);
-    HTREEITEM item = TreeItem(tree, target);
+    HTREEITEM item = TreeItemAt(tree, target);
     ASSERT_GE(row, 0) << chemical;
     ASSERT_NE(item, nullptr) << target.back();
     RECT box = {};
@@ -228,9 +202,7 @@ void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::str
     Click(page, IDC_LP_SPECTRO);
     HWND spectro = Opened(sheet, "Spectrophotometer Data");
     ASSERT_NE(spectro, nullptr);
-    const int salt = RowStartingWith(GetDlgItem(spectro, IDC_SD_CHEMICAL), "Sodium chloride", true);
-    ASSERT_GE(salt, 0);
-    SendDlgItemMessageA(spectro, IDC_SD_CHEMICAL, CB_SETCURSEL, WPARAM(salt), 0);
+    SelectStartingWith(spectro, IDC_SD_CHEMICAL, "Sodium chloride", true);
     SetControlText(spectro, IDC_SD_WAVELENGTH, "520");
     SetControlText(spectro, IDC_SD_K_VALUE, "1.5");
     SendMessageA(spectro, WM_COMMAND, MAKEWPARAM(IDC_SD_ADD, BN_CLICKED),
@@ -245,9 +217,7 @@ void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::str
     ASSERT_NE(indicator, nullptr);
     SetControlText(indicator, IDC_ID_NAME, "Universal indicator");
     SetControlText(indicator, IDC_ID_DESCRIPTION, "Red in acid, violet in alkali");
-    const int hydrogen = RowStartingWith(GetDlgItem(indicator, IDC_ID_CHEMICAL), "Hydrogen ion", true);
-    ASSERT_GE(hydrogen, 0);
-    SendDlgItemMessageA(indicator, IDC_ID_CHEMICAL, CB_SETCURSEL, WPARAM(hydrogen), 0);
+    SelectStartingWith(indicator, IDC_ID_CHEMICAL, "Hydrogen ion", true);
     Tick(indicator, IDC_ID_MEASURES_PH);
     SetControlText(indicator, IDC_ID_LOW, "6");
     SetControlText(indicator, IDC_ID_HIGH, "8");
@@ -262,7 +232,7 @@ void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::str
     HWND open = Opened(sheet, nullptr);
     ASSERT_NE(open, nullptr);
     ChooseFile(open, molecule);
-    EXPECT_EQ(ListViewText(molecules, ListViewRow(molecules, "Water"), 1), "water.pdb");
+    EXPECT_EQ(ListCellText(molecules, ListViewRow(molecules, "Water"), 1), "water.pdb");
 
     ASSERT_TRUE(NextUntil(sheet, kFinishPage));
     PressSheetButton(sheet, PSBTN_FINISH);
@@ -345,11 +315,11 @@ TEST_F(TeacherRoad, ANeutralisationLabBuiltPageByPageRunsInTheHostAndComesBackWh
         EXPECT_EQ(listed[3].rfind("Sodium chloride", 0), 0u) << listed[3];
         ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
         HWND tree = GetDlgItem(CurrentPage(sheet), IDC_RX_TREE);
-        HTREEITEM reactants = TreeItem(tree, {"Reactions", "Neutralisation", "Reactants"});
+        HTREEITEM reactants = TreeItemAt(tree, {"Reactions", "Neutralisation", "Reactants"});
         ASSERT_NE(reactants, nullptr);
         std::vector<std::string> under;
         for (HTREEITEM i = TreeView_GetChild(tree, reactants); i; i = TreeView_GetNextSibling(tree, i))
-            under.push_back(TreeText(tree, i));
+            under.push_back(TreeItemText(tree, i));
         EXPECT_EQ(under.size(), 2u);
         ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
         page = CurrentPage(sheet);
@@ -361,7 +331,7 @@ TEST_F(TeacherRoad, ANeutralisationLabBuiltPageByPageRunsInTheHostAndComesBackWh
                   (std::vector<std::string>{"Universal indicator"}));
         ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
         HWND molecules = GetDlgItem(CurrentPage(sheet), IDC_PDB_LIST);
-        EXPECT_EQ(ListViewText(molecules, ListViewRow(molecules, "Water"), 1), "water.pdb");
+        EXPECT_EQ(ListCellText(molecules, ListViewRow(molecules, "Water"), 1), "water.pdb");
     });
     EXPECT_STREQ(CurrentUdlName, kLabName) << "Cancel keeps the lab";
 }

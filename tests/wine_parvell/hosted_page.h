@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/control_texts.h"
 #include "tests/wine/dialog_driver.h"
 #include "wizard/sheet/dialog_fields_win.h"
 
@@ -50,6 +51,4 @@ void SaveScreenshot(HWND window, const std::string& name);
 // Checks or clears a dialog's box and tells the dialog, as a click does; from any thread.
 void SetBox(HWND dialog, int id, bool checked);
 
-// A list view's cell text, read from any thread.
-std::string ListCellText(HWND list, int row, int column);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "hosted_page.h"
+#include "tests/wine/control_texts.h"
 #include "resources/parvell/reaction_dialog_ids.h"
 #include "tests/wine/dialog_driver.h"
 #include "wizard/reactions/equation_line_win.h"
@@ -50,21 +51,10 @@ void StartLab() {
     Lab().header.chemicalCount = 3;
 }
 
-std::string ItemText(HWND tree, HTREEITEM item) {
-    char text[256] = "";
-    TVITEMA data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
 // The tree as indented lines, one space a level.
 void TreeLines(HWND tree, HTREEITEM item, int depth, std::vector<std::string>& lines) {
     for (; item; item = TreeView_GetNextSibling(tree, item)) {
-        lines.push_back(std::string(size_t(depth), ' ') + ItemText(tree, item));
+        lines.push_back(std::string(size_t(depth), ' ') + TreeItemText(tree, item));
         TreeLines(tree, TreeView_GetChild(tree, item), depth + 1, lines);
     }
 }
@@ -73,17 +63,6 @@ std::vector<std::string> TreeLines(HWND tree) {
     std::vector<std::string> lines;
     TreeLines(tree, TreeView_GetRoot(tree), 0, lines);
     return lines;
-}
-
-// The item reached by a path of texts from the root.
-HTREEITEM Find(HWND tree, const std::vector<std::string>& path) {
-    HTREEITEM item = TreeView_GetRoot(tree);
-    for (size_t level = 0; item; ++level) {
-        while (item && ItemText(tree, item) != path[level]) item = TreeView_GetNextSibling(tree, item);
-        if (!item || level + 1 == path.size()) return item;
-        item = TreeView_GetChild(tree, item);
-    }
-    return nullptr;
 }
 
 POINT CentreOf(HWND tree, HTREEITEM item, HWND in) {
@@ -187,9 +166,9 @@ TEST_F(ReactionsPageTest, AReactionBuiltByDraggingShowsItsEquationAndBalance) {
     std::string shownName;
     {
         DialogDriver driver(PastTheSheet(host.sheet(), {Coefficient("2", &shownName), Coefficient("1"), Coefficient("2")}));
-        EXPECT_TRUE(Drag(host, RowOf(list, "Hydrogen"), Find(tree, {"Reactions", "Water formation", "Reactants"})));
-        EXPECT_TRUE(Drag(host, RowOf(list, "Oxygen"), Find(tree, {"Reactions", "Water formation", "Reactants"})));
-        EXPECT_TRUE(Drag(host, RowOf(list, "Water"), Find(tree, {"Reactions", "Water formation", "Products"})));
+        EXPECT_TRUE(Drag(host, RowOf(list, "Hydrogen"), TreeItemAt(tree, {"Reactions", "Water formation", "Reactants"})));
+        EXPECT_TRUE(Drag(host, RowOf(list, "Oxygen"), TreeItemAt(tree, {"Reactions", "Water formation", "Reactants"})));
+        EXPECT_TRUE(Drag(host, RowOf(list, "Water"), TreeItemAt(tree, {"Reactions", "Water formation", "Products"})));
         FinishDriver(driver);
         EXPECT_EQ(driver.Unexpected(), 0);
         ASSERT_EQ(OpenedDialogs(driver, host).size(), 3u);
@@ -212,7 +191,7 @@ TEST_F(ReactionsPageTest, AReactionBuiltByDraggingShowsItsEquationAndBalance) {
     // A drop anywhere but on Reactants or Products opens nothing.
     {
         DialogDriver driver(PastTheSheet(host.sheet(), {}));
-        EXPECT_FALSE(Drag(host, 0, Find(tree, {"Reactions", "Water formation"})));
+        EXPECT_FALSE(Drag(host, 0, TreeItemAt(tree, {"Reactions", "Water formation"})));
         FinishDriver(driver);
         EXPECT_TRUE(OpenedDialogs(driver, host).empty());
         EXPECT_EQ(driver.Unexpected(), 0);
@@ -343,25 +322,25 @@ TEST_F(ReactionsPageTest, EachNodeOffersItsMenuAndItsCommandsEditTheLab) {
     HostedPage host(kReactionsPageTemplate, ReactionsPageProc, "Add Reactions");
     HWND tree = host.item(IDC_RX_TREE);
 
-    EXPECT_EQ(Texts(RightClick(tree, Find(tree, {"Reactions"}))), (std::vector<std::string>{"Add New Reaction..."}));
-    EXPECT_EQ(Texts(RightClick(tree, Find(tree, {"Reactions", "first"}))),
+    EXPECT_EQ(Texts(RightClick(tree, TreeItemAt(tree, {"Reactions"}))), (std::vector<std::string>{"Add New Reaction..."}));
+    EXPECT_EQ(Texts(RightClick(tree, TreeItemAt(tree, {"Reactions", "first"}))),
               (std::vector<std::string>{"Edit Reaction...", "Delete Reaction", "(Move Up)", "Move Down"}));
-    EXPECT_EQ(Texts(RightClick(tree, Find(tree, {"Reactions", "second"}))),
+    EXPECT_EQ(Texts(RightClick(tree, TreeItemAt(tree, {"Reactions", "second"}))),
               (std::vector<std::string>{"Edit Reaction...", "Delete Reaction", "Move Up", "(Move Down)"}));
-    EXPECT_EQ(Texts(RightClick(tree, Find(tree, {"Reactions", "first", "Reactants", "Oxygen"}))),
+    EXPECT_EQ(Texts(RightClick(tree, TreeItemAt(tree, {"Reactions", "first", "Reactants", "Oxygen"}))),
               (std::vector<std::string>{"Edit Chemical...", "Delete Chemical..."}));
-    EXPECT_TRUE(RightClick(tree, Find(tree, {"Reactions", "first", "Products"})).empty()) << "no menu";
-    EXPECT_TRUE(RightClick(tree, Find(tree, {"Reactions", "first", "Reactants"})).empty()) << "no menu";
+    EXPECT_TRUE(RightClick(tree, TreeItemAt(tree, {"Reactions", "first", "Products"})).empty()) << "no menu";
+    EXPECT_TRUE(RightClick(tree, TreeItemAt(tree, {"Reactions", "first", "Reactants"})).empty()) << "no menu";
 
     // Move Down on the first swaps it with the second and keeps it selected.
-    RightClick(tree, Find(tree, {"Reactions", "first"}), 3);
+    RightClick(tree, TreeItemAt(tree, {"Reactions", "first"}), 3);
     ASSERT_EQ(Lab().reactions.size(), 2u);
     EXPECT_STREQ(Lab().reactions[0].name, "second");
     EXPECT_STREQ(Lab().reactions[1].name, "first");
-    EXPECT_EQ(ItemText(tree, TreeView_GetSelection(tree)), "first");
+    EXPECT_EQ(TreeItemText(tree, TreeView_GetSelection(tree)), "first");
 
     // Delete Chemical... closes the gap in the record.
-    RightClick(tree, Find(tree, {"Reactions", "first", "Reactants", "Hydrogen"}), 1);
+    RightClick(tree, TreeItemAt(tree, {"Reactions", "first", "Reactants", "Hydrogen"}), 1);
     const ReactionRecord& first = Lab().reactions[1];
     EXPECT_EQ(first.reactantCount, 1);
     EXPECT_EQ(first.participants[0].cas, kOxygen);
@@ -369,7 +348,7 @@ TEST_F(ReactionsPageTest, EachNodeOffersItsMenuAndItsCommandsEditTheLab) {
     EXPECT_EQ(WindowText(host.item(IDC_RX_EQUATION)), "1.000 (O2) ->1.000 (H2O) ");
 
     // Delete Reaction from the menu; the count follows.
-    RightClick(tree, Find(tree, {"Reactions", "second"}), 1);
+    RightClick(tree, TreeItemAt(tree, {"Reactions", "second"}), 1);
     ASSERT_EQ(Lab().reactions.size(), 1u);
     EXPECT_EQ(Lab().header.reactionCount, 1);
     EXPECT_STREQ(Lab().reactions[0].name, "first");
@@ -392,8 +371,8 @@ TEST_F(ReactionsPageTest, AFullReactionRefusesTheTwentySixthChemical) {
     HWND tree = host.item(IDC_RX_TREE), list = host.item(IDC_RX_CHEMICALS);
 
     DialogDriver driver(PastTheSheet(host.sheet(), {Press(IDOK), Coefficient("1")}));
-    Drag(host, RowOf(list, "Water"), Find(tree, {"Reactions", "full", "Products"}));
-    Drag(host, RowOf(list, "Water"), Find(tree, {"Reactions", "room for one", "Products"}));
+    Drag(host, RowOf(list, "Water"), TreeItemAt(tree, {"Reactions", "full", "Products"}));
+    Drag(host, RowOf(list, "Water"), TreeItemAt(tree, {"Reactions", "room for one", "Products"}));
     FinishDriver(driver);
     const std::vector<SeenDialog> opened = OpenedDialogs(driver, host);
     ASSERT_EQ(opened.size(), 2u);

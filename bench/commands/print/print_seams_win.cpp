@@ -147,24 +147,9 @@ public:
             // The contents and read-outs go into the loaded picture and mask first.
             DrawObjectForPrint(pageDC_, image, mask, objects.data(), index,
                                static_cast<int32_t>(objects.size()) - 1);
-            HDC source = CreateCompatibleDC(pageDC_);
             const RectI32& r = object.position;
-            const int x = r.left - scale_.box.left, y = r.top - scale_.box.top;
-            const int w = r.right - r.left, h = r.bottom - r.top;
-            BITMAP bm{};
-            GetObjectA(image, sizeof bm, &bm);
-            HGDIOBJ old = SelectObject(source, image);
-            SetStretchBltMode(pageDC_, COLORONCOLOR);
-            StretchBlt(pageDC_, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCINVERT);
-            SelectObject(source, mask);
-            // A monochrome mask takes the target's text and background colours.
-            SetTextColor(pageDC_, RGB(0, 0, 0));
-            SetBkColor(pageDC_, RGB(255, 255, 255));
-            StretchBlt(pageDC_, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCAND);
-            SelectObject(source, image);
-            StretchBlt(pageDC_, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCINVERT);
-            SelectObject(source, old);
-            DeleteDC(source);
+            LayThroughMask(pageDC_, r.left - scale_.box.left, r.top - scale_.box.top, r.right - r.left,
+                           r.bottom - r.top, image, mask);
         }
         if (image) DeleteObject(image);
         if (mask) DeleteObject(mask);
