@@ -66,7 +66,13 @@ std::vector<uint8_t> ReadAll(const std::string& path) {
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), {});
 }
 
-uint64_t FileSize(const std::string& path) { return ReadAll(path).size(); }
+// Read from the directory, not through a handle: a file this test holds open
+// while it polls could not be replaced by the dialog's save.
+uint64_t FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
 
 // Waits on a helper thread, for what the modal dialogs hold up on the test's own.
 bool WaitFor(const std::function<bool()>& done, int ms) {
