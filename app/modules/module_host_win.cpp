@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/demo/demo_recorder.h"
+#include "bench/model/bench_state.h"
 #include "bench/model/chemical_table.h"
 
 namespace {
@@ -177,9 +178,13 @@ void StreamPane(int which) {
 void ReloadPanes(bool recreateObservations) {
     if (!Panes.recreatePane) return;
     if (recreateObservations) {
+        // The lab's own notes are no change of the student's: the pane's
+        // change notice must not leave the session marked modified.
+        const bool modified = DocumentModified;
         if (Panes.setStreamGuard) Panes.setStreamGuard(true);
         StreamPane(2);
         if (Panes.setStreamGuard) Panes.setStreamGuard(false);
+        DocumentModified = modified;
     }
     StreamPane(1);
     StreamPane(0);

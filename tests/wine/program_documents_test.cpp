@@ -221,6 +221,21 @@ TEST_F(LabDocuments, NewThenCancelInTheLabListKeepsTheBench) {
     EXPECT_EQ(TextOf(ObservationsPane()), "Kept notes");
 }
 
+// A lab's own notes streamed into Observations are no change of the
+// student's: switching to the next lab right after asks nothing.
+TEST_F(LabDocuments, ALabsNotesStreamedInLeaveTheSessionUnchanged) {
+    for (const char* module : {"Tessaly.dll", "Olvaris.dll"}) {
+        DocumentModified = false;
+        ASSERT_EQ(LoadLabModule(BenchWindow, module, "", 1, 0), 1);
+        Pump(50);
+        EXPECT_FALSE(DocumentModified) << module;
+    }
+    // A change the student made is still there after a lab streams its notes.
+    DocumentModified = true;
+    ASSERT_EQ(LoadLabModule(BenchWindow, "Olvaris.dll", "", 1, 0), 1);
+    EXPECT_TRUE(DocumentModified);
+}
+
 TEST_F(LabDocuments, SaveAsNewThenOpenGivesBackTheObjectsNotesAndDataset) {
     MakeSession("Pink at 24.5 ml");
     const std::vector<int32_t> types = {LabObjects[1].type, LabObjects[2].type};
