@@ -1,14 +1,22 @@
 #include "wizard/reaction_slots.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "zephrane/chemical_database.h"
 
 namespace parvell {
 
 int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double grams, double kelvin) {
+    // As the bench's own additions: a negative or non-finite amount, or one
+    // that would take a slot out of the finite numbers, is refused.
+    if (!std::isfinite(grams) || grams < 0) return 0;
+    kelvin = std::isfinite(kelvin) ? std::clamp(kelvin, 0.0, double(kMaxKelvin)) : double(kRoomKelvin);
     // Only liquid water lives in slot 0; ice and vapour take ordinary slots,
     // or they would turn the vessel's liquid into something else.
     if (cas == kCasWater && phase == kPhaseLiquid) {
         ComponentSlot& s = o.slots[0];
+        if (!std::isfinite(s.grams + grams)) return 0;
         s.cas = kCasWater;
         s.phase = kPhaseLiquid;
         s.grams += grams;
@@ -18,11 +26,13 @@ int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double gra
     for (int i = 1; i < kComponentSlotCount; ++i) {
         ComponentSlot& s = o.slots[i];
         if (s.cas != cas || s.phase != phase) continue;
+        if (!std::isfinite(s.grams + grams)) return 0;
         s.grams += grams;
         s.kelvin = kelvin;
         if (s.phase & kPhaseSolid) {
             double density = Chemical_Density(cas);
-            if (density > 0) o.solidVolume += grams / density;
+            const double solidVolume = o.solidVolume + (density > 0 ? grams / density : 0.0);
+            if (std::isfinite(solidVolume)) o.solidVolume = solidVolume;
         }
         return 1;
     }
@@ -39,6 +49,7 @@ int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double gra
 }
 
 int RemoveReactionComponent(LabObject& o, CasNumber cas, uint32_t phaseMask, double grams) {
+    if (!std::isfinite(grams) || grams < 0) return 0;
     ComponentSlot* slot = nullptr;
     if (cas == kCasWater && (phaseMask & kPhaseLiquid)) {
         slot = &o.slots[0];

@@ -10,9 +10,12 @@
 
 namespace parvell {
 
-// 1 added, 0 when no slot had room (the amount is lost).
+// 1 added, 0 when no slot had room (the amount is lost) or when the amount
+// is negative or not finite, or would make the slot's grams infinite. The
+// temperature is kept to 0..773.15 K.
 int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double grams, double kelvin);
-// 1 taken, 0 when no slot matched; a slot never goes below 0 grams.
+// 1 taken, 0 when no slot matched or the amount is negative or not finite;
+// a slot never goes below 0 grams.
 int RemoveReactionComponent(LabObject& o, CasNumber cas, uint32_t phaseMask, double grams);
 // Millilitres of the matching slots that are neither gas nor dissolved.
 double ReactionPhaseVolume(const LabObject& o, uint32_t phaseMask);

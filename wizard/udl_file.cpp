@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "wizard/udl_values.h"
+
 namespace {
 
 // Reads forward through a file image; every take is bounded by the bytes left.
@@ -117,7 +119,36 @@ void Append(std::vector<uint8_t>& out, const T* records, size_t count) {
 
 }  // namespace
 
-UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab) {
+bool ReadInPieces(uint64_t size, ReadPiece read, void* context, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    if (size > kLargestUdlFileBytes) return false;
+    bytes.resize(size_t(size));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        size_t got = 0;
+        if (!read(context, bytes.data() + done, bytes.size() - done, &got) || got > bytes.size() - done) {
+            bytes.clear();
+            return false;
+        }
+        if (got == 0) break;
+        done += got;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+const char* UdlParseText(UdlParse result) {
+    switch (result) {
+        case UdlParse::kGood: return "no error";
+        case UdlParse::kTooShort: return "shorter than its 2488-byte header";
+        case UdlParse::kWrongSignature: return "not a user-defined lab (bad signature)";
+        case UdlParse::kNegativeCount: return "a count, length or file size is negative";
+        case UdlParse::kUnsoundValue: return "a number is outside its range";
+    }
+    return "unknown error";
+}
+
+UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab, std::string* why) {
     if (length < sizeof(UdlHeader)) return UdlParse::kTooShort;
     Cursor in{data, length};
     UdlLab scratch;
@@ -143,6 +174,12 @@ UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab) {
     for (IndicatorRecord& r : scratch.indicators) {
         Terminate(r.name);
         Terminate(r.description);
+    }
+    parvell::FlushDenormals(scratch);
+    const std::string fault = parvell::UdlValueFault(scratch);
+    if (!fault.empty()) {
+        if (why) *why = fault;
+        return UdlParse::kUnsoundValue;
     }
     lab = std::move(scratch);
     return UdlParse::kGood;
@@ -184,12 +221,21 @@ std::vector<uint8_t> SerializeUdl(const UdlLab& lab) {
     return out;
 }
 
-int ReadUdlFile(const std::string& path, UdlLab& lab, UdlIo& io) {
+int ReadUdlFile(const std::string& path, UdlLab& lab, UdlIo& io, std::string* why) {
+    if (why) why->clear();
     std::vector<uint8_t> bytes;
     if (!io.ReadWholeFile(path, bytes)) return 0;
     UdlLab scratch;
-    if (ParseUdl(bytes.data(), bytes.size(), scratch) != UdlParse::kGood) {
-        io.ShowMessage(kStringUdlWrongVersion, kStringUdlReadCaption);
+    std::string fault;
+    const UdlParse parsed = ParseUdl(bytes.data(), bytes.size(), scratch, &fault);
+    if (parsed != UdlParse::kGood) {
+        if (parsed == UdlParse::kUnsoundValue) {
+            io.ShowRefusal(fault);
+        } else {
+            fault = UdlParseText(parsed);
+            io.ShowMessage(kStringUdlWrongVersion, kStringUdlReadCaption);
+        }
+        if (why) *why = fault;
         return 0;
     }
     lab = std::move(scratch);

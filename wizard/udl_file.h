@@ -11,6 +11,10 @@
 
 constexpr int kStringUdlWrongVersion = 1183;  // "The UDL file is not correct version"
 constexpr int kStringUdlReadCaption = 1184;   // "UDL Read"
+constexpr int kStringUdlRefused = 1189;       // "The UDL file cannot be used: %s"
+// The largest user-defined lab read: headers, texts and molecule files, never
+// more (reading more whole could exhaust a 32-bit address space).
+constexpr uint64_t kLargestUdlFileBytes = uint64_t{256} << 20;
 constexpr char kUserChemicalDatabaseName[] = "chemical.cdb";
 constexpr char kUdlExtension[] = ".UDL-BREVANE";
 
@@ -26,6 +30,13 @@ public:
     virtual std::string PerUserFolder() = 0;
     // An OK box on the owner window with string ids for text and caption.
     virtual void ShowMessage(int textId, int captionId) = 0;
+    // An OK box on the owner window, captioned string 1184, saying why the
+    // lab is refused (string 1189 with the reason); by default the box of a
+    // foreign file.
+    virtual void ShowRefusal(const std::string& why) {
+        (void)why;
+        ShowMessage(kStringUdlWrongVersion, kStringUdlReadCaption);
+    }
     // Whether a file is there; reading it is the portable fallback.
     virtual bool FileExists(const std::string& path) {
         std::vector<uint8_t> bytes;
@@ -33,12 +44,24 @@ public:
     }
 };
 
-enum class UdlParse { kGood, kTooShort, kWrongSignature, kNegativeCount };
+// Reads a file of `size` bytes piece by piece through read(buffer, wanted,
+// &got), which returns false on an error. A read of nothing ends the file
+// early (it shrank while read: bytes keeps what was there); an error part
+// way fails the whole read and leaves bytes empty.
+using ReadPiece = bool (*)(void* context, uint8_t* buffer, size_t wanted, size_t* got);
+bool ReadInPieces(uint64_t size, ReadPiece read, void* context, std::vector<uint8_t>& bytes);
+
+enum class UdlParse { kGood, kTooShort, kWrongSignature, kNegativeCount, kUnsoundValue };
+
+// Why a file was refused, in words.
+const char* UdlParseText(UdlParse result);
 
 // Parses a whole file image into lab. Counts beyond the bytes present are cut
 // to what is there (a record cut short is zero-filled) and the header keeps the
-// counts really read. lab is written only when the result is kGood.
-UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab);
+// counts really read; denormal numbers become 0, and a number outside its
+// range refuses the file (kUnsoundValue, *why naming the record). lab is
+// written only when the result is kGood.
+UdlParse ParseUdl(const uint8_t* data, size_t length, UdlLab& lab, std::string* why = nullptr);
 
 // The header with its signature and with the counts and lengths of the
 // sections lab holds.
@@ -50,8 +73,10 @@ std::vector<uint8_t> SerializeUdl(const UdlLab& lab);
 
 // Reads path into lab and extracts its molecule files. 1 read; 0 not, and lab
 // is left as it was. A file that cannot be opened fails without a message;
-// a short or foreign file shows string 1183 captioned 1184.
-int ReadUdlFile(const std::string& path, UdlLab& lab, UdlIo& io);
+// a short or foreign file shows string 1183 captioned 1184; a file holding
+// numbers outside their ranges shows why (UdlIo::ShowRefusal). *why, when
+// given, receives the reason of a refusal ("" when the file could not be read).
+int ReadUdlFile(const std::string& path, UdlLab& lab, UdlIo& io, std::string* why = nullptr);
 
 // Writes the lab file; false when it could not be written (the old file stays).
 bool WriteUdlFile(const std::string& path, const UdlLab& lab, UdlIo& io);

@@ -2,11 +2,17 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 namespace {
 
-// A lab file is headers, texts and molecule files: anything larger is not one,
-// and reading it whole could exhaust a 32-bit address space.
-constexpr LONGLONG kLargestLabFile = 256LL * 1024 * 1024;
+bool ReadFromHandle(void* file, uint8_t* buffer, size_t wanted, size_t* got) {
+    DWORD read = 0;
+    const BOOL ok =
+        ReadFile(static_cast<HANDLE>(file), buffer, DWORD(std::min<size_t>(wanted, MAXDWORD)), &read, nullptr);
+    *got = read;
+    return ok != 0;
+}
 
 std::string FolderOf(const std::string& path) {
     size_t cut = path.find_last_of("\\/");
@@ -20,19 +26,8 @@ bool UdlIoWin::ReadWholeFile(const std::string& path, std::vector<uint8_t>& byte
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size{};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestLabFile;
-    if (ok) {
-        bytes.resize(size_t(size.QuadPart));
-        size_t done = 0;
-        while (ok && done < bytes.size()) {
-            DWORD got = 0;
-            ok = ReadFile(file, bytes.data() + done, DWORD(bytes.size() - done), &got, nullptr) && got > 0;
-            done += got;
-        }
-        // A file that shrank while being read keeps what was there.
-        bytes.resize(done);
-        ok = true;
-    }
+    const bool ok = GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+                    ReadInPieces(uint64_t(size.QuadPart), ReadFromHandle, file, bytes);
     CloseHandle(file);
     return ok;
 }
@@ -53,6 +48,8 @@ bool UdlIoWin::WriteWholeFile(const std::string& path, const void* data, size_t 
         ok = WriteFile(file, bytes + done, DWORD(length - done), &wrote, nullptr) && wrote > 0;
         done += wrote;
     }
+    // On disk before it replaces the old file, so a crash leaves one of the two whole.
+    if (ok) ok = FlushFileBuffers(file) != 0;
     if (file != INVALID_HANDLE_VALUE) ok = CloseHandle(file) && ok;
     if (ok) ok = MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(temporary);
@@ -73,6 +70,17 @@ void UdlIoWin::ShowMessage(int textId, int captionId) {
     LoadStringA(module_, UINT(textId), text, sizeof text);
     LoadStringA(module_, UINT(captionId), caption, sizeof caption);
     MessageBoxA(owner_, text, caption, MB_OK);
+}
+
+void UdlIoWin::ShowRefusal(const std::string& why) {
+    char format[256] = "", caption[128] = "";
+    if (!LoadStringA(module_, UINT(kStringUdlRefused), format, sizeof format))
+        lstrcpynA(format, "The UDL file cannot be used: %s", sizeof format);
+    LoadStringA(module_, UINT(kStringUdlReadCaption), caption, sizeof caption);
+    std::string text(format);
+    const size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, why);
+    MessageBoxA(owner_, text.c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 
 bool UdlIoWin::FileExists(const std::string& path) {

@@ -13,6 +13,7 @@ public:
     bool WriteWholeFile(const std::string& path, const void* data, size_t length) override;
     std::string PerUserFolder() override;
     void ShowMessage(int textId, int captionId) override;
+    void ShowRefusal(const std::string& why) override;
     bool FileExists(const std::string& path) override;
 
 private:

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "app/demo/demo_recorder.h"
-#include "app/documents/lab_file.h"
+#include "bench/model/record_safety.h"
 #include "common/lab_style.h"
 #include "render/animation_frames.h"
 
@@ -51,11 +51,12 @@ bool FrameNeedsErase(const uint8_t* previous, int32_t previousCount, const uint8
 }
 
 bool CheckDemoFrame(uint8_t* frame, int32_t count) {
-    for (int32_t i = 0; i < count; ++i) {
-        LabObject o = RecordAt(frame, i);
-        if (!CheckReadObject(o, i + 1, count)) return false;
-        std::memcpy(frame + size_t(i) * kObjectBytes, static_cast<const void*>(&o), kObjectBytes);
-    }
+    if (count < 0 || count > kMaxLabObjects) return false;
+    // Records 0..count, as the checks of every reader take a bench.
+    std::vector<LabObject> bench(size_t(count) + 1, LabObject{});
+    for (int32_t i = 0; i < count; ++i) bench[size_t(i) + 1] = RecordAt(frame, i);
+    if (!MakeReadBenchSafe(bench.data(), count)) return false;
+    if (count) std::memcpy(frame, static_cast<const void*>(&bench[1]), size_t(count) * kObjectBytes);
     return true;
 }
 

@@ -134,6 +134,7 @@ private:
 bool FrameNeedsErase(const uint8_t* previous, int32_t previousCount, const uint8_t* next,
                      int32_t nextCount);
 
-// Passes each record of a frame through the lab file's object checks; false
-// when one has an unknown type (the frame is then not shown).
+// Passes a frame through the checks every reader of a bench makes (values
+// made sound, links mended); false when a record has an unknown type (the
+// frame is then not shown).
 bool CheckDemoFrame(uint8_t* frame, int32_t count);

@@ -36,19 +36,6 @@ void CopyName(char (&out)[kLabFilePathLength], const char* in) {
 
 void TerminateField(char* field, size_t length) { field[length - 1] = '\0'; }
 
-// A link to an object that is not there, or to itself, is dropped.
-void ClearBadLink(int32_t& link, int32_t self, int32_t count) {
-    if (link < 1 || link > count || link == self) link = 0;
-}
-
-void ValidateLinks(LabObject& o, int32_t self, int32_t count) {
-    ClearBadLink(o.host, self, count);
-    ClearBadLink(o.hostedItem, self, count);
-    ClearBadLink(o.nextGroupMember, self, count);
-    ClearBadLink(o.pourTarget, self, count);
-    if (o.groupMemberCount < 0 || o.groupMemberCount > count) o.groupMemberCount = 0;
-}
-
 LabFileError DecodeDatasets(const uint8_t* bytes, uint64_t start, uint64_t end, int32_t count,
                             std::vector<TitrationData>* out) {
     uint64_t at = start;
@@ -148,13 +135,9 @@ LabFileError DecodeLabFile(const uint8_t* bytes, size_t length, const LabFileRea
     std::memcpy(static_cast<void*>(doc.objects.data()), bytes + kHeaderBytes,
                 (size_t(count) + 1) * kObjectBytes);
     doc.objects[0] = LabObject{};
-    for (int32_t i = 1; i <= count; ++i) {
-        LabObject& o = doc.objects[size_t(i)];
-        if (!IsEquipmentType(o.type)) return LabFileError::kBadObjectType;
-        ValidateLinks(o, i, count);
-        // Readers never hand NaN, infinity or negative amounts to the simulation.
-        MakeRecordContentsSafe(o);
-    }
+    // Readers never hand NaN, infinity, huge amounts or links that contradict
+    // each other to the simulation.
+    if (!MakeReadBenchSafe(doc.objects.data(), count)) return LabFileError::kBadObjectType;
 
     uint64_t rtfEnd = size;
     if (size >= kTrailerBytes) {
@@ -257,9 +240,3 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
     return out;
 }
 
-bool CheckReadObject(LabObject& object, int32_t index, int32_t count) {
-    if (!IsEquipmentType(object.type)) return false;
-    ValidateLinks(object, index, count);
-    MakeRecordContentsSafe(object);
-    return true;
-}

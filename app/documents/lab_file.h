@@ -69,11 +69,6 @@ std::vector<uint8_t> EncodeLabFile(int32_t count, const char* moduleName, const 
                                    int32_t trailerReserved, bool udlInPersonalFolder,
                                    const LabFileTemplates& templates);
 
-// The checks every object read from a file passes before it reaches the
-// bench: a known type (false otherwise), links in 1..count and not to itself
-// (else cleared), a terminated note and finite, clamped contents.
-bool CheckReadObject(LabObject& object, int32_t index, int32_t count);
-
 // Position scale for a bench of the given available height whose lowest
 // object bottom (in file units) is lowestBottom: 1.0, 2.0 or 0.75.
 double ChooseLabFileScale(int32_t availableHeight, int32_t lowestBottom);

@@ -14,7 +14,7 @@ bool ApplySaveRow(LabObject& o) {
 
 LabFileTemplates CatalogueLabFileTemplates() {
     LabFileTemplates t;
-    t.applyScreenTemplate = ApplyScreenTemplate;
+    t.applyScreenTemplate = ApplyScreenTemplateOrKindHead;
     t.applySaveTemplate = ApplySaveRow;
     return t;
 }

@@ -5,7 +5,8 @@ Win32SaveTarget::~Win32SaveTarget() {
 }
 
 bool Win32SaveTarget::Create(const std::string& tempPath) {
-    file_ = CreateFileA(tempPath.c_str(), GENERIC_WRITE, shareMode_, nullptr, CREATE_ALWAYS,
+    // A new file only: a name someone else is writing is never shared.
+    file_ = CreateFileA(tempPath.c_str(), GENERIC_WRITE, shareMode_, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
     return file_ != INVALID_HANDLE_VALUE;
 }
@@ -14,6 +15,8 @@ bool Win32SaveTarget::Write(const void* bytes, size_t length) {
     DWORD written = 0;
     return WriteFile(file_, bytes, DWORD(length), &written, nullptr) && written == length;
 }
+
+bool Win32SaveTarget::Flush() { return FlushFileBuffers(file_) != 0; }
 
 bool Win32SaveTarget::Close() {
     HANDLE f = file_;
@@ -24,8 +27,10 @@ bool Win32SaveTarget::Close() {
 bool Win32SaveTarget::Replace(const std::string& tempPath, const std::string& finalPath) {
     // A read-only file is the user's "do not change": Windows refuses to
     // replace it, but an administrator's rename on other systems may not.
+    // A folder standing at the path is never replaced either.
     const DWORD attributes = GetFileAttributesA(finalPath.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
     return MoveFileExA(tempPath.c_str(), finalPath.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -11,6 +11,7 @@ public:
     ~Win32SaveTarget() override;
     bool Create(const std::string& tempPath) override;
     bool Write(const void* bytes, size_t length) override;
+    bool Flush() override;
     bool Close() override;
     bool Replace(const std::string& tempPath, const std::string& finalPath) override;
     void Remove(const std::string& tempPath) override;

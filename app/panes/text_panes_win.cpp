@@ -9,6 +9,7 @@
 #include "app/shell/message_boxes_win.h"
 #include "app/modules/module_host.h"
 #include "app/panes/text_pane_ole_win.h"
+#include "common/rtf_nesting.h"
 #include "resources/brevane/shell_ids.h"
 
 TextPaneRecord TextPanes[kTextPaneCount] = {};
@@ -30,16 +31,21 @@ HWND FailPane(TextPaneRecord& record, const char* text) {
     return nullptr;
 }
 
-struct FileReader {
-    HANDLE file;
-};
-
-DWORD CALLBACK ReadFromFile(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
-    DWORD read = 0;
-    BOOL ok = ReadFile(reinterpret_cast<FileReader*>(cookie)->file, buffer, static_cast<DWORD>(wanted),
-                       &read, nullptr);
-    *got = static_cast<LONG>(read);
-    return ok ? 0 : 1;
+// The whole file, refused from its size when it is larger than notes may be.
+bool ReadNotesFile(const char* path, std::string* out) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && uint64_t(size.QuadPart) <= kLargestNotesBytes;
+    if (ok) {
+        out->resize(size_t(size.QuadPart));
+        DWORD got = 0;
+        ok = out->empty() ||
+             (ReadFile(file, &(*out)[0], DWORD(out->size()), &got, nullptr) && got == out->size());
+    }
+    CloseHandle(file);
+    return ok;
 }
 
 struct MemoryReader {
@@ -271,18 +277,16 @@ HWND CreateTabControl(HWND frame) {
 
 int StreamFileIntoPane(HWND pane, int format, const char* path) {
     if (!pane || !path) return 0;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
-    FileReader reader = {file};
-    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&reader), 0, ReadFromFile};
-    SendMessageA(pane, EM_STREAMIN, static_cast<WPARAM>(format), reinterpret_cast<LPARAM>(&stream));
-    CloseHandle(file);
-    return stream.dwError == 0 ? 1 : 0;
+    // Read whole first: a file that fails part way, or rich text that nests
+    // too deep, never reaches the pane.
+    std::string text;
+    if (!ReadNotesFile(path, &text)) return 0;
+    if (format == SF_RTF && !IsRtfNestingSound(text.data(), text.size())) return 0;
+    return StreamTextIntoPane(pane, format, text) ? 1 : 0;
 }
 
 bool StreamTextIntoPane(HWND pane, int format, const std::string& text) {
-    if (!pane) return false;
+    if (!pane || text.size() > kLargestNotesBytes) return false;
     MemoryReader reader = {&text, 0};
     EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&reader), 0, ReadFromMemory};
     SendMessageA(pane, EM_STREAMIN, static_cast<WPARAM>(format), reinterpret_cast<LPARAM>(&stream));

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 struct IRichEditOle;
@@ -71,9 +72,15 @@ void ShowTextPane(int index);
 // "SysTabControl32" with the three tabs, first selected; null on failure.
 HWND CreateTabControl(HWND frame);
 
+// The most text or rich text a pane takes from a file or from memory: what a
+// lab file can carry.
+constexpr uint64_t kLargestNotesBytes = uint64_t{256} << 20;
+
 // Replaces the pane's whole text with the file (format SF_TEXT or SF_RTF);
-// 0 and the pane unchanged when the file cannot be opened.
+// 0 and the pane unchanged when the file cannot be read whole, is larger
+// than kLargestNotesBytes, or is rich text that nests too deep.
 int StreamFileIntoPane(HWND pane, int format, const char* path);
-// The same from and to memory (lab files carry the Observations RTF).
+// The same from and to memory (lab files carry the Observations RTF); text
+// larger than kLargestNotesBytes is refused.
 bool StreamTextIntoPane(HWND pane, int format, const std::string& text);
 bool StreamTextOutOfPane(HWND pane, int format, std::string* text);

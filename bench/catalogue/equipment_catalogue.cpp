@@ -287,6 +287,19 @@ void ApplyScreenTemplate(LabObject& o) { ApplyTemplateKeepingLeftTop(o, ScreenTe
 
 void ApplySaveTemplate(LabObject& o) { ApplyTemplateKeepingLeftTop(o, TemplateSet::kSave, true); }
 
+void ApplyScreenTemplateOrKindHead(LabObject& o) {
+    if (!IsEquipmentType(o.type)) return;
+    if (FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits) >= 0) {
+        ApplyScreenTemplate(o);
+        return;
+    }
+    const RectI32 keep = o.position;
+    std::memcpy(static_cast<void*>(&o), &EquipmentPrototype(o.type, IsSmallScreen()), kLabObjectHeadBytes);
+    o.position = keep;
+    o.position.right = o.position.left + o.pictureWidth;
+    o.position.bottom = o.position.top + o.pictureHeight;
+}
+
 int EmptyObject(LabObject& o) {
     if (!IsEquipmentType(o.type)) return 0;
     CurrentBenchSeams().RemoveObjectParticles(o);

@@ -65,6 +65,11 @@ int ChangeContainer(LabObject& o, int32_t type, int32_t sizeIndex);
 int ChangeSize(LabObject& o, int32_t sizeIndex);
 void ApplyScreenTemplate(LabObject& o);
 void ApplySaveTemplate(LabObject& o);
+// For a record from outside: the screen head of its key, or, when its key
+// has no row, its kind's own head (the prototype's, key included), so no
+// geometry the simulation or the renderer reads comes from the file. Left
+// and top are kept; right and bottom follow the head.
+void ApplyScreenTemplateOrKindHead(LabObject& o);
 
 // Back to the prototype's contents in the current shape and place.
 int EmptyObject(LabObject& o);

@@ -24,6 +24,9 @@ bool CheckBench(const LabObject* base, int32_t count, std::string* fault) {
             if (!LinkInRange(link, i, count)) return Fail(fault, i, "link out of range or to itself");
         if (o.host && base[o.host].hostedItem != i) return Fail(fault, i, "host does not hold it");
         if (o.hostedItem && base[o.hostedItem].host != i) return Fail(fault, i, "hosted item names another host");
+        int32_t host = o.host;
+        for (int32_t step = 0; host >= 1 && host <= count && step < count; ++step, host = base[host].host)
+            if (host == i) return Fail(fault, i, "ring of hosts");
         if (o.groupMemberCount < 0 || o.groupMemberCount > count) return Fail(fault, i, "group member count");
         if (o.groupMemberCount == 0) {
             if (o.nextGroupMember) return Fail(fault, i, "next member outside a group");

@@ -1,6 +1,6 @@
 // The heavier check of a whole bench that tests and fuzzing run: counts,
-// types, every link in range and not to itself, combinations mutual, groups
-// closed rings of their member count.
+// types, every link in range and not to itself, combinations mutual and no
+// ring of hosts, groups closed rings of their member count.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -1,6 +1,7 @@
 #include "bench/sim/sim_thermal.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "bench/model/chemical_table.h"
@@ -30,8 +31,17 @@ bool IsDistillationFlask(const LabObject& o) {
     return o.type == kRoundBottomFlask && (o.stateBits & kDistillationParts);
 }
 
+// A point above the temperature ceiling is reached only at the ceiling.
 void StoreBoilingPoint(LabObject& o, double b) {
-    o.boilingPoint = static_cast<float>(b != 0 ? b : kNothingBoils);
+    o.boilingPoint = static_cast<float>(b != 0 ? std::min(b, sim::kMaxKelvinD) : kNothingBoils);
+}
+
+// Half the difference to the room per unit of mass, as far as the room at
+// most: a trace of mass (or a denormal one) reaches the room at once
+// instead of dividing the difference into infinity.
+double RoomStep(double difference, double mass) {
+    const double step = difference * 0.5 / mass;
+    return std::isfinite(step) && std::fabs(step) < std::fabs(difference) ? step : difference;
 }
 
 // Every slot that holds something takes the vessel's temperature.
@@ -46,7 +56,7 @@ void SolidsTowardRoom(LabObject& o, double solidGrams, const PhasePoints& points
     if (t > sim::kRoomKelvinD) {
         // Grams stand in for the volume when the solid volume was never set.
         const double volume = o.solidVolume > 0 ? o.solidVolume : solidGrams;
-        const double cooled = t - (t - sim::kRoomKelvinD) * 0.5 / (volume * 100);
+        const double cooled = t - RoomStep(t - sim::kRoomKelvinD, volume * 100);
         sim::SetKelvin(o, cooled > sim::kRoomKelvinD ? cooled : sim::kRoomKelvinD);
         return;
     }
@@ -56,7 +66,7 @@ void SolidsTowardRoom(LabObject& o, double solidGrams, const PhasePoints& points
                     points.meltingPoint + 0.01) > 0)
         return;
     // Nothing melts at this temperature (or nothing can): it warms instead.
-    const double warmed = t + (sim::kRoomKelvinD - t) * 0.5 / (solidGrams * 100);
+    const double warmed = t + RoomStep(sim::kRoomKelvinD - t, solidGrams * 100);
     const double next = warmed < sim::kRoomKelvinD ? warmed : sim::kRoomKelvinD;
     sim::SetKelvin(o, next);
     SetPhaseTemperature(o, kPhaseSolid, next);
@@ -66,7 +76,7 @@ void CoolTowardRoom(LabObject& o, double solidGrams) {
     const double t = o.temperature;
     const double mass = solidGrams * 10 + o.liquidVolume;
     if (!(mass > 0)) return;
-    const double d = (t - sim::kRoomKelvinD) * 0.5 / mass;
+    const double d = RoomStep(t - sim::kRoomKelvinD, mass);
     if (!(t - d > sim::kRoomKelvinD)) {
         sim::SetKelvin(o, sim::kRoomKelvinD);
         return;
@@ -85,7 +95,7 @@ void WarmTowardRoom(LabObject& o, double solidGrams) {
     const double t = o.temperature;
     const double mass = solidGrams * 10 + o.liquidVolume;
     if (!(mass > 0)) return;
-    const double d = (sim::kRoomKelvinD - t) * 0.5 / mass;
+    const double d = RoomStep(sim::kRoomKelvinD - t, mass);
     double warmed = t + d < sim::kRoomKelvinD ? t + d : sim::kRoomKelvinD;
     const double ice = IceMass(o);
     if (ice > 0 && warmed > sim::kIcePointKelvin) {
@@ -181,7 +191,8 @@ void BoilOff(LabObject& o, LabObject* receiver, CasNumber cas) {
 void Heat(LabObject& o, LabObject* receiver) {
     const PhasePoints points = BoilingAndFreezingPoints(o);
     StoreBoilingPoint(o, points.boilingPoint);
-    o.thermalMass = static_cast<float>(o.liquidVolume * kThermalMassFactor);
+    const double thermalMass = o.liquidVolume * kThermalMassFactor;
+    o.thermalMass = std::isfinite(thermalMass) && thermalMass < FLT_MAX ? static_cast<float>(thermalMass) : 0.0f;
     const double x = o.thermalMass * o.heatCapacityFactor;
     if (!(x > 0) || !std::isfinite(x)) return;
     sim::SetKelvin(o, o.temperature + o.heatApplied * kHeatScale / x);
@@ -257,11 +268,14 @@ PhasePoints BoilingAndFreezingPoints(const LabObject& object) {
 
     // Dissolved substances move both points once, however many slots the
     // water fills (liquid and ice).
-    const double water = MassOfComponent(object, kCasWater, kPhaseLiquid);
-    if (water > 0) {
-        const double molality = MolesByPhase(object, kPhaseDissolved) / (water / 1000);
-        if (points.boilingCas != 0) points.boilingPoint += kEbullioscopic * molality;
-        if (points.meltingCas != 0) points.meltingPoint -= kCryoscopic * molality;
+    const double kilograms = MassOfComponent(object, kCasWater, kPhaseLiquid) / 1000;
+    const double molality = kilograms > 0 ? MolesByPhase(object, kPhaseDissolved) / kilograms : 0;
+    // A trace of water under much solute would move the points without end.
+    if (std::isfinite(molality) && molality > 0) {
+        if (points.boilingCas != 0)
+            points.boilingPoint = std::min(points.boilingPoint + kEbullioscopic * molality, sim::kMaxKelvinD);
+        if (points.meltingCas != 0)
+            points.meltingPoint = std::max(points.meltingPoint - kCryoscopic * molality, 0.0);
     }
     return points;
 }

@@ -181,7 +181,9 @@ void AnimationStep(int32_t count, LabObject* base, SimSeams& seams) {
         LabObject& o = base[i];
         if (o.type == kRoundBottomFlask) AnimateRoundFlask(o);
         if (o.type == kEyeDropper) AnimateEyeDropper(o, seams);
-        if ((o.objectFlags & kObjStopwatchMask) == kObjStopwatchRunning) ++o.stopwatchCount;
+        // The count stops at its largest value rather than wrapping.
+        if ((o.objectFlags & kObjStopwatchMask) == kObjStopwatchRunning && o.stopwatchCount < INT32_MAX)
+            ++o.stopwatchCount;
         if (o.type == kSeparatoryFunnel && o.stirringState > 0) CountDownShake(o, seams);
     }
 }

@@ -465,7 +465,8 @@ TEST_F(DemoPlayerTest, SnapshotsPassTheLabFileObjectChecks) {
     std::vector<LabObject> two{Object(kBeaker, 10), Object(kTestTube, 80)};
     two[0].host = 1;             // itself
     two[0].pourTarget = 7;       // beyond the count
-    two[1].host = 1;             // good
+    two[1].host = 1;             // good: its host holds it
+    two[0].hostedItem = 2;
     two[0].liquidVolume = std::nan("");
     two[0].temperature = 5000;
     std::memset(two[1].note, 'n', sizeof two[1].note);
@@ -474,6 +475,7 @@ TEST_F(DemoPlayerTest, SnapshotsPassTheLabFileObjectChecks) {
     EXPECT_EQ(bench[1].host, 0);
     EXPECT_EQ(bench[1].pourTarget, 0);
     EXPECT_EQ(bench[2].host, 1);
+    EXPECT_EQ(bench[1].hostedItem, 2);
     EXPECT_EQ(bench[1].liquidVolume, 0);
     EXPECT_FLOAT_EQ(bench[1].temperature, kMaxKelvin);
     EXPECT_EQ(bench[2].note[sizeof bench[2].note - 1], '\0');

@@ -2,6 +2,7 @@
 // every kind of damaged file without touching the document.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -422,12 +423,17 @@ TEST(LabFile, CatalogueHeadsRoundTripAndKindsWithoutASaveRowStillHalve) {
         SCOPED_TRACE(type);
         const LabObject& o = doc.objects[size_t(type)];
         EXPECT_EQ(o.position.left, bench[size_t(type)].position.left / 2 * 2);
-        if (type != 5) {
-            EXPECT_EQ(o.pictureWidth, bench[size_t(type)].pictureWidth);
-        }
+        EXPECT_EQ(o.pictureWidth, bench[size_t(type)].pictureWidth);
     }
+    // The key no row has comes back as its kind's own, with its head: none
+    // of the file's geometry stays.
+    EXPECT_EQ(doc.objects[5].sizeIndex, EquipmentPrototype(5, false).sizeIndex);
     const auto second = EncodeLabFile(doc.objectCount, doc.moduleName, doc.udlName,
                                       doc.objects.data(), doc.observationsRtf, nullptr, 0, 0,
                                       false, templates);
-    EXPECT_EQ(first, second);
+    ASSERT_EQ(first.size(), second.size());
+    const size_t five = ObjectOffset(5);
+    EXPECT_TRUE(std::equal(first.begin(), first.begin() + ptrdiff_t(five), second.begin()));
+    EXPECT_TRUE(std::equal(first.begin() + ptrdiff_t(five + sizeof(LabObject)), first.end(),
+                           second.begin() + ptrdiff_t(five + sizeof(LabObject))));
 }

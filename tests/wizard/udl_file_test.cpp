@@ -236,8 +236,12 @@ TEST(UdlFile, NegativeCountsAreRefusedAndHugeOnesCutToTheBytesPresent) {
         int32_t huge = INT32_MAX;
         memcpy(bytes.data() + offset, &huge, 4);
         UdlLab lab;
-        ASSERT_EQ(ParseUdl(bytes.data(), bytes.size(), lab), UdlParse::kGood);
-        EXPECT_LE(SerializeUdl(lab).size(), bytes.size() + sizeof(ReactionRecord));
+        std::string why;
+        const UdlParse parsed = ParseUdl(bytes.data(), bytes.size(), lab, &why);
+        // The sections after it, read as records of another kind, may hold
+        // numbers no such record may: the file is then refused, saying why.
+        ASSERT_TRUE(parsed == UdlParse::kGood || (parsed == UdlParse::kUnsoundValue && !why.empty()));
+        if (parsed == UdlParse::kGood) EXPECT_LE(SerializeUdl(lab).size(), bytes.size() + sizeof(ReactionRecord));
     }
 
     // An attachment whose size is negative is refused; a huge one takes the rest.

@@ -119,17 +119,33 @@ void AppendString(std::string& s, const char* text) {
 }
 
 // Files as they are; labsim extracts no molecule files and shows no boxes.
+// A file is refused from its size, before it is read, as the program does.
 class LabsimUdlIo : public UdlIo {
 public:
+    std::string problem;  // why the last read failed
     bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) override {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return false;
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        if (!in) return Fail("cannot open the file");
+        const std::streamoff size = in.tellg();
+        if (size < 0) return Fail("cannot read the file's size");
+        if (uint64_t(size) > kLargestUdlFileBytes)
+            return Fail("larger than the " + std::to_string(kLargestUdlFileBytes >> 20) +
+                        " MB a user-defined lab may be");
+        in.seekg(0);
+        bytes.resize(size_t(size));
+        if (size && !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size)))
+            return Fail("cannot read the file");
         return true;
     }
     bool WriteWholeFile(const std::string&, const void*, size_t) override { return false; }
     std::string PerUserFolder() override { return ""; }
     void ShowMessage(int, int) override {}
+
+private:
+    bool Fail(const std::string& why) {
+        problem = why;
+        return false;
+    }
 };
 
 // The bench's table and the engine's queries both answer from the lab's chemicals.
@@ -288,8 +304,10 @@ int RunLabsim(int argc, const char* const* argv, std::ostream& out, std::ostream
     uint32_t style = module ? module->lab->style : 0;
     if (userDefined) {
         LabsimUdlIo io;
-        if (!UserDefinedLab.LoadUdlSimulation(udlPath, io)) {
-            err << "labsim: cannot read the user-defined lab " << udlPath << "\n";
+        std::string why;
+        if (!UserDefinedLab.LoadUdlSimulation(udlPath, io, &why)) {
+            err << "labsim: cannot read the user-defined lab " << udlPath << ": "
+                << (why.empty() ? io.problem : why) << "\n";
             return 2;
         }
         LabsimRegistry registry;

@@ -66,10 +66,10 @@ const std::string* UdlRuntime::Text(int which) const {
     return IsRtfNestingSound(text->data(), text->size()) ? text : nullptr;
 }
 
-int UdlRuntime::LoadUdlSimulation(const std::string& path, UdlIo& io) {
+int UdlRuntime::LoadUdlSimulation(const std::string& path, UdlIo& io, std::string* why) {
     if (path.empty()) return 0;
     UdlLab scratch;
-    if (!ReadUdlFile(path, scratch, io)) return 0;
+    if (!ReadUdlFile(path, scratch, io, why)) return 0;
     lab_ = std::move(scratch);
     loadedUdlName_ = FileNameOf(path);
     return 1;

@@ -62,8 +62,9 @@ public:
     // for a text nested too deep to hand to a rich edit.
     const std::string* Text(int which) const;
 
-    // 1 read; 0 not, and the loaded lab and its name stay as they were.
-    int LoadUdlSimulation(const std::string& path, UdlIo& io);
+    // 1 read; 0 not, and the loaded lab and its name stay as they were (*why,
+    // when given, says why a file that was read is refused).
+    int LoadUdlSimulation(const std::string& path, UdlIo& io, std::string* why = nullptr);
     void UnloadUdlSimulation();
 
     // Nonzero when the lab carries a molecule file for cas under a safe name

@@ -63,15 +63,7 @@ void MakePastedRecordSafe(LabObject& o) {
     o.position.left = ClampBenchCoordinate(logical.x);
     o.position.top = ClampBenchCoordinate(logical.y);
 
-    if (FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits) >= 0) {
-        ApplyScreenTemplate(o);
-    } else {
-        // A key no template has: the kind's own picture, so nothing drawn
-        // reads geometry that came from outside.
-        const RectI32 keep = o.position;
-        std::memcpy(static_cast<void*>(&o), &EquipmentPrototype(o.type, IsSmallScreen()), kLabObjectHeadBytes);
-        o.position = keep;
-    }
+    ApplyScreenTemplateOrKindHead(o);
     o.position.right = ClampBenchCoordinate(int64_t{o.position.left} + o.pictureWidth);
     o.position.bottom = ClampBenchCoordinate(int64_t{o.position.top} + o.pictureHeight);
 }

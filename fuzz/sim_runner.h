@@ -1,0 +1,64 @@
+// The program's own tick over a bench, without a window, for the fuzz
+// targets that run the simulation: each tick is followed by the bench
+// soundness check.
+#pragma once
+#include <cstdint>
+#include <cstring>
+
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "bench/sim/sim_seams.h"
+#include "bench/sim/sim_tick.h"
+#include "bench/sim/sim_titration_sample.h"
+#include "bench/sim/titration_buffer.h"
+#include "common/module_contract.h"
+#include "fuzz/bench_soundness.h"
+
+namespace fuzz {
+
+using SimulationHook = LabSimulationProcEntry*;
+
+class HeadlessSimSeams final : public QuietBench<SimSeams> {
+public:
+    SimulationHook hook = nullptr;
+    uint32_t style = 0;
+
+    void InvalidateBench() override {}
+    void EraseWithWindowColour(const RectI32&) override {}
+    int32_t BunsenBurnerHeat() const override { return 2; }
+    int32_t HotPlateIncrements() const override { return 10; }
+    uint32_t QueryLabStyle() override { return style; }
+    bool HasLabSimulationProc() const override { return hook != nullptr; }
+    void LabSimulationProc(int32_t count, LabObject* base) override { hook(count, base); }
+    int RecordLabState(int32_t, const LabObject*) override { return 0; }
+    void RecordTimeMark(int) override {}
+    bool TitrationWindowOpen() const override { return false; }
+    void ForwardTimerToTitration(const TimerMessage&) override {}
+    void InvalidateDataWindow() override {}
+};
+
+// Puts base[0..count] on the bench and runs `ticks` ticks with the hook and
+// style; the bench must be sound after every one. `what` names the run in
+// the report of a fault.
+inline void RunTicks(const LabObject* base, int32_t count, SimulationHook hook, uint32_t style, int ticks,
+                     const char* what) {
+    static HeadlessSimSeams seams;
+    seams.hook = hook;
+    seams.style = style;
+    SetBenchSeams(&seams);
+    ResetLabObjects();
+    std::memcpy(static_cast<void*>(LabObjects), base, sizeof(LabObject) * size_t(count + 1));
+    LabObjectCount = count;
+    SelectedObject = 0;
+    ObjectSelected = false;
+    LabTickCount = 0;
+    for (int t = 0; t < ticks; ++t) {
+        SimulationTick(seams, TimerMessage{1, 0});
+        CheckBenchSound(LabObjects, LabObjectCount, what);
+    }
+    FreeTitrationPoints(TitrationPoints);
+    ResetTitrationSampler(TitrationSampling);
+    SetBenchSeams(nullptr);
+}
+
+}  // namespace fuzz
