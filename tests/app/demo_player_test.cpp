@@ -12,6 +12,8 @@
 
 #include "app/demo/demo_file_walk.h"
 #include "app/demo/demo_player.h"
+#include "bench/model/bench_check.h"
+#include "bench/model/bench_validate.h"
 #include "app/demo/demo_recorder.h"
 #include "common/lab_style.h"
 #include "render/animation_frames.h"
@@ -479,6 +481,41 @@ TEST_F(DemoPlayerTest, SnapshotsPassTheLabFileObjectChecks) {
     EXPECT_EQ(bench[1].liquidVolume, 0);
     EXPECT_FLOAT_EQ(bench[1].temperature, kMaxKelvin);
     EXPECT_EQ(bench[2].note[sizeof bench[2].note - 1], '\0');
+}
+
+// Snapshots and deltas pass the same link checks as a lab file: a pair that
+// contradicts itself loses the unanswered side, a ring of hosts is cut, and
+// values go back into range, so the bench left after playback is sound.
+TEST_F(DemoPlayerTest, FramesLeaveOnlyLinksTheirPartnersAnswer) {
+    std::vector<LabObject> three{Object(kBeaker, 10), Object(kConductivityMeter, 80), Object(kBeaker, 200)};
+    three[1].host = 1;
+    three[0].hostedItem = 2;
+    three[2].host = 1;  // the beaker holds the meter, not this one
+    three[2].slots[0].grams = 1e300;
+    auto file = DemoFileBuilder().Snapshot(0, three);
+    // A delta that seats the first beaker in its own meter: a ring of two.
+    const int32_t host = 2;
+    const int32_t hosted = 1;
+    std::vector<uint8_t> runs(8 + 4 + 8 + 4);
+    const int32_t hostAt = int32_t(offsetof(LabObject, host));
+    const int32_t hostedAt = int32_t(kObjectBytes + offsetof(LabObject, hostedItem));
+    const int32_t four = 4;
+    std::memcpy(&runs[0], &hostAt, 4);
+    std::memcpy(&runs[4], &four, 4);
+    std::memcpy(&runs[8], &host, 4);
+    std::memcpy(&runs[12], &hostedAt, 4);
+    std::memcpy(&runs[16], &four, 4);
+    std::memcpy(&runs[20], &hosted, 4);
+    file.Event(kDemoDelta, 1, 3, runs.data(), int32_t(runs.size()));
+    PlayToEnd(file.bytes);
+    ASSERT_EQ(count, 3);
+    std::string fault;
+    EXPECT_TRUE(CheckBench(bench, 3, &fault)) << fault;
+    EXPECT_EQ(ValidateBench(bench, 3), "");
+    EXPECT_EQ(bench[3].host, 0);
+    EXPECT_LE(bench[3].slots[0].grams, kMostSlotGrams);
+    EXPECT_EQ(bench[2].host, 1) << "the meter stays in its beaker";
+    EXPECT_EQ(bench[1].host, 0) << "the ring is cut";
 }
 
 TEST_F(DemoPlayerTest, AMessageBoxHoldsPlaybackAndTheNextEventStillPlays) {

@@ -62,6 +62,42 @@ TEST_F(ThermalTest, DissolvedSaltRaisesTheBoilingPoint) {
     EXPECT_NEAR(BoilingAndFreezingPoints(b).boilingPoint, 373.15 + 0.513, 1e-4);
 }
 
+// A trace of water under a dissolved solute, and amounts far beyond a
+// vessel's, never make a point, a temperature or the thermal mass anything
+// but a finite number in range.
+TEST_F(ThermalTest, TracesAndHugeAmountsStayFinite) {
+    struct Case {
+        const char* what;
+        double waterGrams, salt, liquidTenths;
+        uint16_t heat;
+    };
+    const Case cases[] = {
+        {"a denormal trace of water with salt", 4.9e-320, 5, 4.9e-320, 0},
+        {"a tiny but normal trace of water with salt", 1e-300, 5, 1e-299, 2},
+        {"1e300 g of water", 1e300, 0, 1e300, 2},
+        {"a liquid volume of 1e40", 100, 1, 1e40, 2},
+        {"the largest double of water", 1.7e308, 1.7e308, 1.7e308, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetLabObjects();
+        LabObject b = MakeObject(kBeaker, 100, 400);
+        b.slots[0] = ComponentSlot{kWater, kPhaseLiquid, c.waterGrams, 350, {}, 0, {}};
+        if (c.salt) b.slots[1] = ComponentSlot{kSalt, kPhaseDissolved, c.salt, 350, {}, 0, {}};
+        b.liquidVolume = c.liquidTenths;
+        b.temperature = 350;
+        b.heatApplied = c.heat;
+        const int32_t i = Place(b);
+        const PhasePoints points = BoilingAndFreezingPoints(At(i));
+        EXPECT_TRUE(std::isfinite(points.boilingPoint) && std::isfinite(points.meltingPoint));
+        for (int step = 0; step < 20; ++step) Step();
+        EXPECT_TRUE(std::isfinite(At(i).boilingPoint));
+        EXPECT_LE(At(i).boilingPoint, kMaxKelvin);
+        EXPECT_TRUE(std::isfinite(At(i).thermalMass));
+        EXPECT_TRUE(At(i).temperature >= 0 && At(i).temperature <= kMaxKelvin);
+    }
+}
+
 TEST_F(ThermalTest, PointsTheTableDoesNotKnowAreIgnored) {
     LabObject b = MakeObject(kBeaker, 100, 400);
     AddComponent(b, kUnlisted, kPhaseLiquid, 5, 293);

@@ -2,6 +2,8 @@
 // switch off.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <string>
 #include <vector>
 
@@ -174,6 +176,10 @@ TEST_F(TickTest, DripAndStopwatch) {
     EXPECT_EQ(seams_.erased[0].bottom, 400);
     EXPECT_EQ(At(d).stopwatchCount, 2);
     EXPECT_EQ(At(s).stopwatchCount, 0);
+    // A count at its largest stays there rather than wrapping to a negative one.
+    At(d).stopwatchCount = INT32_MAX - 1;
+    for (int i = 0; i < 3; ++i) AnimationStep(LabObjectCount, LabObjects, seams_);
+    EXPECT_EQ(At(d).stopwatchCount, INT32_MAX);
 }
 
 TEST_F(TickTest, MetalWirePictures) {

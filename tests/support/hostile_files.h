@@ -58,7 +58,7 @@ inline std::vector<LabObject> WorkingBench() {
     b.push_back(Standing(kBunsenBurner, 420, 800));
     b.push_back(Standing(kFlorenceFlask, 400, 800 - b[4].pictureHeight - 5));
     b.push_back(Standing(kBeaker, 700, 500));
-    b.push_back(Standing(kBeaker, 700, 800));
+    b.push_back(Standing(kBeaker, 600, 800));
     b.push_back(Standing(kTestTube, 1000, 800));
     b[1].reading1 = 4;  // heat
     b[1].reading2 = 2;  // stirrer

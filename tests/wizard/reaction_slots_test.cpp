@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "lab_fixture.h"
 #include "wizard/reaction_slots.h"
 
@@ -50,6 +52,33 @@ TEST_F(ReactionSlots, NoFreeSlotDropsTheAmount) {
     EXPECT_EQ(MassOfComponent(o, kC, 0xFFFF), 0);
     EXPECT_EQ(AddReactionComponent(o, 5003, kPhaseSolid, 3, 300), 1);
     EXPECT_EQ(o.slots[3].grams, 4);
+}
+
+// As the bench's own contents functions: amounts that are negative or not
+// numbers, and additions that would overflow a slot, change nothing.
+TEST_F(ReactionSlots, AmountsThatAreNotSoundChangeNothing) {
+    const double nan = std::nan(""), infinity = HUGE_VAL;
+    FillWithWater(o, 100);
+    Put(o, 1, kC, kPhaseSolid, 4);
+    const LabObject before = o;
+    for (double grams : {-1.0, -infinity, infinity, nan}) {
+        SCOPED_TRACE(grams);
+        EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, grams, 300), 0);
+        EXPECT_EQ(AddReactionComponent(o, kC, kPhaseSolid, grams, 300), 0);
+        EXPECT_EQ(AddReactionComponent(o, kA, kPhaseDissolved, grams, 300), 0);
+        EXPECT_EQ(RemoveReactionComponent(o, kC, kPhaseSolid, grams), 0);
+        EXPECT_EQ(RemoveReactionComponent(o, kCasWater, kPhaseLiquid, grams), 0);
+    }
+    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, 1.7e308, 300), 1);
+    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, 1.7e308, 300), 0) << "the sum would be infinite";
+    EXPECT_TRUE(std::isfinite(o.slots[0].grams));
+    EXPECT_EQ(o.slots[1].grams, before.slots[1].grams);
+    EXPECT_EQ(o.slots[2].grams, 0);
+    // A temperature from outside is kept in the bench's range.
+    ASSERT_EQ(AddReactionComponent(o, kA, kPhaseDissolved, 1, nan), 1);
+    EXPECT_EQ(o.slots[2].kelvin, kRoomKelvin);
+    ASSERT_EQ(AddReactionComponent(o, kA, kPhaseDissolved, 1, 1e9), 1);
+    EXPECT_DOUBLE_EQ(o.slots[2].kelvin, double(kMaxKelvin));
 }
 
 TEST_F(ReactionSlots, RemovingNeverGoesBelowZero) {

@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
+#include <algorithm>
+
+#include <cmath>
+
+#include <functional>
+
 #include <cstring>
 #include <map>
 #include <string>
@@ -29,6 +37,8 @@ public:
     }
     std::string PerUserFolder() override { return folder; }
     void ShowMessage(int text, int caption) override { boxes.emplace_back(text, caption); }
+    void ShowRefusal(const std::string& why) override { refusals.push_back(why); }
+    std::vector<std::string> refusals;
 
     std::string InFolder(const std::string& name) const { return folder + "\\" + name; }
 };
@@ -256,6 +266,132 @@ TEST(UdlFile, NegativeCountsAreRefusedAndHugeOnesCutToTheBytesPresent) {
     ASSERT_EQ(ParseUdl(bytes.data(), bytes.size(), lab), UdlParse::kGood);
     ASSERT_EQ(lab.moleculeFiles.size(), 1u);
     EXPECT_EQ(lab.moleculeFiles[0].bytes.size(), 5u + sizeof(PdbAttachment));
+}
+
+// Every floating field the engine and the meters read must be a finite
+// number in its range: otherwise the file is refused, the box says which
+// record and field, and the loaded lab stays as it was.
+TEST(UdlFile, NumbersOutsideTheirRangesRefuseTheFileSayingWhere) {
+    const double nan = std::nan(""), infinity = HUGE_VAL;
+    struct Case {
+        const char* said;
+        std::function<void(UdlLab&)> spoil;
+    };
+    const Case cases[] = {
+        {"chemical 2: molar mass NaN", [&](UdlLab& l) { l.chemicals[1].molarMass = float(nan); }},
+        {"chemical 1 (Water): density 1e-20", [](UdlLab& l) { l.chemicals[0].density = 1e-20f; }},
+        {"chemical 2: boiling point infinity", [&](UdlLab& l) { l.chemicals[1].boilingPoint = float(infinity); }},
+        {"chemical 2: conductivity coefficient A 1e+300", [](UdlLab& l) { l.chemicals[1].conductivityA = 1e300; }},
+        {"chemical 2: coefficient 8: coefficient NaN", [&](UdlLab& l) { l.chemicals[1].coefficientsF[1] = float(nan); }},
+        {"reaction 1 (Dissolving): participant 3: coefficient 1e+300",
+         [](UdlLab& l) { l.reactions[0].participants[2].coefficient = 1e300; }},
+        {"reaction 1 (Dissolving): participant 1: coefficient -1",
+         [](UdlLab& l) { l.reactions[0].participants[0].coefficient = -1; }},
+        {"participant 2: high concentration -infinity",
+         [&](UdlLab& l) { l.reactions[0].participants[1].high = -infinity; }},
+        {"reaction 2: equilibrium constant -1e+308", [](UdlLab& l) { l.reactions[1].equilibriumConstant = -1e308; }},
+        {"reaction 2: rate constant -infinity", [&](UdlLab& l) { l.reactions[1].rateConstant = -infinity; }},
+        {"reaction 2: second order NaN", [&](UdlLab& l) { l.reactions[1].orderSecond = nan; }},
+        {"reaction 2: heat of reaction infinity", [&](UdlLab& l) { l.reactions[1].heatOfReaction = infinity; }},
+        {"reaction 2: maximum temperature -1e+308", [](UdlLab& l) { l.reactions[1].maxCelsius = -1e308; }},
+        {"indicator 1: low end NaN", [&](UdlLab& l) { l.indicators[0].low = nan; }},
+        {"indicator 1: fixed colour mark 5", [](UdlLab& l) { l.indicators[0].fixedColourMark = 5; }},
+        {"spectrophotometer point 3: absorptivity -infinity",
+         [&](UdlLab& l) { l.spectroPoints[2].absorptivity = -infinity; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        UdlLab bad = FullLab();
+        c.spoil(bad);
+        FakeIo io;
+        io.files["x.UDL"] = SerializeUdl(bad);
+        UdlLab lab = FullLab();
+        strcpy(lab.header.title, "Loaded before");
+        std::string why;
+        EXPECT_EQ(ReadUdlFile("x.UDL", lab, io, &why), 0);
+        EXPECT_STREQ(lab.header.title, "Loaded before");
+        EXPECT_TRUE(io.boxes.empty());
+        ASSERT_EQ(io.refusals.size(), 1u);
+        EXPECT_EQ(io.refusals[0], why);
+        EXPECT_NE(why.find(c.said), std::string::npos) << why;
+        EXPECT_NE(why.find("is outside"), std::string::npos) << why;
+    }
+    // Unused participants are not the engine's business.
+    UdlLab spare = FullLab();
+    spare.reactions[0].participants[10].coefficient = nan;
+    std::vector<uint8_t> bytes = SerializeUdl(spare);
+    UdlLab read;
+    EXPECT_EQ(ParseUdl(bytes.data(), bytes.size(), read), UdlParse::kGood);
+}
+
+TEST(UdlFile, DenormalNumbersReadAsZero) {
+    UdlLab lab = FullLab();
+    lab.reactions[1].equilibriumConstant = 4.9e-320;
+    lab.reactions[0].participants[0].coefficient = 4.9e-320;
+    lab.chemicals[1].density = 1e-40f;
+    lab.spectroPoints[0].absorptivity = -4.9e-320;
+    const std::vector<uint8_t> bytes = SerializeUdl(lab);
+    UdlLab read;
+    ASSERT_EQ(ParseUdl(bytes.data(), bytes.size(), read), UdlParse::kGood);
+    EXPECT_EQ(read.reactions[1].equilibriumConstant, 0);
+    EXPECT_EQ(read.reactions[0].participants[0].coefficient, 0);
+    EXPECT_EQ(read.chemicals[1].density, 0);
+    EXPECT_EQ(read.spectroPoints[0].absorptivity, 0);
+}
+
+// The Windows reader takes a file piece by piece: an error part way fails
+// the whole read, a file that shrank keeps what was there.
+TEST(UdlFile, ReadingInPiecesReportsAnErrorPartWay) {
+    struct Source {
+        std::vector<uint8_t> bytes;
+        size_t at = 0;
+        size_t piece = 0;     // at most this much per read
+        int failOnRead = 0;   // the read (1-based) that fails; 0 none
+        size_t endsAt = SIZE_MAX;  // the file shrank to this
+        bool overReport = false;
+        int reads = 0;
+    };
+    auto read = [](void* context, uint8_t* buffer, size_t wanted, size_t* got) {
+        Source& s = *static_cast<Source*>(context);
+        ++s.reads;
+        if (s.reads == s.failOnRead) {
+            *got = 0;
+            return false;
+        }
+        const size_t left = std::min(s.bytes.size(), s.endsAt) - std::min(s.at, std::min(s.bytes.size(), s.endsAt));
+        const size_t n = std::min({wanted, s.piece, left});
+        memcpy(buffer, s.bytes.data() + s.at, n);
+        s.at += n;
+        *got = s.overReport ? wanted + 1 : n;
+        return true;
+    };
+    std::vector<uint8_t> file(10000);
+    for (size_t i = 0; i < file.size(); ++i) file[i] = uint8_t(i * 7);
+    struct Case {
+        const char* name;
+        Source source;
+        bool ok;
+        size_t kept;
+    };
+    const Case cases[] = {
+        {"whole, in pieces", {file, 0, 3000}, true, 10000},
+        {"an error on the third piece", {file, 0, 3000, 3}, false, 0},
+        {"an error on the first read", {file, 0, 3000, 1}, false, 0},
+        {"the file shrank to 4500 bytes", {file, 0, 3000, 0, 4500}, true, 4500},
+        {"a read that claims more than it was asked", {file, 0, 3000, 0, SIZE_MAX, true}, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Source source = c.source;
+        std::vector<uint8_t> bytes = {1, 2, 3};
+        EXPECT_EQ(ReadInPieces(file.size(), read, &source, bytes), c.ok);
+        ASSERT_EQ(bytes.size(), c.kept);
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), file.begin()));
+    }
+    Source huge{file, 0, 3000};
+    std::vector<uint8_t> bytes;
+    EXPECT_FALSE(ReadInPieces(kLargestUdlFileBytes + 1, read, &huge, bytes));
+    EXPECT_EQ(huge.reads, 0) << "refused from its size, nothing read";
 }
 
 TEST(UdlFile, FixedTextsAreTerminatedAndParticipantCountsClamped) {
