@@ -13,29 +13,11 @@
 #include "bench/sim/titration_buffer.h"
 #include "common/module_contract.h"
 #include "fuzz/bench_soundness.h"
+#include "tests/support/headless_sim_seams.h"
 
 namespace fuzz {
 
 using SimulationHook = LabSimulationProcEntry*;
-
-class HeadlessSimSeams final : public QuietBench<SimSeams> {
-public:
-    SimulationHook hook = nullptr;
-    uint32_t style = 0;
-
-    void InvalidateBench() override {}
-    void EraseWithWindowColour(const RectI32&) override {}
-    int32_t BunsenBurnerHeat() const override { return 2; }
-    int32_t HotPlateIncrements() const override { return 10; }
-    uint32_t QueryLabStyle() override { return style; }
-    bool HasLabSimulationProc() const override { return hook != nullptr; }
-    void LabSimulationProc(int32_t count, LabObject* base) override { hook(count, base); }
-    int RecordLabState(int32_t, const LabObject*) override { return 0; }
-    void RecordTimeMark(int) override {}
-    bool TitrationWindowOpen() const override { return false; }
-    void ForwardTimerToTitration(const TimerMessage&) override {}
-    void InvalidateDataWindow() override {}
-};
 
 // Puts base[0..count] on the bench and runs `ticks` ticks with the hook and
 // style; the bench must be sound after every one. `what` names the run in

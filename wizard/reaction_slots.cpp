@@ -3,20 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bench/model/bench_validate.h"
 #include "zephrane/chemical_database.h"
 
 namespace parvell {
 
 int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double grams, double kelvin) {
-    // As the bench's own additions: a negative or non-finite amount, or one
-    // that would take a slot out of the finite numbers, is refused.
+    // As the bench's own additions: a negative or non-finite amount is
+    // refused, and so is one that would take a slot beyond what a bench
+    // holds (no room for it, as when every slot is taken).
     if (!std::isfinite(grams) || grams < 0) return 0;
     kelvin = std::isfinite(kelvin) ? std::clamp(kelvin, 0.0, double(kMaxKelvin)) : double(kRoomKelvin);
     // Only liquid water lives in slot 0; ice and vapour take ordinary slots,
     // or they would turn the vessel's liquid into something else.
     if (cas == kCasWater && phase == kPhaseLiquid) {
         ComponentSlot& s = o.slots[0];
-        if (!std::isfinite(s.grams + grams)) return 0;
+        if (!(s.grams + grams <= kMostSlotGrams)) return 0;
         s.cas = kCasWater;
         s.phase = kPhaseLiquid;
         s.grams += grams;
@@ -26,7 +28,7 @@ int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double gra
     for (int i = 1; i < kComponentSlotCount; ++i) {
         ComponentSlot& s = o.slots[i];
         if (s.cas != cas || s.phase != phase) continue;
-        if (!std::isfinite(s.grams + grams)) return 0;
+        if (!(s.grams + grams <= kMostSlotGrams)) return 0;
         s.grams += grams;
         s.kelvin = kelvin;
         if (s.phase & kPhaseSolid) {
@@ -39,6 +41,7 @@ int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double gra
     for (int i = 1; i < kComponentSlotCount; ++i) {
         ComponentSlot& s = o.slots[i];
         if (s.grams != 0) continue;
+        if (!(grams <= kMostSlotGrams)) return 0;
         s.cas = cas;
         s.phase = phase;
         s.grams += grams;

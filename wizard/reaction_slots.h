@@ -10,9 +10,10 @@
 
 namespace parvell {
 
-// 1 added, 0 when no slot had room (the amount is lost) or when the amount
-// is negative or not finite, or would make the slot's grams infinite. The
-// temperature is kept to 0..773.15 K.
+// 1 added, 0 when no slot had room (the amount is lost): every slot taken,
+// or the slot would hold more than a bench holds (kMostSlotGrams); 0 too for
+// an amount that is negative or not finite. The temperature is kept to
+// 0..773.15 K.
 int AddReactionComponent(LabObject& o, CasNumber cas, uint32_t phase, double grams, double kelvin);
 // 1 taken, 0 when no slot matched or the amount is negative or not finite;
 // a slot never goes below 0 grams.

@@ -36,20 +36,25 @@ DWORD CALLBACK StreamOutRtf(DWORD_PTR cookie, LPBYTE buffer, LONG length, LONG* 
     return 0;
 }
 
-bool ReadWholeFile(const char* path, std::vector<uint8_t>* out) {
+// The whole file; otherwise why not.
+std::string ReadWholeFile(const char* path, std::vector<uint8_t>* out) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) return "the file cannot be opened";
     LARGE_INTEGER size;
-    bool ok = GetFileSizeEx(file, &size) && uint64_t(size.QuadPart) <= kLargestLabFileBytes;
-    if (ok) {
+    std::string why;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0) {
+        why = "the file's size cannot be read";
+    } else if (uint64_t(size.QuadPart) > kLargestLabFileBytes) {
+        why = "larger than the " + std::to_string(kLargestLabFileBytes >> 20) + " MB a lab file may be";
+    } else {
         out->resize(size_t(size.QuadPart));
         DWORD got = 0;
-        ok = out->empty() || (ReadFile(file, out->data(), DWORD(out->size()), &got, nullptr) &&
-                              got == out->size());
+        if (!out->empty() && !(ReadFile(file, out->data(), DWORD(out->size()), &got, nullptr) && got == out->size()))
+            why = "the file cannot be read";
     }
     CloseHandle(file);
-    return ok;
+    return why;
 }
 
 }  // namespace
@@ -65,14 +70,20 @@ int32_t AvailableBenchHeight(HWND toolbar, HWND statusBar) {
 }
 
 bool LoadLabDocument(const char* path, const LabFileWin32& context, int32_t datasetRoom,
-                     LabDocument* out) {
+                     LabDocument* out, std::string* why) {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, &bytes)) return false;
+    std::string unread = ReadWholeFile(path, &bytes);
+    if (!unread.empty()) {
+        if (why) *why = std::move(unread);
+        return false;
+    }
     LabFileReadContext read;
     read.availableHeight = context.availableHeight;
     read.datasetRoom = datasetRoom;
     read.templates = context.templates;
-    return DecodeLabFile(bytes.data(), bytes.size(), read, out) == LabFileError::kNone;
+    const LabFileError error = DecodeLabFile(bytes.data(), bytes.size(), read, out);
+    if (error != LabFileError::kNone && why) *why = LabFileErrorText(error);
+    return error == LabFileError::kNone;
 }
 
 void CommitLabDocument(LabDocument& doc, int32_t* count, char* moduleName, char* udlName,

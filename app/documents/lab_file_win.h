@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "app/documents/lab_file.h"
 #include "app/documents/lab_file_templates.h"
@@ -30,8 +31,9 @@ int ReadLabFile(int32_t* count, char* moduleName, char* udlName, LabObject* obje
 // The same in two steps, so a caller can prepare for a good file before
 // anything changes: the whole file read and checked into doc (false: not a
 // good lab file), then doc committed as ReadLabFile does.
+// *why, when given, says why a file is refused.
 bool LoadLabDocument(const char* path, const LabFileWin32& context, int32_t datasetRoom,
-                     LabDocument* doc);
+                     LabDocument* doc, std::string* why = nullptr);
 void CommitLabDocument(LabDocument& doc, int32_t* count, char* moduleName, char* udlName,
                        LabObject* objects, TitrationData* datasets, LabFileTrailer* trailer,
                        const LabFileWin32& context);

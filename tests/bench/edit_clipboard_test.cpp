@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <climits>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "bench/commands/edit/lab_object_block.h"
 #include "bench/model/bench_check.h"
 #include "bench/model/bench_state.h"
+#include "bench/model/bench_validate.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
 #include "fake_bench_seams.h"
@@ -189,6 +191,29 @@ TEST_F(ClipboardTest, HugePositionsAreClamped) {
     EXPECT_EQ(LabObjects[1].position.left, 1 << 24);
     EXPECT_EQ(LabObjects[1].position.top, -(1 << 24));
     EXPECT_GT(LabObjects[1].position.right, LabObjects[1].position.left - 1);
+}
+
+// The clipboard is a reader like the lab file: the same bounds for amounts,
+// denormals and counters, so a pasted block can do no more harm than a file.
+TEST_F(ClipboardTest, PastedAmountsAndCountersKeepToWhatABenchHolds) {
+    LabObject o = Beaker();
+    o.slots[0] = ComponentSlot{kCasWater, kPhaseLiquid, 1e300, 293, {}, 0, {}};
+    o.slots[2] = ComponentSlot{7647145, kPhaseSolid, 4.9e-320, 293, {}, 0, {}};
+    o.liquidVolume = 1e40;
+    o.solidVolume = 1.7e308;
+    o.thermalMass = 3e38f;
+    o.stopwatchCount = INT32_MIN;
+    o.reading2 = -1e300;
+    ASSERT_EQ(PasteLabObjects({o}), 1);
+    const LabObject& p = LabObjects[1];
+    EXPECT_EQ(p.slots[0].grams, kMostSlotGrams);
+    EXPECT_EQ(p.slots[2].grams, 0) << "a denormal is 0";
+    EXPECT_EQ(p.liquidVolume, kMostLiquidTenths);
+    EXPECT_EQ(p.solidVolume, kMostSolidMl);
+    EXPECT_LE(p.thermalMass, kMostSlotGrams);
+    EXPECT_EQ(p.stopwatchCount, 0);
+    EXPECT_EQ(p.reading2, -kMostReading);
+    EXPECT_EQ(ValidateBench(LabObjects, LabObjectCount), "");
 }
 
 TEST_F(ClipboardTest, PasteStopsAtFortyNineAndSendsBalancesToTheBack) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/documents/lab_file_win.h"
+#include "app/documents/safe_save.h"
 #include "tests/app/lab_file_fixtures.h"
 
 namespace {
@@ -25,6 +26,20 @@ std::string TempPath(const char* name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     return std::string(folder) + name;
+}
+
+// The temporary files of saves left in the folder of path.
+int TemporaryFilesBeside(const std::string& path) {
+    const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "~bv*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do {
+        if (IsTemporarySaveName(found.cFileName)) ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
 }
 
 class LabFileWinTest : public testing::Test {
@@ -172,7 +187,51 @@ TEST_F(LabFileWinTest, FailedSaveKeepsTheOldFile) {
     std::ifstream in(path, std::ios::binary);
     const std::string kept(std::istreambuf_iterator<char>(in), {});
     EXPECT_TRUE(kept == "old lab") << kept.size() << " bytes";
-    EXPECT_EQ(GetFileAttributesA((path + ".~tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(TemporaryFilesBeside(path), 0);
+}
+
+// A read-only lab, or a folder standing where the lab would go, is never
+// replaced: the save fails and leaves no temporary file.
+TEST_F(LabFileWinTest, AReadOnlyFileOrAFolderAtThePathIsKept) {
+    auto bench = MakeBench(2);
+    LabFileTrailer trailer{};
+    LabFileWin32 save;
+    {
+        std::ofstream old(path, std::ios::binary);
+        old << "old lab";
+    }
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(WriteLabFile(2, "OLVARIS.DLL", "", bench.data(), path.c_str(), nullptr, &trailer, save), 0);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old lab");
+    in.close();
+    EXPECT_EQ(TemporaryFilesBeside(path), 0);
+
+    const std::string folder = TempPath("brevane_folder_at_path.lab");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(WriteLabFile(2, "OLVARIS.DLL", "", bench.data(), folder.c_str(), nullptr, &trailer, save), 0);
+    EXPECT_NE(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(TemporaryFilesBeside(folder), 0);
+    RemoveDirectoryA(folder.c_str());
+}
+
+// Run alone by the full-disk test entry, under a file-size limit that makes
+// every write beyond 64 KB fail as a full disk does.
+TEST_F(LabFileWinTest, FullDiskKeepsTheOldFile) {
+    if (!GetEnvironmentVariableA("BREVANE_FULL_DISK", nullptr, 0)) GTEST_SKIP() << "only under a file-size limit";
+    {
+        std::ofstream old(path, std::ios::binary);
+        old << "old lab";
+    }
+    auto bench = MakeBench(40);  // about 200 KB
+    LabFileTrailer trailer{};
+    LabFileWin32 save;
+    EXPECT_EQ(WriteLabFile(40, "OLVARIS.DLL", "", bench.data(), path.c_str(), nullptr, &trailer, save), 0);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old lab");
+    in.close();
+    EXPECT_EQ(TemporaryFilesBeside(path), 0);
 }
 
 namespace {

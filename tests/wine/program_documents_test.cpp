@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -314,7 +315,9 @@ TEST_F(LabDocuments, ADamagedLabFileByOpenOrDropChangesNothing) {
 
     SetCurrentLab("", "");
     UpdateWindowTitle(FrameWindow, "");
-    for (const std::string& bad : {truncated, tooMany}) {
+    const std::pair<std::string, std::string> refused[] = {
+        {truncated, "file is shorter than its header and objects"}, {tooMany, "object count outside 0..50"}};
+    for (const auto& [bad, why] : refused) {
         const SessionSnapshot before;
         const std::string title = bad.substr(bad.find_last_of('\\') + 1);
         {
@@ -322,7 +325,7 @@ TEST_F(LabDocuments, ADamagedLabFileByOpenOrDropChangesNothing) {
             Send(kCmdOpen);
             driver.Finish();
             ASSERT_EQ(driver.Seen().size(), 2u);
-            EXPECT_EQ(driver.Seen()[1].text, "Could not read file " + title);
+            EXPECT_EQ(driver.Seen()[1].text, "Could not read file " + title + "\n\n" + why);
         }
         EXPECT_TRUE(SessionSnapshot() == before) << "open " << bad;
         {
@@ -330,7 +333,7 @@ TEST_F(LabDocuments, ADamagedLabFileByOpenOrDropChangesNothing) {
             SendMessageA(BenchWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({bad})), 0);
             driver.Finish();
             ASSERT_EQ(driver.Seen().size(), 1u);
-            EXPECT_EQ(driver.Seen()[0].text, "Could not read file " + title);
+            EXPECT_EQ(driver.Seen()[0].text, "Could not read file " + title + "\n\n" + why);
         }
         EXPECT_TRUE(SessionSnapshot() == before) << "drop " << bad;
         DeleteFileA(bad.c_str());
@@ -556,7 +559,7 @@ TEST_F(LabDocuments, TheProgramStartedWithALabFileShowsThatLab) {
     const std::string fallback = CaptionStartedWith(broken, &boxes);
     DeleteFileA(broken.c_str());
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "Could not read file brevane_broken.LAB-BREVANE");
+    EXPECT_EQ(boxes[0], "Could not read file brevane_broken.LAB-BREVANE\n\nfile is shorter than its header and objects");
     EXPECT_EQ(fallback.find("Brevane - (untitled)"), 0u) << fallback;
 }
 

@@ -15,6 +15,7 @@
 #include "app/modules/module_host.h"
 #include "app/panes/text_pane_format_win.h"
 #include "app/panes/text_pane_ole_win.h"
+#include "app/panes/rtf_file_win.h"
 #include "app/panes/text_panes_win.h"
 #include "test_window.h"
 
@@ -133,6 +134,33 @@ TEST_F(TextPanesTest, StreamingReplacesTextAndAMissingFileChangesNothing) {
     EXPECT_EQ(StreamFileIntoPane(nullptr, SF_TEXT, first.c_str()), 0);
     DeleteFileA(first.c_str());
     DeleteFileA(second.c_str());
+}
+
+// Notes dropped or streamed in have the lab file's cap: a larger file is
+// refused from its size (made sparse here, so nothing is really written),
+// and rich text that nests too deep never reaches the pane.
+TEST_F(TextPanesTest, NotesLargerThanALabFileHoldsOrNestedTooDeepAreRefused) {
+    SetWindowTextA(Observations(), "my notes");
+    for (const char* name : {"brevane_huge_notes.txt", "brevane_huge_notes.rtf"}) {
+        const std::string path = TempFile(name, "{\\rtf1 huge}");
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER end;
+        end.QuadPart = LONGLONG(kLargestNotesBytes) + 1;
+        ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(SetEndOfFile(file));
+        CloseHandle(file);
+        EXPECT_EQ(StreamFileIntoPane(Observations(), SF_TEXT, path.c_str()), 0) << name;
+        EXPECT_EQ(StreamFileIntoPane(Observations(), SF_RTF, path.c_str()), 0) << name;
+        EXPECT_EQ(StreamRtfFileIntoPane(Observations(), path.c_str()), 0) << name;
+        EXPECT_EQ(PlainText(Observations()), "my notes");
+        DeleteFileA(path.c_str());
+    }
+    const std::string deep =
+        TempFile("brevane_deep.rtf", "{\\rtf1" + std::string(40, '{') + "x" + std::string(40, '}') + "}");
+    EXPECT_EQ(StreamFileIntoPane(Observations(), SF_RTF, deep.c_str()), 0);
+    EXPECT_EQ(PlainText(Observations()), "my notes");
+    DeleteFileA(deep.c_str());
 }
 
 TEST_F(TextPanesTest, ProtectedTextChangesOnlyUnderTheGuard) {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "dialog_driver.h"
+#include "tests/support/hostile_files.h"
 #include "wizard/udl_io_win.h"
 
 namespace {
@@ -60,6 +62,67 @@ TEST(UdlFileWin, WritesReplacesReadsAndExtractsIntoThePerUserFolder) {
 
     DeleteFileA(extracted.c_str());
     DeleteFileA(path.c_str());
+}
+
+// A read-only lab is the author's "do not change": writing over it fails,
+// keeps its bytes and leaves no temporary file beside it.
+TEST(UdlFileWin, AReadOnlyLabIsKept) {
+    UdlIoWin io(GetModuleHandleA(nullptr), nullptr);
+    const std::string folder = TemporaryFolder();
+    const std::string path = folder + "\\Kept.UDL-BREVANE";
+    ASSERT_TRUE(io.WriteWholeFile(path, "old", 3));
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(io.WriteWholeFile(path, "new bytes", 9));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadAll(path), "old");
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\udl*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    DeleteFileA(path.c_str());
+}
+
+// Run alone by the full-disk test entry, under a file-size limit that makes
+// every write beyond 64 KB fail as a full disk does.
+TEST(UdlFileWin, FullDiskKeepsTheOldLab) {
+    if (!GetEnvironmentVariableA("BREVANE_FULL_DISK", nullptr, 0)) GTEST_SKIP() << "only under a file-size limit";
+    UdlIoWin io(GetModuleHandleA(nullptr), nullptr);
+    const std::string path = TemporaryFolder() + "\\Full.UDL-BREVANE";
+    ASSERT_TRUE(io.WriteWholeFile(path, "old", 3));
+    const std::string big(200000, 'u');
+    EXPECT_FALSE(io.WriteWholeFile(path, big.data(), big.size()));
+    EXPECT_EQ(ReadAll(path), "old");
+    DeleteFileA(path.c_str());
+}
+
+// A lab whose numbers the engine cannot work with is refused with a box
+// that says which record, captioned as the module's other read boxes.
+TEST(UdlFileWin, ALabWithAnUnsoundNumberIsRefusedWithABoxSayingWhere) {
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string parvell = exe;
+    parvell = parvell.substr(0, parvell.find_last_of('\\') + 1) + "Parvell.dll";
+    HMODULE strings = LoadLibraryExA(parvell.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(strings, nullptr) << parvell;
+    UdlIoWin io(strings, nullptr);
+    const std::string path = TemporaryFolder() + "\\Unsound.UDL-BREVANE";
+    UdlLab lab = hostile::NeutralisationLab();
+    lab.reactions[1].equilibriumConstant = -1e308;
+    ASSERT_TRUE(WriteUdlFile(path, lab, io));
+    UdlLab read;
+    std::string why;
+    {
+        DialogDriver driver({Press(IDOK)});
+        EXPECT_EQ(ReadUdlFile(path, read, io, &why), 0);
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u);
+        EXPECT_EQ(driver.Seen()[0].caption, "UDL Read");
+        EXPECT_EQ(driver.Seen()[0].text, "The UDL file cannot be used: " + why);
+    }
+    EXPECT_NE(why.find("reaction 2 (Salt balance): equilibrium constant -1e+308 is outside"), std::string::npos)
+        << why;
+    DeleteFileA(path.c_str());
+    FreeLibrary(strings);
 }
 
 }  // namespace

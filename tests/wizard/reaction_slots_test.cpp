@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "lab_fixture.h"
+#include "bench/model/bench_validate.h"
 #include "wizard/reaction_slots.h"
 
 using namespace fixture;
@@ -69,9 +70,13 @@ TEST_F(ReactionSlots, AmountsThatAreNotSoundChangeNothing) {
         EXPECT_EQ(RemoveReactionComponent(o, kC, kPhaseSolid, grams), 0);
         EXPECT_EQ(RemoveReactionComponent(o, kCasWater, kPhaseLiquid, grams), 0);
     }
-    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, 1.7e308, 300), 1);
-    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, 1.7e308, 300), 0) << "the sum would be infinite";
-    EXPECT_TRUE(std::isfinite(o.slots[0].grams));
+    // No slot grows beyond what a bench holds: that is no room, as when
+    // every slot is taken.
+    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, 1.7e308, 300), 0);
+    EXPECT_EQ(AddReactionComponent(o, kA, kPhaseDissolved, kMostSlotGrams + 1, 300), 0);
+    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, kMostSlotGrams - 100, 300), 1);
+    EXPECT_EQ(AddReactionComponent(o, kCasWater, kPhaseLiquid, 1, 300), 0);
+    EXPECT_EQ(o.slots[0].grams, kMostSlotGrams);
     EXPECT_EQ(o.slots[1].grams, before.slots[1].grams);
     EXPECT_EQ(o.slots[2].grams, 0);
     // A temperature from outside is kept in the bench's range.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <string>
 
 #include "app/data/titration_data.h"
 #include "app/documents/lab_file_win.h"
@@ -148,11 +149,14 @@ void ResetLabSession(HWND bench) {
 
 bool OpenLabFile(HWND bench, const char* path, const char* title) {
     LabDocument doc;
-    if (!LoadLabDocument(path, SessionFileContext(nullptr), 1, &doc)) {
+    std::string why;
+    if (!LoadLabDocument(path, SessionFileContext(nullptr), 1, &doc, &why)) {
         char format[256];
         if (!LoadResString(IDS_COULD_NOT_READ_FILE, format, sizeof format))
             lstrcpynA(format, "Could not read file %s", sizeof format);
-        ShowFileWarning(bench, format, title);
+        // The box says why, so a teacher can tell a damaged file from a foreign one.
+        const std::string text = std::string(format) + "\n\n" + why;
+        ShowFileWarning(bench, text.c_str(), title);
         return false;
     }
     char keptPath[MAX_PATH], keptTitle[512];

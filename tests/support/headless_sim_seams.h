@@ -1,0 +1,27 @@
+// The simulation's seams without a window, over the real catalogue: no boxes,
+// no redraws, the default settings, and a lab hook and style of one's own.
+// The long runs of the tests and the fuzz targets use it.
+#pragma once
+#include <cstdint>
+
+#include "bench/sim/sim_seams.h"
+#include "common/module_contract.h"
+
+class HeadlessSimSeams final : public QuietBench<SimSeams> {
+public:
+    LabSimulationProcEntry* hook = nullptr;
+    uint32_t style = 0;
+
+    void InvalidateBench() override {}
+    void EraseWithWindowColour(const RectI32&) override {}
+    int32_t BunsenBurnerHeat() const override { return 2; }
+    int32_t HotPlateIncrements() const override { return 10; }
+    uint32_t QueryLabStyle() override { return style; }
+    bool HasLabSimulationProc() const override { return hook != nullptr; }
+    void LabSimulationProc(int32_t count, LabObject* base) override { hook(count, base); }
+    int RecordLabState(int32_t, const LabObject*) override { return 0; }
+    void RecordTimeMark(int) override {}
+    bool TitrationWindowOpen() const override { return false; }
+    void ForwardTimerToTitration(const TimerMessage&) override {}
+    void InvalidateDataWindow() override {}
+};
