@@ -8,7 +8,7 @@
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/commands/edit/clipboard_objects.h"
 #include "bench/commands/edit/lab_object_block.h"
-#include "bench/model/bench_check.h"
+#include "bench/model/bench_validate.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     PasteLabObjects(records);
     if (LabObjectCount > kPasteLimit && LabObjectCount != already) std::abort();
-    if (!CheckBench(LabObjects, LabObjectCount)) std::abort();
+    if (!ValidateBench(LabObjects, LabObjectCount).empty()) std::abort();
     for (int32_t i = 1; i <= LabObjectCount; ++i) {
         const LabObject& o = LabObjects[i];
         if (o.objectFlags & kObjHidden) std::abort();
