@@ -6,29 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/memory_udl_io.h"
 #include "wizard/database/user_database.h"
 
-namespace {
-
-class MemoryIo : public UdlIo {
-public:
-    const uint8_t* data = nullptr;
-    size_t length = 0;
-    bool ReadWholeFile(const std::string&, std::vector<uint8_t>& bytes) override {
-        bytes.assign(data, data + length);
-        return true;
-    }
-    bool WriteWholeFile(const std::string&, const void*, size_t) override { return true; }
-    std::string PerUserFolder() override { return "F"; }
-    void ShowMessage(int, int) override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    MemoryIo io;
-    io.data = data;
-    io.length = size;
+    fuzz::MemoryUdlIo io(data, size);
     std::vector<ChemicalRecord> records;
     if (!parvell::ReadUserChemicalDatabase(io, "chemical.cdb", records)) __builtin_trap();
     if (records.size() != size / sizeof(ChemicalRecord)) __builtin_trap();

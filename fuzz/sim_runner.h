@@ -13,7 +13,7 @@
 #include "bench/sim/titration_buffer.h"
 #include "common/module_contract.h"
 #include "fuzz/bench_soundness.h"
-#include "tests/support/headless_sim_seams.h"
+#include "tools/labsim/headless_sim_seams.h"
 
 namespace fuzz {
 

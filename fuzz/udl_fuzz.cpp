@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/memory_udl_io.h"
 #include "wizard/reaction_engine.h"
 #include "wizard/runtime/udl_runtime.h"
 #include "wizard/udl_file.h"
@@ -13,21 +14,14 @@
 
 namespace {
 
-class MemoryIo : public UdlIo {
+// Every extracted file must stay a bare name inside the folder.
+class MemoryIo : public fuzz::MemoryUdlIo {
 public:
-    const uint8_t* data = nullptr;
-    size_t length = 0;
-    bool ReadWholeFile(const std::string&, std::vector<uint8_t>& bytes) override {
-        bytes.assign(data, data + length);
-        return true;
-    }
+    using MemoryUdlIo::MemoryUdlIo;
     bool WriteWholeFile(const std::string& path, const void*, size_t) override {
-        // Every extracted file must stay a bare name inside the folder.
         if (path.rfind("F\\", 0) != 0 || path.find_first_of("\\/:", 2) != std::string::npos) __builtin_trap();
         return true;
     }
-    std::string PerUserFolder() override { return "F"; }
-    void ShowMessage(int, int) override {}
 };
 
 class ZephraneRegistry : public parvell::ChemicalRegistry {
@@ -38,9 +32,7 @@ public:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    MemoryIo io;
-    io.data = data;
-    io.length = size;
+    MemoryIo io(data, size);
     UdlLab lab;
     if (!ReadUdlFile("fuzz.UDL", lab, io)) return 0;
 

@@ -16,6 +16,7 @@
 #include "bench/model/bench_validate.h"
 #include "bench/model/chemical_table.h"
 #include "tests/support/hostile_files.h"
+#include "tests/labsim/labsim_runner.h"
 #include "tools/labsim/labsim_run.h"
 #include "tools/labsim/labsim_seams.h"
 #include "wizard/runtime/udl_runtime.h"
@@ -24,27 +25,6 @@
 namespace {
 
 constexpr int kTicks = 1000;
-
-std::string WriteFixture(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = testing::TempDir() + name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return path;
-}
-
-struct LabsimRun {
-    int status;
-    std::string out, err;
-};
-
-LabsimRun Labsim(std::vector<std::string> args) {
-    args.insert(args.begin(), "labsim");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int status = RunLabsim(int(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
 
 LabDocument Decode(const hostile::HostileFile& file) {
     LabFileReadContext context;

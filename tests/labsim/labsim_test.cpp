@@ -17,34 +17,14 @@
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/model/contents.h"
 #include "tests/app/lab_file_fixtures.h"
+#include "tests/labsim/labsim_runner.h"
 #include "tools/labsim/labsim_run.h"
 
 namespace {
 
-std::string WriteFixture(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = testing::TempDir() + name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
-    return path;
-}
-
 std::vector<uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), {});
-}
-
-struct LabsimRun {
-    int status;
-    std::string out, err;
-};
-
-LabsimRun Labsim(std::vector<std::string> args) {
-    args.insert(args.begin(), "labsim");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int status = RunLabsim(int(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "bench/sim/sim_tick.h"
 #include "bench/sim/titration_buffer.h"
 #include "tests/support/hostile_files.h"
-#include "tests/support/headless_sim_seams.h"
+#include "tools/labsim/headless_sim_seams.h"
 
 namespace {
 

@@ -7,32 +7,10 @@
 #include "bench/model/lab_objects.h"
 #include "bench/sim/sim_seams.h"
 #include "bench/sim/sim_tick.h"
+#include "tools/labsim/headless_sim_seams.h"
 #include "tools/labsim/labsim_seams.h"
 
 namespace {
-
-class HeadlessSimSeams final : public QuietBench<SimSeams> {
-public:
-    LabSimulationProcEntry* hook = nullptr;
-    uint32_t style = 0;
-    LabsimSettings settings;
-
-    int32_t FullScreenHeight() const override { return settings.smallScreen ? 768 : 1024; }
-    RectI32 BenchClientRect() const override { return RectI32{0, 0, 905, 940}; }
-
-    void InvalidateBench() override {}
-    void EraseWithWindowColour(const RectI32&) override {}
-    int32_t BunsenBurnerHeat() const override { return settings.bunsenBurnerHeat; }
-    int32_t HotPlateIncrements() const override { return settings.hotPlateIncrements; }
-    uint32_t QueryLabStyle() override { return style; }
-    bool HasLabSimulationProc() const override { return hook != nullptr; }
-    void LabSimulationProc(int32_t count, LabObject* base) override { hook(count, base); }
-    int RecordLabState(int32_t, const LabObject*) override { return 0; }
-    void RecordTimeMark(int) override {}
-    bool TitrationWindowOpen() const override { return false; }
-    void ForwardTimerToTitration(const TimerMessage&) override {}
-    void InvalidateDataWindow() override {}
-};
 
 HeadlessSimSeams seams;
 
@@ -43,7 +21,9 @@ void RunOneTick(int32_t count, LabObject* base, LabSimulationProcEntry* hook, ui
     count = std::clamp(count, 0, kMaxLabObjects);
     seams.hook = hook;
     seams.style = labStyle;
-    seams.settings = settings;
+    seams.bunsenBurnerHeat = settings.bunsenBurnerHeat;
+    seams.hotPlateIncrements = settings.hotPlateIncrements;
+    seams.smallScreen = settings.smallScreen;
     SetBenchSeams(&seams);
     std::memcpy(&LabObjects[0], base, sizeof(LabObject) * static_cast<size_t>(count + 1));
     LabObjectCount = count;
