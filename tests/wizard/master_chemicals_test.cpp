@@ -7,6 +7,7 @@
 
 #include "wizard/builtin_water.h"
 #include "wizard/database/user_database.h"
+#include "wizard/udl_values.h"
 
 namespace {
 
@@ -25,6 +26,11 @@ TEST(MasterChemicals, EveryRecordPassesTheDatabaseDialogsChecks) {
         EXPECT_TRUE(last != kFormulaSubscript && last != kFormulaSuperscript) << r.name;
         EXPECT_TRUE(r.flags & kChemStock) << r.name;
     }
+}
+
+// A lab made from the master table is never refused for its numbers.
+TEST(MasterChemicals, EveryRecordsNumbersAreOnesALabMayCarry) {
+    for (const ChemicalRecord& c : parvell::MasterChemicals()) EXPECT_EQ(parvell::ChemicalValueFault(c), "") << c.name;
 }
 
 TEST(MasterChemicals, NoKeyTwiceAndTheIonsAndWaterAreThere) {
