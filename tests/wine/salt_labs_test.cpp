@@ -1,0 +1,372 @@
+// The crystallisation and chloride labs done as a student does them: the lab
+// chosen from the lab list, each step of its Procedure carried out with the
+// menus and the mouse where the text says, and the result read from what the
+// bench shows (thermometer, balance, Chemical Properties). Minutes of lab
+// time pass by delivering the bench's timer message at once, not by waiting.
+// The suite shares the started program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/frame/app_windows_win.h"
+#include "bench/model/bench_state.h"
+#include "bench/model/contents.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "bench/sim/sim_tick.h"
+#include "bench/window/bench_window_win.h"
+#include "common/equipment_type.h"
+#include "program_instance.h"
+#include "resources/brevane/contents_ids.h"
+#include "student_hands.h"
+
+namespace {
+
+constexpr int kTicksPerSecond = 10;
+
+// The bench's solubility line of potassium nitrate: grams per 100 g of water,
+// straight through its values at 0 and 100 °C.
+double PotassiumNitrateSolubility(double celsius) { return 13.3 + (247.0 - 13.3) * celsius / 100.0; }
+
+// The newest object of a type, 0 when none.
+int32_t Newest(int32_t type) {
+    for (int32_t i = LabObjectCount; i >= 1; --i)
+        if (LabObjects[i].type == type) return i;
+    return 0;
+}
+
+// Where a shot of the bench goes when BREVANE_SCREENSHOTS names a folder.
+void SaveBenchShot(const char* name) {
+    char folder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder)) return;
+    RepaintBench();
+    RECT frame;
+    GetWindowRect(FrameWindow, &frame);
+    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, frame.left, frame.top, SRCCOPY);
+    BITMAPINFOHEADER info = {sizeof info, w, -h, 1, 24, BI_RGB};
+    const int stride = (w * 3 + 3) & ~3;
+    std::vector<BYTE> bits(size_t(stride) * h);
+    GetDIBits(memory, bitmap, 0, h, bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const std::string path = std::string(folder) + "\\" + name + ".bmp";
+    if (FILE* f = fopen(path.c_str(), "wb")) {
+        BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + bits.size()), 0, 0,
+                                 DWORD(sizeof file + sizeof info)};
+        fwrite(&file, sizeof file, 1, f);
+        fwrite(&info, sizeof info, 1, f);
+        fwrite(bits.data(), 1, bits.size(), f);
+        fclose(f);
+    }
+}
+
+class SaltLabs : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(EnsureProgramWindows());
+        ResetBench();
+    }
+    void TearDown() override {
+        if (!IsWindow(FrameWindow)) return;
+        // The next suite expects the generic lab, as the program starts.
+        ResetBench();
+        EXPECT_TRUE(Answered({RunLab("Olvaris.dll")}, [] { ChooseMenu({"Options", "Labs..."}); }));
+        DocumentModified = false;
+    }
+    static void Select(int32_t index) { ClickOn(CentreOf(LabObjects[index])); }
+    static std::vector<std::string> PropertiesOf(int32_t index) {
+        std::vector<std::string> lines;
+        Select(index);
+        EXPECT_TRUE(Answered({ReadListThenOk(IDC_PROPERTIES_LIST, &lines)},
+                             [] { EXPECT_TRUE(ChooseMenu({"Procedures", "Chemical Properties..."})); }));
+        return lines;
+    }
+};
+
+}  // namespace
+
+TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubilityLineSays) {
+    ASSERT_TRUE(Answered({RunLab("Morvena.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
+    ASSERT_EQ(ProcedureStep(1).find("1. "), 0u) << "the lab's Procedure is shown";
+    const int32_t benchTop = BenchTop();
+    RECT client;
+    GetClientRect(BenchWindow, &client);
+    POINT corner{client.right, client.bottom};
+    DPtoLP(BenchDC, &corner, 1);
+
+    // 1: the burner, on the bench top.
+    ASSERT_TRUE(StepNames(1, {"Equipment", "Bunsen Burner", "bench top"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Bunsen Burner"}));
+    const int32_t burner = Newest(kBunsenBurner);
+    ASSERT_NE(burner, 0);
+    DragObjectTo(burner, corner.x * 11 / 20 - 62, benchTop);
+    // 2: the beaker beside it.
+    ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "100 ml Beaker", "right of the burner"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "100 ml Beaker"}));
+    const int32_t beaker = Newest(kBeaker);
+    ASSERT_NE(beaker, 0);
+    const int32_t besideBurner = LabObjects[burner].position.right + 40;
+    DragObjectTo(beaker, besideBurner, benchTop);
+    // 3: 40 ml of water, to the 40.0 ml mark.
+    ASSERT_TRUE(StepNames(3, {"Chemicals", "Water...", "40.0 ml"}));
+    Select(beaker);
+    ASSERT_TRUE(Answered({FillToLevel("40.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
+    // 4: the two salts.
+    ASSERT_TRUE(StepNames(4, {"Chemicals", "All Chemicals...", "Potassium Nitrate", "40.00", "Potassium dichromate", "5.00"}));
+    ASSERT_TRUE(Answered({AddChemical("Potassium Nitrate", "40.00")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+    ASSERT_TRUE(Answered({AddChemical("Potassium dichromate", "5.00")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+    RepaintBench();
+    EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[beaker])), 5) << "the salts lie on the bottom";
+    // 5: the thermometer.
+    ASSERT_TRUE(StepNames(5, {"Equipment", "Thermometer"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Thermometer"}));
+    EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[beaker])), 20.0, 0.5);
+
+    // 6: onto the burner's gauze, warmed until the last solid goes, then off.
+    ASSERT_TRUE(StepNames(6, {"gauze", "last"}));
+    DragObjectTo(beaker, LabObjects[burner].position.left + 10, LabObjects[burner].position.top);
+    double lastCrystal = 0;
+    const int heating = PassTicksUntil(
+        [&] {
+            RepaintBench();
+            if (SolidPixelsIn(SolidBandOf(LabObjects[beaker])) > 0) return false;
+            lastCrystal = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+            return true;
+        },
+        120 * kTicksPerSecond);
+    ASSERT_GE(heating, 0) << "the solid never dissolved";
+    ASSERT_TRUE(StepNames(6, {"40 \xB0" "C"}));
+    ASSERT_GE(PassTicksUntil([&] { return ReadoutNumber(ThermometerText(LabObjects[beaker])) >= 40.0; },
+                             60 * kTicksPerSecond), 0);
+    DragObjectTo(beaker, besideBurner, benchTop);
+    const double offBurner = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+    std::printf("heated %.1f s; last crystal at %.1f; off the burner at %.1f\n", heating / 10.0, lastCrystal,
+                offBurner);
+
+    // 7: cooling, the crystals come back.
+    ASSERT_TRUE(StepNames(7, {"crystals"}));
+    double firstCrystals = 0;
+    const int cooling = PassTicksUntil(
+        [&] {
+            if (LabTickCount % 10) return false;
+            RepaintBench();
+            if (SolidPixelsIn(SolidBandOf(LabObjects[beaker])) == 0) return false;
+            firstCrystals = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+            return true;
+        },
+        30 * 60 * kTicksPerSecond);
+    ASSERT_GE(cooling, 0) << "no crystals came back";
+    std::printf("crystals after %.1f s at %.1f\n", cooling / 10.0, firstCrystals);
+
+    // 8: the flask and its funnel, on the bench top left of the burner.
+    ASSERT_TRUE(StepNames(8, {"Equipment", "Flasks", "250ml Flask (Erlenmeyer)", "click the flask", "Buchner Funnel", "left end of the bench top"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Flasks", "250ml Flask (Erlenmeyer)"}));
+    const int32_t flask = Newest(kErlenmeyerFlask);
+    ASSERT_NE(flask, 0);
+    Select(flask);
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"}));
+    ASSERT_EQ(LabObjects[flask].stateBits, 1) << "the funnel is fitted";
+    DragObjectTo(flask, 20, benchTop);
+
+    // 9: at 30 °C, the beaker lifted over the funnel.
+    ASSERT_TRUE(StepNames(9, {"30"}));
+    double atPour = 0;
+    const int toThirty = PassTicksUntil(
+        [&] {
+            atPour = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+            return atPour <= 30.0;
+        },
+        30 * 60 * kTicksPerSecond);
+    ASSERT_GE(toThirty, 0);
+    std::printf("30 degrees after %.1f s more\n", toThirty / 10.0);
+    const std::vector<std::string> before = PropertiesOf(beaker);
+    const double water = GramsInLines(before, "Distilled Water", "Liquid");
+    EXPECT_NEAR(water, 40.0, 0.01) << "nothing boiled off";
+    const RectI32 f = LabObjects[flask].position;
+    DragObjectTo(beaker, (f.left + f.right) / 2, f.top - 20);
+    // 10: pour.
+    ASSERT_TRUE(StepNames(10, {"Procedures", "Pour/Decant"}));
+    Select(beaker);
+    ASSERT_TRUE(ChooseMenu({"Procedures", "Pour/Decant"}));
+    ASSERT_GE(PassTicksUntil([&] { return LabObjects[beaker].variant == 0; }, 20 * kTicksPerSecond), 0)
+        << "the beaker stands up again";
+    EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
+    SaveBenchShot("crystallisation-poured");
+    ASSERT_TRUE(StepNames(10, {"empty beaker back down"}));
+    DragObjectTo(beaker, besideBurner, benchTop);
+    // 11: the residue onto a new watch glass.
+    ASSERT_TRUE(StepNames(11, {"Equipment", "Buchner Funnel", "Place Solid into new Container:", "Watch Glass"}));
+    Select(flask);
+    ASSERT_TRUE(Answered({PlaceResidue("Watch Glass", "50 ml")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"})); }));
+    const int32_t glass = Newest(kWatchGlass);
+    ASSERT_NE(glass, 0);
+    RepaintBench();
+    EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the crystals show on the watch glass";
+    SaveBenchShot("crystallisation-filtered");
+    // 12: how much.
+    ASSERT_TRUE(StepNames(12, {"Procedures", "Chemical Properties..."}));
+    const std::vector<std::string> collected = PropertiesOf(glass);
+    const double crystals = GramsInLines(collected, "Potassium Nitrate", "Solid");
+    const double predicted = 40.0 - water * PotassiumNitrateSolubility(atPour) / 100.0;
+    std::printf("collected %.3f g at %.1f; the line predicts %.3f g\n", crystals, atPour, predicted);
+    EXPECT_NEAR(crystals, predicted, 0.15 * predicted);
+    EXPECT_NEAR(atPour, 30.0, 1.0);
+    EXPECT_EQ(GramsInLines(collected, "Potassium dichromate", "Solid"), -1) << "the dichromate stayed in solution";
+}
+
+TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
+    ASSERT_TRUE(Answered({RunLab("Dunmere.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
+    const int32_t benchTop = BenchTop();
+    RECT client;
+    GetClientRect(BenchWindow, &client);
+    POINT corner{client.right, client.bottom};
+    DPtoLP(BenchDC, &corner, 1);
+    const auto onPan = [](int32_t item, int32_t balance) {
+        const LabObject& b = LabObjects[balance];
+        const int32_t width = LabObjects[item].position.right - LabObjects[item].position.left;
+        const int32_t panMiddle = b.position.left + (b.balancePan.left + b.balancePan.right) / 2;
+        DragObjectTo(item, panMiddle - width / 2, b.position.top + b.balancePan.bottom - 2);
+        PassTicks(1);  // the balance settles what stands on its pan
+    };
+
+    // Part A: the unknown weighed on the zeroed balance.
+    ASSERT_TRUE(StepNames(1, {"Equipment", "Balances", "Electronic Balance", "right end of the bench top"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Balances", "Electronic Balance"}));
+    const int32_t balance = Newest(kElectronicBalance);
+    ASSERT_NE(balance, 0);
+    const int32_t balanceWidth = LabObjects[balance].position.right - LabObjects[balance].position.left;
+    DragObjectTo(balance, corner.x - 20 - balanceWidth, benchTop);
+    ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "250 ml Beaker", "pan"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "250 ml Beaker"}));
+    const int32_t beaker = Newest(kBeaker);
+    ASSERT_NE(beaker, 0);
+    onPan(beaker, balance);
+    const double emptyBeaker = ReadoutNumber(BalanceText(LabObjects[balance]));
+    EXPECT_NEAR(emptyBeaker, LabObjects[beaker].emptyMass, 0.001) << "the balance weighs the beaker";
+    ASSERT_TRUE(StepNames(3, {"Options", "Zero Balance", "0.000 g"}));
+    const RectI32 front = LabObjects[balance].position;
+    ClickOn(ClientPointOf((front.left + front.right) / 2, front.bottom - 10));
+    ASSERT_EQ(SelectedObject, balance) << "the balance's front selects it";
+    ASSERT_TRUE(ChooseMenu({"Options", "Zero Balance"}));
+    PassTicks(1);
+    EXPECT_EQ(BalanceText(LabObjects[balance]), "0.000 g");
+    ASSERT_TRUE(StepNames(4, {"Chemicals", "All Chemicals...", "Unknown Chloride Salt", "0.50"}));
+    Select(beaker);
+    ASSERT_TRUE(Answered({AddChemical("Unknown Chloride Salt", "0.50")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+    PassTicks(1);
+    const double unknown = ReadoutNumber(BalanceText(LabObjects[balance]));
+    EXPECT_NEAR(unknown, 0.500, 0.0005);
+
+    // Part B: dissolved, acidified, precipitated.
+    ASSERT_TRUE(StepNames(5, {"just left of the balance", "Chemicals", "Water...", "50.0 ml"}));
+    DragObjectTo(beaker, LabObjects[balance].position.left - 10 -
+                             (LabObjects[beaker].position.right - LabObjects[beaker].position.left),
+                 benchTop);
+    Select(beaker);
+    ASSERT_TRUE(Answered({FillToLevel("50.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
+    PassTicks(5 * kTicksPerSecond);
+    EXPECT_EQ(MassByPhase(LabObjects[beaker], kPhaseSolid), 0.0) << "the salt dissolved";
+    ASSERT_TRUE(StepNames(6, {"Chemicals", "All Chemicals...", "Nitric Acid", "2"}));
+    ASSERT_TRUE(Answered({AddChemical("Nitric Acid", "2")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+    ASSERT_TRUE(StepNames(7, {"Chemicals", "All Chemicals...", "Silver(I) Nitrate", "10", "white cloud"}));
+    ASSERT_TRUE(Answered({AddChemical("Silver(I) Nitrate", "10")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+    PassTicks(5);  // one step of the lab: the silver meets the chloride
+    ASSERT_GT(LabObjects[beaker].precipitate, 1.0) << "the silver chloride came down at once";
+    // The cloud: a paint lays its specks in the liquid.
+    for (int paint = 0; paint < 30; ++paint) RepaintBench();
+    const std::vector<COLORREF> cloud = BenchPixels(LiquidBandOf(LabObjects[beaker]));
+    // Against the liquid itself (the band's middle brightness) the specks are
+    // white: lighter, never darker.
+    std::vector<int> lumas;
+    for (COLORREF c : cloud) lumas.push_back(Luma(c));
+    std::nth_element(lumas.begin(), lumas.begin() + lumas.size() / 2, lumas.end());
+    const int liquidLuma = lumas[lumas.size() / 2];
+    int whiter = 0, darker = 0;
+    for (COLORREF c : cloud) {
+        if (Luma(c) > liquidLuma + 15) ++whiter;
+        if (Luma(c) + 15 < liquidLuma) ++darker;
+    }
+    EXPECT_GT(whiter, int(cloud.size() / 20)) << "white specks cloud the liquid";
+    EXPECT_EQ(darker, 0) << "no dark specks";
+    SaveBenchShot("chloride-cloud");
+    ASSERT_TRUE(StepNames(8, {"Procedures", "Chemical Properties...", "In Solution"}));
+    EXPECT_GT(GramsInLines(PropertiesOf(beaker), "Silver(I) Nitrate", "In Solution"), 0) << "silver in excess";
+
+    // Part C: settled, poured onto the filter.
+    ASSERT_TRUE(StepNames(9, {"20 seconds", "white layer"}));
+    const int settling = PassTicksUntil([&] { return !(LabObjects[beaker].precipitate > 0); }, 60 * kTicksPerSecond);
+    ASSERT_GE(settling, 0);
+    std::printf("settled in %.1f s\n", settling / 10.0);
+    EXPECT_LE(settling, 20 * kTicksPerSecond + 5);
+    RepaintBench();
+    EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[beaker])), 5) << "the silver chloride shows on the bottom";
+    ASSERT_TRUE(StepNames(10, {"Equipment", "Flasks", "250ml Flask (Erlenmeyer)", "click the flask", "Buchner Funnel",
+                               "left end of the bench top"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Flasks", "250ml Flask (Erlenmeyer)"}));
+    const int32_t flask = Newest(kErlenmeyerFlask);
+    ASSERT_NE(flask, 0);
+    Select(flask);
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"}));
+    ASSERT_EQ(LabObjects[flask].stateBits, 1) << "the funnel is fitted";
+    DragObjectTo(flask, 20, benchTop);
+    ASSERT_TRUE(StepNames(11, {"bottom left corner", "Procedures", "Pour/Decant"}));
+    const RectI32 f = LabObjects[flask].position;
+    DragObjectTo(beaker, (f.left + f.right) / 2, f.top - 20);
+    Select(beaker);
+    ASSERT_TRUE(ChooseMenu({"Procedures", "Pour/Decant"}));
+    const int pouring = PassTicksUntil([&] { return LabObjects[beaker].variant == 0; }, 20 * kTicksPerSecond);
+    ASSERT_GE(pouring, 0) << "the beaker stands up again";
+    std::printf("poured in %.1f s\n", pouring / 10.0);
+    EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
+    ASSERT_TRUE(StepNames(12, {"top right corner"}));
+    DragObjectTo(beaker, corner.x - 20 - (LabObjects[beaker].position.right - LabObjects[beaker].position.left),
+                 LabObjects[beaker].position.bottom - LabObjects[beaker].position.top + 10);
+
+    // Part D: weighed on a zeroed watch glass.
+    ASSERT_TRUE(StepNames(13, {"Equipment", "Watch Glass", "pan", "Options", "Zero Balance"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Watch Glass"}));
+    const int32_t glass = Newest(kWatchGlass);
+    ASSERT_NE(glass, 0);
+    onPan(glass, balance);
+    ClickOn(ClientPointOf((front.left + front.right) / 2, front.bottom - 10));
+    ASSERT_EQ(SelectedObject, balance);
+    ASSERT_TRUE(ChooseMenu({"Options", "Zero Balance"}));
+    PassTicks(1);
+    EXPECT_EQ(BalanceText(LabObjects[balance]), "0.000 g");
+    ASSERT_TRUE(StepNames(14, {"Equipment", "Buchner Funnel", "Place Solid into Selected Container"}));
+    const RectI32 g = LabObjects[glass].position;
+    const RectI32 fl = LabObjects[flask].position;
+    ClickOn(ClientPointOf(fl.right + 5, fl.top - 40));  // nothing selected to begin with
+    DragBench(ClientPointOf(fl.left - 10, fl.top - 10), ClientPointOf(g.right + 10, std::max(fl.bottom, g.bottom) + 5));
+    ASSERT_EQ(MultiSelection.memberCount, 2) << "the frame holds the flask and the watch glass";
+    ASSERT_TRUE(Answered({PlaceResidue("", "")}, [] { ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"})); }));
+    PassTicks(1);
+    ASSERT_TRUE(StepNames(15, {"balance"}));
+    const double silverChloride = ReadoutNumber(BalanceText(LabObjects[balance]));
+    const double percent = silverChloride * 35.453 / 143.321 / unknown * 100;
+    std::printf("silver chloride %.3f g from %.3f g: %.2f %% chloride\n", silverChloride, unknown, percent);
+    EXPECT_NEAR(silverChloride, 1.2262, 0.01 * 1.2262);
+    EXPECT_NEAR(percent, 60.66, 0.5);
+    RepaintBench();
+    EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the silver chloride shows on the watch glass";
+    SaveBenchShot("chloride-weighed");
+}
