@@ -98,6 +98,9 @@ protected:
 
 }  // namespace
 
+// Parts A and B with potassium dichromate beside the nitrate, then Part C's
+// repeat with sodium chloride: each time potassium nitrate alone comes out,
+// as much as the solubility line leaves undissolved at the temperature read.
 TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubilityLineSays) {
     ASSERT_TRUE(Answered({RunLab("Morvena.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
     ASSERT_EQ(ProcedureStep(1).find("1. "), 0u) << "the lab's Procedure is shown";
@@ -120,114 +123,138 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
     ASSERT_NE(beaker, 0);
     const int32_t besideBurner = LabObjects[burner].position.right + 40;
     DragObjectTo(beaker, besideBurner, benchTop);
-    // 3: 40 ml of water, to the 40.0 ml mark.
-    ASSERT_TRUE(StepNames(3, {"Chemicals", "Water...", "40.0 ml"}));
-    Select(beaker);
-    ASSERT_TRUE(Answered({FillToLevel("40.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
-    // 4: the two salts.
-    ASSERT_TRUE(StepNames(4, {"Chemicals", "All Chemicals...", "Potassium Nitrate", "40.00", "Potassium dichromate", "5.00"}));
-    ASSERT_TRUE(Answered({AddChemical("Potassium Nitrate", "40.00")},
-                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
-    ASSERT_TRUE(Answered({AddChemical("Potassium dichromate", "5.00")},
-                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
-    RepaintBench();
-    EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[beaker])), 5) << "the salts lie on the bottom";
-    // 5: the thermometer.
-    ASSERT_TRUE(StepNames(5, {"Equipment", "Thermometer"}));
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Thermometer"}));
-    EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[beaker])), 20.0, 0.5);
 
-    // 6: onto the burner's gauze, warmed until the last solid goes, then off.
-    ASSERT_TRUE(StepNames(6, {"gauze", "last"}));
-    DragObjectTo(beaker, LabObjects[burner].position.left + 10, LabObjects[burner].position.top);
-    double lastCrystal = 0;
-    const int heating = PassTicksUntil(
-        [&] {
-            RepaintBench();
-            if (SolidPixelsIn(SolidBandOf(LabObjects[beaker])) > 0) return false;
-            lastCrystal = ReadoutNumber(ThermometerText(LabObjects[beaker]));
-            return true;
-        },
-        120 * kTicksPerSecond);
-    ASSERT_GE(heating, 0) << "the solid never dissolved";
-    ASSERT_TRUE(StepNames(6, {"40 \xB0" "C"}));
-    ASSERT_GE(PassTicksUntil([&] { return ReadoutNumber(ThermometerText(LabObjects[beaker])) >= 40.0; },
-                             60 * kTicksPerSecond), 0);
-    DragObjectTo(beaker, besideBurner, benchTop);
-    const double offBurner = ReadoutNumber(ThermometerText(LabObjects[beaker]));
-    std::printf("heated %.1f s; last crystal at %.1f; off the burner at %.1f\n", heating / 10.0, lastCrystal,
-                offBurner);
+    struct Mixture {
+        const char* salt;
+        const char* grams;
+        int step;  // where the Procedure names it
+    } mixtures[] = {{"Potassium dichromate", "5.00", 4}, {"Sodium chloride", "10.00", 13}};
+    int32_t flask = 0;
+    for (const Mixture& m : mixtures) {
+        SCOPED_TRACE(m.salt);
+        const bool first = m.step == 4;
+        if (!first) {
+            // 13: the first watch glass aside, then the same road again.
+            ASSERT_TRUE(StepNames(13, {"watch glass aside", m.salt, m.grams, "Potassium Nitrate", "40.00",
+                                       "Buchner Funnel"}));
+            const int32_t glass = Newest(kWatchGlass);
+            ASSERT_TRUE(StepNames(13, {"top right corner"}));
+            const int32_t width = LabObjects[glass].position.right - LabObjects[glass].position.left;
+            DragObjectTo(glass, corner.x - 20 - width, LabObjects[glass].position.bottom - LabObjects[glass].position.top + 10);
+        }
+        // 3: 40 ml of water, to the 40.0 ml mark.
+        ASSERT_TRUE(StepNames(3, {"Chemicals", "Water...", "40.0 ml"}));
+        Select(beaker);
+        ASSERT_TRUE(Answered({FillToLevel("40.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
+        // 4: the two salts.
+        ASSERT_TRUE(StepNames(4, {"Chemicals", "All Chemicals...", "Potassium Nitrate", "40.00"}));
+        ASSERT_TRUE(StepNames(m.step, {m.salt, m.grams}));
+        ASSERT_TRUE(Answered({AddChemical("Potassium Nitrate", "40.00")},
+                             [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+        ASSERT_TRUE(Answered({AddChemical(m.salt, m.grams)},
+                             [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+        RepaintBench();
+        EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[beaker])), 5) << "the salts lie on the bottom";
+        // 5: the thermometer, put in once.
+        if (first) {
+            ASSERT_TRUE(StepNames(5, {"Equipment", "Thermometer"}));
+            ASSERT_TRUE(ChooseMenu({"Equipment", "Thermometer"}));
+        }
+        EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[beaker])), 20.0, 0.5);
 
-    // 7: cooling, the crystals come back.
-    ASSERT_TRUE(StepNames(7, {"crystals"}));
-    double firstCrystals = 0;
-    const int cooling = PassTicksUntil(
-        [&] {
-            if (LabTickCount % 10) return false;
-            RepaintBench();
-            if (SolidPixelsIn(SolidBandOf(LabObjects[beaker])) == 0) return false;
-            firstCrystals = ReadoutNumber(ThermometerText(LabObjects[beaker]));
-            return true;
-        },
-        30 * 60 * kTicksPerSecond);
-    ASSERT_GE(cooling, 0) << "no crystals came back";
-    std::printf("crystals after %.1f s at %.1f\n", cooling / 10.0, firstCrystals);
+        // 6: onto the burner's gauze, warmed until the last solid goes, on to 40 °C, then off.
+        ASSERT_TRUE(StepNames(6, {"gauze", "last", "40 \xB0" "C"}));
+        DragObjectTo(beaker, LabObjects[burner].position.left + 10, LabObjects[burner].position.top);
+        double lastCrystal = 0;
+        const int heating = PassTicksUntil(
+            [&] {
+                RepaintBench();
+                if (SolidPixelsIn(SolidBandOf(LabObjects[beaker])) > 0) return false;
+                lastCrystal = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+                return true;
+            },
+            120 * kTicksPerSecond);
+        ASSERT_GE(heating, 0) << "the solid never dissolved";
+        const int toForty = PassTicksUntil(
+            [&] { return ReadoutNumber(ThermometerText(LabObjects[beaker])) >= 40.0; }, 60 * kTicksPerSecond);
+        ASSERT_GE(toForty, 0);
+        DragObjectTo(beaker, besideBurner, benchTop);
+        std::printf("%s: the last solid went after %.1f s at %.1f, 40 degrees %.1f s later\n", m.salt,
+                    heating / 10.0, lastCrystal, toForty / 10.0);
 
-    // 8: the flask and its funnel, on the bench top left of the burner.
-    ASSERT_TRUE(StepNames(8, {"Equipment", "Flasks", "250ml Flask (Erlenmeyer)", "click the flask", "Buchner Funnel", "left end of the bench top"}));
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Flasks", "250ml Flask (Erlenmeyer)"}));
-    const int32_t flask = Newest(kErlenmeyerFlask);
-    ASSERT_NE(flask, 0);
-    Select(flask);
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"}));
-    ASSERT_EQ(LabObjects[flask].stateBits, 1) << "the funnel is fitted";
-    DragObjectTo(flask, 20, benchTop);
+        // 7: cooling, the crystals come back.
+        ASSERT_TRUE(StepNames(7, {"white crystals"}));
+        double firstCrystals = 0;
+        const int cooling = PassTicksUntil(
+            [&] {
+                if (LabTickCount % 10) return false;
+                RepaintBench();
+                if (SolidPixelsIn(SolidBandOf(LabObjects[beaker])) == 0) return false;
+                firstCrystals = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+                return true;
+            },
+            30 * 60 * kTicksPerSecond);
+        ASSERT_GE(cooling, 0) << "no crystals came back";
+        std::printf("%s: crystals after %.1f s at %.1f\n", m.salt, cooling / 10.0, firstCrystals);
+        EXPECT_NEAR(firstCrystals, lastCrystal, 1.0) << "they come back where they went";
 
-    // 9: at 30 °C, the beaker lifted over the funnel.
-    ASSERT_TRUE(StepNames(9, {"30"}));
-    double atPour = 0;
-    const int toThirty = PassTicksUntil(
-        [&] {
-            atPour = ReadoutNumber(ThermometerText(LabObjects[beaker]));
-            return atPour <= 30.0;
-        },
-        30 * 60 * kTicksPerSecond);
-    ASSERT_GE(toThirty, 0);
-    std::printf("30 degrees after %.1f s more\n", toThirty / 10.0);
-    const std::vector<std::string> before = PropertiesOf(beaker);
-    const double water = GramsInLines(before, "Distilled Water", "Liquid");
-    EXPECT_NEAR(water, 40.0, 0.01) << "nothing boiled off";
-    const RectI32 f = LabObjects[flask].position;
-    DragObjectTo(beaker, (f.left + f.right) / 2, f.top - 20);
-    // 10: pour.
-    ASSERT_TRUE(StepNames(10, {"Procedures", "Pour/Decant"}));
-    Select(beaker);
-    ASSERT_TRUE(ChooseMenu({"Procedures", "Pour/Decant"}));
-    ASSERT_GE(PassTicksUntil([&] { return LabObjects[beaker].variant == 0; }, 20 * kTicksPerSecond), 0)
-        << "the beaker stands up again";
-    EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
-    SaveBenchShot("crystallisation-poured");
-    ASSERT_TRUE(StepNames(10, {"empty beaker back down"}));
-    DragObjectTo(beaker, besideBurner, benchTop);
-    // 11: the residue onto a new watch glass.
-    ASSERT_TRUE(StepNames(11, {"Equipment", "Buchner Funnel", "Place Solid into new Container:", "Watch Glass"}));
-    Select(flask);
-    ASSERT_TRUE(Answered({PlaceResidue("Watch Glass", "50 ml")},
-                         [] { ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"})); }));
-    const int32_t glass = Newest(kWatchGlass);
-    ASSERT_NE(glass, 0);
-    RepaintBench();
-    EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the crystals show on the watch glass";
-    SaveBenchShot("crystallisation-filtered");
-    // 12: how much.
-    ASSERT_TRUE(StepNames(12, {"Procedures", "Chemical Properties..."}));
-    const std::vector<std::string> collected = PropertiesOf(glass);
-    const double crystals = GramsInLines(collected, "Potassium Nitrate", "Solid");
-    const double predicted = 40.0 - water * PotassiumNitrateSolubility(atPour) / 100.0;
-    std::printf("collected %.3f g at %.1f; the line predicts %.3f g\n", crystals, atPour, predicted);
-    EXPECT_NEAR(crystals, predicted, 0.15 * predicted);
-    EXPECT_NEAR(atPour, 30.0, 1.0);
-    EXPECT_EQ(GramsInLines(collected, "Potassium dichromate", "Solid"), -1) << "the dichromate stayed in solution";
+        // 8: the flask and its funnel at the bench top's left end (Part C: the funnel fitted again).
+        ASSERT_TRUE(StepNames(8, {"Equipment", "Flasks", "250ml Flask (Erlenmeyer)", "click the flask",
+                                  "Buchner Funnel", "left end of the bench top"}));
+        if (first) {
+            ASSERT_TRUE(ChooseMenu({"Equipment", "Flasks", "250ml Flask (Erlenmeyer)"}));
+            flask = Newest(kErlenmeyerFlask);
+            ASSERT_NE(flask, 0);
+        }
+        Select(flask);
+        ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"}));
+        ASSERT_EQ(LabObjects[flask].stateBits, 1) << "the funnel is fitted";
+        DragObjectTo(flask, 20, benchTop);
+
+        // 9: at 30 °C, the beaker lifted over the funnel.
+        ASSERT_TRUE(StepNames(9, {"30 \xB0" "C", "bottom left corner"}));
+        double atPour = 0;
+        const int toThirty = PassTicksUntil(
+            [&] {
+                atPour = ReadoutNumber(ThermometerText(LabObjects[beaker]));
+                return atPour <= 30.0;
+            },
+            30 * 60 * kTicksPerSecond);
+        ASSERT_GE(toThirty, 0);
+        std::printf("%s: 30 degrees %.1f s later\n", m.salt, toThirty / 10.0);
+        const double water = GramsInLines(PropertiesOf(beaker), "Distilled Water", "Liquid");
+        EXPECT_NEAR(water, 40.0, 0.01) << "nothing boiled off";
+        const RectI32 f = LabObjects[flask].position;
+        DragObjectTo(beaker, (f.left + f.right) / 2, f.top - 20);
+        // 10: pour, and the empty beaker back down.
+        ASSERT_TRUE(StepNames(10, {"Procedures", "Pour/Decant", "empty beaker back down"}));
+        Select(beaker);
+        ASSERT_TRUE(ChooseMenu({"Procedures", "Pour/Decant"}));
+        ASSERT_GE(PassTicksUntil([&] { return LabObjects[beaker].variant == 0; }, 20 * kTicksPerSecond), 0)
+            << "the beaker stands up again";
+        EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
+        DragObjectTo(beaker, besideBurner, benchTop);
+        if (first) SaveBenchShot("crystallisation-poured");
+        // 11: the residue onto a new watch glass.
+        ASSERT_TRUE(StepNames(11, {"Equipment", "Buchner Funnel", "Place Solid into new Container:", "Watch Glass"}));
+        Select(flask);
+        ASSERT_TRUE(Answered({PlaceResidue("Watch Glass", "50 ml")},
+                             [] { ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"})); }));
+        const int32_t glass = Newest(kWatchGlass);
+        ASSERT_NE(glass, 0);
+        RepaintBench();
+        EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the crystals show on the watch glass";
+        if (first) SaveBenchShot("crystallisation-filtered");
+        // 12: how much.
+        ASSERT_TRUE(StepNames(12, {"Procedures", "Chemical Properties..."}));
+        const std::vector<std::string> collected = PropertiesOf(glass);
+        const double crystals = GramsInLines(collected, "Potassium Nitrate", "Solid");
+        const double predicted = 40.0 - water * PotassiumNitrateSolubility(atPour) / 100.0;
+        std::printf("%s: collected %.3f g at %.1f; the line predicts %.3f g\n", m.salt, crystals, atPour, predicted);
+        EXPECT_NEAR(crystals, predicted, 0.15 * predicted);
+        EXPECT_NEAR(atPour, 30.0, 1.0);
+        EXPECT_EQ(GramsInLines(collected, m.salt, "Solid"), -1) << "the other salt stayed in solution";
+    }
 }
 
 TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
