@@ -397,3 +397,97 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the silver chloride shows on the watch glass";
     SaveBenchShot("chloride-weighed");
 }
+
+// The generic lab's Procedure: water to a mark, water as a chemical, heating
+// to the boil on the burner, cooling, and pouring onto a zeroed balance.
+TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
+    ASSERT_TRUE(Answered({RunLab("Olvaris.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
+    const int32_t benchTop = BenchTop();
+    RECT client;
+    GetClientRect(BenchWindow, &client);
+    POINT corner{client.right, client.bottom};
+    DPtoLP(BenchDC, &corner, 1);
+
+    ASSERT_TRUE(StepNames(1, {"Equipment", "Bunsen Burner", "bench top"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Bunsen Burner"}));
+    const int32_t burner = Newest(kBunsenBurner);
+    DragObjectTo(burner, corner.x * 11 / 20 - 62, benchTop);
+    ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "100 ml Beaker", "right of the burner"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "100 ml Beaker"}));
+    const int32_t firstBeaker = Newest(kBeaker);
+    const int32_t right = LabObjects[burner].position.right + 40;
+    DragObjectTo(firstBeaker, right, benchTop);
+    Select(firstBeaker);
+    ASSERT_TRUE(StepNames(3, {"Thermometer", "Equipment"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Thermometer"}));
+    ASSERT_TRUE(StepNames(4, {"Water...", "Chemicals", "40.0 ml"}));
+    ASSERT_TRUE(Answered({FillToLevel("40.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
+    EXPECT_EQ(LabObjects[firstBeaker].liquidVolume, 400.0);
+    EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[firstBeaker])), 20.0, 0.5);
+
+    ASSERT_TRUE(StepNames(6, {"Equipment", "Beakers", "100 ml Beaker", "left of the burner", "All Chemicals..."}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "100 ml Beaker"}));
+    const int32_t secondBeaker = Newest(kBeaker);
+    ASSERT_NE(secondBeaker, firstBeaker);
+    const int32_t width = LabObjects[secondBeaker].position.right - LabObjects[secondBeaker].position.left;
+    DragObjectTo(secondBeaker, LabObjects[burner].position.left - 40 - width, benchTop);
+    Select(secondBeaker);
+    ASSERT_TRUE(StepNames(7, {"Distilled Water", "20", "ml", "Procedures", "Chemical Properties..."}));
+    ASSERT_TRUE(Answered({AddChemical("Distilled Water", "20")},
+                         [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
+    EXPECT_NEAR(GramsInLines(PropertiesOf(secondBeaker), "Distilled Water", "Liquid"), 20.0, 1e-6);
+
+    // Heated on the burner: about 1 °C a second, boiling after a little over a minute.
+    ASSERT_TRUE(StepNames(8, {"gauze", "1 \xB0" "C a second", "10 seconds"}));
+    DragObjectTo(firstBeaker, LabObjects[burner].position.left + 10, LabObjects[burner].position.top);
+    PassTicks(10 * kTicksPerSecond);
+    const double afterTen = ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
+    EXPECT_NEAR(afterTen - 20.0, 10.0, 5.0) << "about 1 degree a second";
+    ASSERT_TRUE(StepNames(9, {"boils", "minute"}));
+    const int boiling = PassTicksUntil([&] { return ReadoutNumber(ThermometerText(LabObjects[firstBeaker])) >= 100.0; },
+                                       5 * 60 * kTicksPerSecond);
+    ASSERT_GE(boiling, 0);
+    std::printf("boils %.1f s after the first 10\n", boiling / 10.0);
+    EXPECT_GT(boiling, 40 * kTicksPerSecond);
+    EXPECT_LT(boiling, 100 * kTicksPerSecond);
+    PassTicks(5 * kTicksPerSecond);
+    EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[firstBeaker])), 100.0, 0.5) << "it stays at the boil";
+    ASSERT_TRUE(StepNames(10, {"off the burner"}));
+    DragObjectTo(firstBeaker, right, benchTop);
+    const double hot = ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
+    PassTicks(10 * kTicksPerSecond);
+    const double cooled = hot - ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
+    std::printf("cooled %.1f degrees in 10 s\n", cooled);
+    EXPECT_GT(cooled, 0.3);
+    EXPECT_LT(cooled, 3.0);
+
+    // Poured onto the zeroed balance: it weighs what was poured.
+    ASSERT_TRUE(StepNames(11, {"Equipment", "Balances", "Electronic Balance", "left end", "Zero Balance"}));
+    ASSERT_TRUE(ChooseMenu({"Equipment", "Balances", "Electronic Balance"}));
+    const int32_t balance = Newest(kElectronicBalance);
+    // A balance is drawn first, under everything: the others moved up one place.
+    ASSERT_EQ(balance, 1);
+    const int32_t first = firstBeaker + 1, second = secondBeaker + 1;
+    ASSERT_TRUE(LabObjects[first].thermometerInserted && !LabObjects[second].thermometerInserted);
+    DragObjectTo(balance, 20, benchTop);
+    const LabObject& b = LabObjects[balance];
+    const int32_t panMiddle = b.position.left + (b.balancePan.left + b.balancePan.right) / 2;
+    DragObjectTo(second, panMiddle - width / 2, b.position.top + b.balancePan.bottom - 2);
+    PassTicks(1);
+    EXPECT_NEAR(ReadoutNumber(BalanceText(b)), LabObjects[second].emptyMass + 20.0, 0.001);
+    ClickOn(ClientPointOf((b.position.left + b.position.right) / 2, b.position.bottom - 10));
+    ASSERT_EQ(SelectedObject, balance);
+    ASSERT_TRUE(ChooseMenu({"Options", "Zero Balance"}));
+    PassTicks(1);
+    EXPECT_EQ(BalanceText(b), "0.000 g");
+    ASSERT_TRUE(StepNames(12, {"bottom left corner", "Pour/Decant", "Procedures"}));
+    const double pouredWater = MassOfComponent(LabObjects[first], kCasWater, kPhaseLiquid);
+    const RectI32 r = LabObjects[second].position;
+    DragObjectTo(first, (r.left + r.right) / 2, r.top - 20);
+    Select(first);
+    ASSERT_TRUE(ChooseMenu({"Procedures", "Pour/Decant"}));
+    ASSERT_GE(PassTicksUntil([&] { return LabObjects[first].variant == 0; }, 20 * kTicksPerSecond), 0);
+    PassTicks(1);
+    EXPECT_NEAR(ReadoutNumber(BalanceText(b)), pouredWater, 0.001) << "the balance weighs the water poured";
+    SaveBenchShot("generic-poured");
+}
