@@ -86,7 +86,7 @@ protected:
         EXPECT_TRUE(Answered({RunLab("Olvaris.dll")}, [] { ChooseMenu({"Options", "Labs..."}); }));
         DocumentModified = false;
     }
-    static void Select(int32_t index) { ClickOn(CentreOf(LabObjects[index])); }
+    static void Select(int32_t index) { ClickBench(CentreOf(LabObjects[index])); }
     static std::vector<std::string> PropertiesOf(int32_t index) {
         std::vector<std::string> lines;
         Select(index);
@@ -269,7 +269,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
         const int32_t width = LabObjects[item].position.right - LabObjects[item].position.left;
         const int32_t panMiddle = b.position.left + (b.balancePan.left + b.balancePan.right) / 2;
         DragObjectTo(item, panMiddle - width / 2, b.position.top + b.balancePan.bottom - 2);
-        PassTicks(1);  // the balance settles what stands on its pan
+        PassLabTime(1);  // the balance settles what stands on its pan
     };
 
     // Part A: the unknown weighed on the zeroed balance.
@@ -288,16 +288,16 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     EXPECT_NEAR(emptyBeaker, LabObjects[beaker].emptyMass, 0.001) << "the balance weighs the beaker";
     ASSERT_TRUE(StepNames(3, {"Options", "Zero Balance", "0.000 g"}));
     const RectI32 front = LabObjects[balance].position;
-    ClickOn(ClientPointOf((front.left + front.right) / 2, front.bottom - 10));
+    ClickBench({(front.left + front.right) / 2, front.bottom - 10});
     ASSERT_EQ(SelectedObject, balance) << "the balance's front selects it";
     ASSERT_TRUE(ChooseMenu({"Options", "Zero Balance"}));
-    PassTicks(1);
+    PassLabTime(1);
     EXPECT_EQ(BalanceText(LabObjects[balance]), "0.000 g");
     ASSERT_TRUE(StepNames(4, {"Chemicals", "All Chemicals...", "Unknown Chloride Salt", "0.50"}));
     Select(beaker);
     ASSERT_TRUE(Answered({AddChemical("Unknown Chloride Salt", "0.50")},
                          [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
-    PassTicks(1);
+    PassLabTime(1);
     const double unknown = ReadoutNumber(BalanceText(LabObjects[balance]));
     EXPECT_NEAR(unknown, 0.500, 0.0005);
 
@@ -308,7 +308,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
                  benchTop);
     Select(beaker);
     ASSERT_TRUE(Answered({FillToLevel("50.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
-    PassTicks(5 * kTicksPerSecond);
+    PassLabTime(5 * kTicksPerSecond);
     EXPECT_EQ(MassByPhase(LabObjects[beaker], kPhaseSolid), 0.0) << "the salt dissolved";
     ASSERT_TRUE(StepNames(6, {"Chemicals", "All Chemicals...", "Nitric Acid", "2"}));
     ASSERT_TRUE(Answered({AddChemical("Nitric Acid", "2")},
@@ -316,7 +316,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     ASSERT_TRUE(StepNames(7, {"Chemicals", "All Chemicals...", "Silver(I) Nitrate", "10", "white cloud"}));
     ASSERT_TRUE(Answered({AddChemical("Silver(I) Nitrate", "10")},
                          [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "All Chemicals..."})); }));
-    PassTicks(5);  // one step of the lab: the silver meets the chloride
+    PassLabTime(5);  // one step of the lab: the silver meets the chloride
     ASSERT_GT(LabObjects[beaker].precipitate, 1.0) << "the silver chloride came down at once";
     // The cloud: a paint lays its specks in the liquid.
     for (int paint = 0; paint < 30; ++paint) RepaintBench();
@@ -374,19 +374,19 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     const int32_t glass = Newest(kWatchGlass);
     ASSERT_NE(glass, 0);
     onPan(glass, balance);
-    ClickOn(ClientPointOf((front.left + front.right) / 2, front.bottom - 10));
+    ClickBench({(front.left + front.right) / 2, front.bottom - 10});
     ASSERT_EQ(SelectedObject, balance);
     ASSERT_TRUE(ChooseMenu({"Options", "Zero Balance"}));
-    PassTicks(1);
+    PassLabTime(1);
     EXPECT_EQ(BalanceText(LabObjects[balance]), "0.000 g");
     ASSERT_TRUE(StepNames(14, {"Equipment", "Buchner Funnel", "Place Solid into Selected Container"}));
     const RectI32 g = LabObjects[glass].position;
     const RectI32 fl = LabObjects[flask].position;
-    ClickOn(ClientPointOf(fl.right + 5, fl.top - 40));  // nothing selected to begin with
-    DragBench(ClientPointOf(fl.left - 10, fl.top - 10), ClientPointOf(g.right + 10, std::max(fl.bottom, g.bottom) + 5));
+    ClickBench({fl.right + 5, fl.top - 40});  // nothing selected to begin with
+    DragOnBench({fl.left - 10, fl.top - 10}, {g.right + 10, std::max(fl.bottom, g.bottom) + 5});
     ASSERT_EQ(MultiSelection.memberCount, 2) << "the frame holds the flask and the watch glass";
     ASSERT_TRUE(Answered({PlaceResidue("", "")}, [] { ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"})); }));
-    PassTicks(1);
+    PassLabTime(1);
     ASSERT_TRUE(StepNames(15, {"balance"}));
     const double silverChloride = ReadoutNumber(BalanceText(LabObjects[balance]));
     const double percent = silverChloride * 35.453 / 143.321 / unknown * 100;
@@ -440,7 +440,7 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     // Heated on the burner: about 1 °C a second, boiling after a little over a minute.
     ASSERT_TRUE(StepNames(8, {"gauze", "1 \xB0" "C a second", "10 seconds"}));
     DragObjectTo(firstBeaker, LabObjects[burner].position.left + 10, LabObjects[burner].position.top);
-    PassTicks(10 * kTicksPerSecond);
+    PassLabTime(10 * kTicksPerSecond);
     const double afterTen = ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
     EXPECT_NEAR(afterTen - 20.0, 10.0, 5.0) << "about 1 degree a second";
     ASSERT_TRUE(StepNames(9, {"boils", "minute"}));
@@ -450,12 +450,12 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     std::printf("boils %.1f s after the first 10\n", boiling / 10.0);
     EXPECT_GT(boiling, 40 * kTicksPerSecond);
     EXPECT_LT(boiling, 100 * kTicksPerSecond);
-    PassTicks(5 * kTicksPerSecond);
+    PassLabTime(5 * kTicksPerSecond);
     EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[firstBeaker])), 100.0, 0.5) << "it stays at the boil";
     ASSERT_TRUE(StepNames(10, {"off the burner"}));
     DragObjectTo(firstBeaker, right, benchTop);
     const double hot = ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
-    PassTicks(10 * kTicksPerSecond);
+    PassLabTime(10 * kTicksPerSecond);
     const double cooled = hot - ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
     std::printf("cooled %.1f degrees in 10 s\n", cooled);
     EXPECT_GT(cooled, 0.3);
@@ -473,12 +473,12 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     const LabObject& b = LabObjects[balance];
     const int32_t panMiddle = b.position.left + (b.balancePan.left + b.balancePan.right) / 2;
     DragObjectTo(second, panMiddle - width / 2, b.position.top + b.balancePan.bottom - 2);
-    PassTicks(1);
+    PassLabTime(1);
     EXPECT_NEAR(ReadoutNumber(BalanceText(b)), LabObjects[second].emptyMass + 20.0, 0.001);
-    ClickOn(ClientPointOf((b.position.left + b.position.right) / 2, b.position.bottom - 10));
+    ClickBench({(b.position.left + b.position.right) / 2, b.position.bottom - 10});
     ASSERT_EQ(SelectedObject, balance);
     ASSERT_TRUE(ChooseMenu({"Options", "Zero Balance"}));
-    PassTicks(1);
+    PassLabTime(1);
     EXPECT_EQ(BalanceText(b), "0.000 g");
     ASSERT_TRUE(StepNames(12, {"bottom left corner", "Pour/Decant", "Procedures"}));
     const double pouredWater = MassOfComponent(LabObjects[first], kCasWater, kPhaseLiquid);
@@ -487,7 +487,7 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     Select(first);
     ASSERT_TRUE(ChooseMenu({"Procedures", "Pour/Decant"}));
     ASSERT_GE(PassTicksUntil([&] { return LabObjects[first].variant == 0; }, 20 * kTicksPerSecond), 0);
-    PassTicks(1);
+    PassLabTime(1);
     EXPECT_NEAR(ReadoutNumber(BalanceText(b)), pouredWater, 0.001) << "the balance weighs the water poured";
     SaveBenchShot("generic-poured");
 }

@@ -21,20 +21,6 @@
 
 namespace {
 
-// A menu text as it shows: "&&" is an ampersand, a lone '&' marks the
-// mnemonic, and a tab starts the accelerator.
-std::string Shown(const char* text) {
-    std::string shown;
-    for (const char* p = text; *p && *p != '\t'; ++p) {
-        if (*p == '&') {
-            if (p[1] != '&') continue;
-            ++p;
-        }
-        shown += *p;
-    }
-    return shown;
-}
-
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
     std::string text(size_t(length) + 1, '\0');
@@ -45,36 +31,14 @@ std::string WindowText(HWND window) {
 
 bool LargeSet() { return ScreenTemplateSet() == TemplateSet::kLarge; }
 
-std::string ComboText(HWND combo, int index) {
-    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, WPARAM(index), 0);
-    if (length == CB_ERR) return {};
-    std::string text(size_t(length) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(size_t(length));
-    return text;
-}
-
-// Picks the first item of a combo box or list box whose text holds prefix, as a click on it would, and tells the dialog.
-bool Pick(HWND dialog, int id, const std::string& prefix) {
-    HWND control = GetDlgItem(dialog, id);
-    char cls[32] = "";
-    GetClassNameA(control, cls, sizeof cls);
-    const bool combo = _stricmp(cls, "ComboBox") == 0;
-    const int count = int(SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::string text;
-        if (combo) {
-            text = ComboText(control, i);
-        } else {
-            char item[512] = "";
-            SendMessageA(control, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(item));
-            text = item;
-        }
-        if (text.find(prefix) == std::string::npos) continue;
-        SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, WPARAM(i), 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(control));
-        return true;
+// Picks the first row of a combo box whose text holds part, as a click does.
+bool PickRowHolding(HWND dialog, int id, const std::string& part) {
+    HWND combo = GetDlgItem(dialog, id);
+    for (int i = 0, n = int(SendMessageA(combo, CB_GETCOUNT, 0, 0)); i < n; ++i) {
+        char text[512] = "";
+        if (SendMessageA(combo, CB_GETLBTEXTLEN, WPARAM(i), 0) >= LRESULT(sizeof text)) continue;
+        SendMessageA(combo, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text));
+        if (std::string(text).find(part) != std::string::npos) return ChooseComboRow(dialog, id, text);
     }
     return false;
 }
@@ -94,34 +58,9 @@ void PumpPending() {
 }  // namespace
 
 testing::AssertionResult ChooseMenu(const std::vector<std::string>& path) {
-    HMENU menu = GetMenu(FrameWindow);
-    std::string walked;
-    for (size_t level = 0; level < path.size(); ++level) {
-        walked += (level ? " > " : "") + path[level];
-        int found = -1;
-        for (int i = 0, n = GetMenuItemCount(menu); i < n && found < 0; ++i) {
-            char text[256] = "";
-            GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
-            if (Shown(text) == path[level]) found = i;
-        }
-        if (found < 0) return testing::AssertionFailure() << "no menu item " << walked;
-        HMENU popup = GetSubMenu(menu, found);
-        if (popup) {
-            if (GetMenuState(menu, UINT(found), MF_BYPOSITION) & MF_GRAYED)
-                return testing::AssertionFailure() << walked << " is greyed";
-            // Opening the pop-up is what sets its items' states.
-            SendMessageA(FrameWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(found, 0));
-            menu = popup;
-            continue;
-        }
-        if (level + 1 != path.size()) return testing::AssertionFailure() << walked << " has no pop-up";
-        if (GetMenuState(menu, UINT(found), MF_BYPOSITION) & MF_GRAYED)
-            return testing::AssertionFailure() << walked << " is greyed";
-        SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, found), 0), 0);
-        PumpPending();
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure() << walked << " is a pop-up, not a command";
+    std::string problem;
+    if (ChooseFromMenuBar(path, &problem)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << problem;
 }
 
 std::string ProcedureStep(int n) {
@@ -148,38 +87,10 @@ testing::AssertionResult StepNames(int n, const std::vector<std::string>& names)
     return testing::AssertionSuccess();
 }
 
-POINT ClientPointOf(int32_t logicalX, int32_t logicalY) {
-    POINT p{logicalX, logicalY};
-    LPtoDP(BenchDC, &p, 1);
-    return p;
-}
-
-POINT CentreOf(const LabObject& o) {
-    return ClientPointOf((o.position.left + o.position.right) / 2, (o.position.top + o.position.bottom) / 2);
-}
-
-void ClickOn(POINT p) {
-    SendMessageA(BenchWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    SendMessageA(BenchWindow, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-    PumpPending();
-}
-
-void DragBench(POINT from, POINT to) {
-    SendMessageA(BenchWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    constexpr int kMoves = 8;
-    for (int i = 1; i <= kMoves; ++i) {
-        const int x = from.x + (to.x - from.x) * i / kMoves, y = from.y + (to.y - from.y) * i / kMoves;
-        SendMessageA(BenchWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
-    }
-    SendMessageA(BenchWindow, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-    PumpPending();
-}
-
 void DragObjectTo(int32_t index, int32_t left, int32_t bottom) {
-    const RectI32 r = LabObjects[index].position;
-    const POINT grip = CentreOf(LabObjects[index]);
-    const POINT to = ClientPointOf((r.left + r.right) / 2 + (left - r.left), (r.top + r.bottom) / 2 + (bottom - r.bottom));
-    DragBench(grip, to);
+    const LabObject& o = LabObjects[index];
+    const POINT from = CentreOf(o);
+    DragOnBench(from, {from.x + left - o.position.left, from.y + bottom - o.position.bottom});
 }
 
 int32_t BenchTop() {
@@ -197,14 +108,6 @@ void RepaintBench() {
     GdiFlush();
 }
 
-void PassTicks(int ticks) {
-    for (int i = 1; i <= ticks; ++i) {
-        SendMessageA(BenchWindow, WM_TIMER, kLabTimerId, 0);
-        if (i % 10 == 0) RepaintBench();
-    }
-    PumpPending();
-}
-
 int PassTicksUntil(const std::function<bool()>& done, int maxTicks) {
     for (int i = 0; i < maxTicks; ++i) {
         if (done()) return i;
@@ -216,16 +119,9 @@ int PassTicksUntil(const std::function<bool()>& done, int maxTicks) {
 }
 
 std::string ThermometerText(const LabObject& o) {
-    const int32_t bodyHeight = o.pictureHeight;
-    const Offset t = ThermometerOffset(o, bodyHeight);
-    const ThermometerLayout layout =
-        LayOutThermometer(o, CurrentTempScale(), !LargeSet(), bodyHeight, int32_t(t.dx), int32_t(t.dy));
-    RECT client;
-    GetClientRect(BenchWindow, &client);
-    const POINT at = ClientPointOf(int32_t(layout.textX), int32_t(layout.textY));
-    EXPECT_TRUE(at.x >= 0 && at.y >= 0 && at.x < client.right && at.y < client.bottom)
-        << "the thermometer's read-out is drawn off the bench at " << at.x << ", " << at.y;
-    return layout.text;
+    char text[kReadoutTextLength] = "";
+    FormatThermometerText(text, sizeof text, o, CurrentTempScale());
+    return text;
 }
 
 std::string BalanceText(const LabObject& balance) {
@@ -256,8 +152,8 @@ RECT SolidBandOf(const LabObject& o) {
     for (const PointI32& p : o.liquidOutline) floor = std::max(floor, p.y);
     // The middle fifth: clear of a thermometer and the scale.
     const int32_t width = o.position.right - o.position.left;
-    const POINT a = ClientPointOf(o.position.left + width * 2 / 5, o.position.top + floor - 8);
-    const POINT b = ClientPointOf(o.position.left + width * 3 / 5, o.position.top + floor - 3);
+    const POINT a = ClientPoint({o.position.left + width * 2 / 5, o.position.top + floor - 8});
+    const POINT b = ClientPoint({o.position.left + width * 3 / 5, o.position.top + floor - 3});
     return RECT{a.x, a.y, b.x, b.y};
 }
 
@@ -268,8 +164,8 @@ RECT LiquidBandOf(const LabObject& o) {
     const int32_t width = o.position.right - o.position.left;
     // Clear of the surface line above and of a solid layer's surface below.
     const int32_t top = o.position.top + floor - int32_t(column * 0.8);
-    const POINT a = ClientPointOf(o.position.left + width * 2 / 5, top);
-    const POINT b = ClientPointOf(o.position.left + width * 3 / 5, top + int32_t(column * 0.4));
+    const POINT a = ClientPoint({o.position.left + width * 2 / 5, top});
+    const POINT b = ClientPoint({o.position.left + width * 3 / 5, top + int32_t(column * 0.4)});
     return RECT{a.x, a.y, b.x, b.y};
 }
 
@@ -323,14 +219,14 @@ DialogDriver::Step RunLab(const std::string& module) {
 
 DialogDriver::Step FillToLevel(const std::string& level) {
     return [level](HWND dialog) {
-        if (Pick(dialog, IDC_WATER_LEVELS, level)) PressOnDialog(dialog, IDOK);
+        if (ChooseComboRow(dialog, IDC_WATER_LEVELS, level)) PressOnDialog(dialog, IDOK);
         else PressOnDialog(dialog, IDCANCEL);
     };
 }
 
 DialogDriver::Step AddChemical(const std::string& name, const std::string& amount) {
     return [name, amount](HWND dialog) {
-        if (!Pick(dialog, IDC_CHEM_LIST, name)) {
+        if (!PickRowHolding(dialog, IDC_CHEM_LIST, name)) {
             PressOnDialog(dialog, IDCANCEL);
             return;
         }
@@ -345,7 +241,7 @@ DialogDriver::Step PlaceResidue(const std::string& type, const std::string& size
             SendMessageA(GetDlgItem(dialog, IDC_FILTER_SELECTED), BM_CLICK, 0, 0);
         } else {
             SendMessageA(GetDlgItem(dialog, IDC_FILTER_NEW), BM_CLICK, 0, 0);
-            if (!Pick(dialog, IDC_FILTER_TYPE, type) || !Pick(dialog, IDC_FILTER_SIZE, size)) {
+            if (!ChooseComboRow(dialog, IDC_FILTER_TYPE, type) || !ChooseComboRow(dialog, IDC_FILTER_SIZE, size)) {
                 PressOnDialog(dialog, IDCANCEL);
                 return;
             }
@@ -356,12 +252,7 @@ DialogDriver::Step PlaceResidue(const std::string& type, const std::string& size
 
 DialogDriver::Step ReadListThenOk(int listId, std::vector<std::string>* lines) {
     return [listId, lines](HWND dialog) {
-        HWND list = GetDlgItem(dialog, listId);
-        for (int i = 0, n = int(SendMessageA(list, LB_GETCOUNT, 0, 0)); i < n; ++i) {
-            char text[512] = "";
-            SendMessageA(list, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text));
-            lines->push_back(text);
-        }
+        *lines = ListBoxRows(dialog, listId);
         PressOnDialog(dialog, IDOK);
     };
 }

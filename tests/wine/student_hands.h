@@ -1,10 +1,7 @@
-// A student's hands and eyes on the started program. Menu choices are made
-// as a click on the menu bar makes them: each pop-up on the way is opened
-// (the program sets its items then) and a greyed item refuses the choice.
-// The mouse presses, moves and releases on the bench window. The lab clock
-// runs faster by delivering the bench's own timer message. What the student
-// reads is read back as the bench shows it: the read-outs as the renderer
-// words them, the lines of the dialogs, the pixels of the window.
+// More of what a student does and sees, beside student_steps.h: the step of
+// the Procedure being followed, objects dragged to a place, the lab clock run
+// until something shows, and what the bench shows read back: the read-outs as
+// the renderer words them, the lines of the dialogs, the pixels of the window.
 #pragma once
 #include <windows.h>
 
@@ -16,13 +13,11 @@
 
 #include "common/lab_object.h"
 #include "dialog_driver.h"
+#include "student_steps.h"
 
-// ---- the menu bar ----
+// ---- the menus and the Procedure ----
 
-// The item a path of menu texts leads to, as the menu shows them ("Equipment",
-// "Beakers", "250 ml Beaker": no '&' markers, no accelerator text). Fails when
-// a text is missing or greyed; otherwise the command is sent, so a dialog it
-// opens must be answered by a DialogDriver made before.
+// ChooseFromMenuBar as a test's check, saying what stood in the way.
 testing::AssertionResult ChooseMenu(const std::vector<std::string>& path);
 
 // The Procedure pane's step n ("n. ..."), up to the next step; empty when none.
@@ -30,12 +25,8 @@ std::string ProcedureStep(int n);
 // Every name must appear in the Procedure's step n: the test goes where the text says.
 testing::AssertionResult StepNames(int n, const std::vector<std::string>& names);
 
-// ---- the mouse on the bench (client pixels of the bench window) ----
+// ---- the mouse on the bench (menus, clicks and drags: student_steps.h) ----
 
-POINT ClientPointOf(int32_t logicalX, int32_t logicalY);
-POINT CentreOf(const LabObject& o);
-void ClickOn(POINT client);
-void DragBench(POINT from, POINT to);
 // Picks the object at its centre and drags it so that its rectangle's left
 // and bottom land on (left, bottom), in bench units.
 void DragObjectTo(int32_t index, int32_t left, int32_t bottom);
@@ -44,17 +35,14 @@ int32_t BenchTop();
 
 // ---- the lab clock ----
 
-// Delivers ticks of the lab timer at once, each what 100 ms of lab time does,
-// repainting the bench now and then as the real timer would.
-void PassTicks(int ticks);
-// Ticks until done() holds, at most maxTicks; the ticks it took, or -1.
+// Ticks of 100 ms until done() holds, at most maxTicks, repainting the bench
+// now and then as the real timer would; the ticks it took, or -1.
 int PassTicksUntil(const std::function<bool()>& done, int maxTicks);
 
 // ---- what the bench shows ----
 
 void RepaintBench();
-// The thermometer's read-out in the vessel ("37.4 °C" in the scale chosen);
-// fails the test when it would be drawn outside the bench window.
+// The thermometer's read-out in the vessel ("37.4 °C" in the scale chosen).
 std::string ThermometerText(const LabObject& vessel);
 std::string BalanceText(const LabObject& balance);
 // The number a read-out starts with (the locale's decimal point taken as '.').
