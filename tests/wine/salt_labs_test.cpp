@@ -86,6 +86,32 @@ protected:
         EXPECT_TRUE(Answered({RunLab("Olvaris.dll")}, [] { ChooseMenu({"Options", "Labs..."}); }));
         DocumentModified = false;
     }
+    // The lab chosen from the lab list, and where the bench top and the
+    // bench's right edge are (bench units).
+    void Start(const char* module) {
+        ASSERT_TRUE(Answered({RunLab(module)}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
+        ASSERT_EQ(ProcedureStep(1).find("1. "), 0u) << "the lab's Procedure is shown";
+        benchTop_ = BenchTop();
+        RECT client;
+        GetClientRect(BenchWindow, &client);
+        POINT corner{client.right, client.bottom};
+        DPtoLP(BenchDC, &corner, 1);
+        benchRight_ = benchRight_;
+    }
+    // Steps 1 and 2 of the burner labs: the burner a little right of the
+    // middle of the bench top, a 100 ml beaker to its right.
+    void BurnerAndBeaker(int32_t* burner, int32_t* beaker) {
+        ASSERT_TRUE(StepNames(1, {"Equipment", "Bunsen Burner", "bench top"}));
+        ASSERT_TRUE(ChooseMenu({"Equipment", "Bunsen Burner"}));
+        *burner = Newest(kBunsenBurner);
+        ASSERT_NE(*burner, 0);
+        DragObjectTo(*burner, benchRight_ * 11 / 20 - 62, benchTop_);
+        ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "100 ml Beaker", "right of the burner"}));
+        ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "100 ml Beaker"}));
+        *beaker = Newest(kBeaker);
+        ASSERT_NE(*beaker, 0);
+        DragObjectTo(*beaker, LabObjects[*burner].position.right + 40, benchTop_);
+    }
     static void Select(int32_t index) { ClickBench(CentreOf(LabObjects[index])); }
     static std::vector<std::string> PropertiesOf(int32_t index) {
         std::vector<std::string> lines;
@@ -94,6 +120,7 @@ protected:
                              [] { EXPECT_TRUE(ChooseMenu({"Procedures", "Chemical Properties..."})); }));
         return lines;
     }
+    int32_t benchTop_ = 0, benchRight_ = 0;
 };
 
 }  // namespace
@@ -102,27 +129,11 @@ protected:
 // repeat with sodium chloride: each time potassium nitrate alone comes out,
 // as much as the solubility line leaves undissolved at the temperature read.
 TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubilityLineSays) {
-    ASSERT_TRUE(Answered({RunLab("Morvena.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
-    ASSERT_EQ(ProcedureStep(1).find("1. "), 0u) << "the lab's Procedure is shown";
-    const int32_t benchTop = BenchTop();
-    RECT client;
-    GetClientRect(BenchWindow, &client);
-    POINT corner{client.right, client.bottom};
-    DPtoLP(BenchDC, &corner, 1);
-
-    // 1: the burner, on the bench top.
-    ASSERT_TRUE(StepNames(1, {"Equipment", "Bunsen Burner", "bench top"}));
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Bunsen Burner"}));
-    const int32_t burner = Newest(kBunsenBurner);
-    ASSERT_NE(burner, 0);
-    DragObjectTo(burner, corner.x * 11 / 20 - 62, benchTop);
-    // 2: the beaker beside it.
-    ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "100 ml Beaker", "right of the burner"}));
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "100 ml Beaker"}));
-    const int32_t beaker = Newest(kBeaker);
-    ASSERT_NE(beaker, 0);
-    const int32_t besideBurner = LabObjects[burner].position.right + 40;
-    DragObjectTo(beaker, besideBurner, benchTop);
+    Start("Morvena.dll");
+    int32_t burner = 0, beaker = 0;
+    BurnerAndBeaker(&burner, &beaker);
+    if (HasFatalFailure()) return;
+    const int32_t besideBurner = LabObjects[beaker].position.left;
 
     struct Mixture {
         const char* salt;
@@ -140,7 +151,7 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
             const int32_t glass = Newest(kWatchGlass);
             ASSERT_TRUE(StepNames(13, {"top right corner"}));
             const int32_t width = LabObjects[glass].position.right - LabObjects[glass].position.left;
-            DragObjectTo(glass, corner.x - 20 - width, LabObjects[glass].position.bottom - LabObjects[glass].position.top + 10);
+            DragObjectTo(glass, benchRight_ - 20 - width, LabObjects[glass].position.bottom - LabObjects[glass].position.top + 10);
         }
         // 3: 40 ml of water, to the 40.0 ml mark.
         ASSERT_TRUE(StepNames(3, {"Chemicals", "Water...", "40.0 ml"}));
@@ -178,7 +189,7 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
         const int toForty = PassTicksUntil(
             [&] { return ReadoutNumber(ThermometerText(LabObjects[beaker])) >= 40.0; }, 60 * kTicksPerSecond);
         ASSERT_GE(toForty, 0);
-        DragObjectTo(beaker, besideBurner, benchTop);
+        DragObjectTo(beaker, besideBurner, benchTop_);
         std::printf("%s: the last solid went after %.1f s at %.1f, 40 degrees %.1f s later\n", m.salt,
                     heating / 10.0, lastCrystal, toForty / 10.0);
 
@@ -209,7 +220,7 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
         Select(flask);
         ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"}));
         ASSERT_EQ(LabObjects[flask].stateBits, 1) << "the funnel is fitted";
-        DragObjectTo(flask, 20, benchTop);
+        DragObjectTo(flask, 20, benchTop_);
 
         // 9: at 30 °C, the beaker lifted over the funnel.
         ASSERT_TRUE(StepNames(9, {"30 \xB0" "C", "bottom left corner"}));
@@ -233,7 +244,7 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
         ASSERT_GE(PassTicksUntil([&] { return LabObjects[beaker].variant == 0; }, 20 * kTicksPerSecond), 0)
             << "the beaker stands up again";
         EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
-        DragObjectTo(beaker, besideBurner, benchTop);
+        DragObjectTo(beaker, besideBurner, benchTop_);
         if (first) SaveBenchShot("crystallisation-poured");
         // 11: the residue onto a new watch glass.
         ASSERT_TRUE(StepNames(11, {"Equipment", "Buchner Funnel", "Place Solid into new Container:", "Watch Glass"}));
@@ -258,12 +269,7 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
 }
 
 TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
-    ASSERT_TRUE(Answered({RunLab("Dunmere.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
-    const int32_t benchTop = BenchTop();
-    RECT client;
-    GetClientRect(BenchWindow, &client);
-    POINT corner{client.right, client.bottom};
-    DPtoLP(BenchDC, &corner, 1);
+    Start("Dunmere.dll");
     const auto onPan = [](int32_t item, int32_t balance) {
         const LabObject& b = LabObjects[balance];
         const int32_t width = LabObjects[item].position.right - LabObjects[item].position.left;
@@ -278,7 +284,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     const int32_t balance = Newest(kElectronicBalance);
     ASSERT_NE(balance, 0);
     const int32_t balanceWidth = LabObjects[balance].position.right - LabObjects[balance].position.left;
-    DragObjectTo(balance, corner.x - 20 - balanceWidth, benchTop);
+    DragObjectTo(balance, benchRight_ - 20 - balanceWidth, benchTop_);
     ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "250 ml Beaker", "pan"}));
     ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "250 ml Beaker"}));
     const int32_t beaker = Newest(kBeaker);
@@ -305,7 +311,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     ASSERT_TRUE(StepNames(5, {"just left of the balance", "Chemicals", "Water...", "50.0 ml"}));
     DragObjectTo(beaker, LabObjects[balance].position.left - 10 -
                              (LabObjects[beaker].position.right - LabObjects[beaker].position.left),
-                 benchTop);
+                 benchTop_);
     Select(beaker);
     ASSERT_TRUE(Answered({FillToLevel("50.0 ml")}, [] { ASSERT_TRUE(ChooseMenu({"Chemicals", "Water..."})); }));
     PassLabTime(5 * kTicksPerSecond);
@@ -354,7 +360,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     Select(flask);
     ASSERT_TRUE(ChooseMenu({"Equipment", "Buchner Funnel"}));
     ASSERT_EQ(LabObjects[flask].stateBits, 1) << "the funnel is fitted";
-    DragObjectTo(flask, 20, benchTop);
+    DragObjectTo(flask, 20, benchTop_);
     ASSERT_TRUE(StepNames(11, {"bottom left corner", "Procedures", "Pour/Decant"}));
     const RectI32 f = LabObjects[flask].position;
     DragObjectTo(beaker, (f.left + f.right) / 2, f.top - 20);
@@ -365,7 +371,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     std::printf("poured in %.1f s\n", pouring / 10.0);
     EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
     ASSERT_TRUE(StepNames(12, {"top right corner"}));
-    DragObjectTo(beaker, corner.x - 20 - (LabObjects[beaker].position.right - LabObjects[beaker].position.left),
+    DragObjectTo(beaker, benchRight_ - 20 - (LabObjects[beaker].position.right - LabObjects[beaker].position.left),
                  LabObjects[beaker].position.bottom - LabObjects[beaker].position.top + 10);
 
     // Part D: weighed on a zeroed watch glass.
@@ -401,22 +407,11 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
 // The generic lab's Procedure: water to a mark, water as a chemical, heating
 // to the boil on the burner, cooling, and pouring onto a zeroed balance.
 TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
-    ASSERT_TRUE(Answered({RunLab("Olvaris.dll")}, [] { ASSERT_TRUE(ChooseMenu({"Options", "Labs..."})); }));
-    const int32_t benchTop = BenchTop();
-    RECT client;
-    GetClientRect(BenchWindow, &client);
-    POINT corner{client.right, client.bottom};
-    DPtoLP(BenchDC, &corner, 1);
-
-    ASSERT_TRUE(StepNames(1, {"Equipment", "Bunsen Burner", "bench top"}));
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Bunsen Burner"}));
-    const int32_t burner = Newest(kBunsenBurner);
-    DragObjectTo(burner, corner.x * 11 / 20 - 62, benchTop);
-    ASSERT_TRUE(StepNames(2, {"Equipment", "Beakers", "100 ml Beaker", "right of the burner"}));
-    ASSERT_TRUE(ChooseMenu({"Equipment", "Beakers", "100 ml Beaker"}));
-    const int32_t firstBeaker = Newest(kBeaker);
-    const int32_t right = LabObjects[burner].position.right + 40;
-    DragObjectTo(firstBeaker, right, benchTop);
+    Start("Olvaris.dll");
+    int32_t burner = 0, firstBeaker = 0;
+    BurnerAndBeaker(&burner, &firstBeaker);
+    if (HasFatalFailure()) return;
+    const int32_t right = LabObjects[firstBeaker].position.left;
     Select(firstBeaker);
     ASSERT_TRUE(StepNames(3, {"Thermometer", "Equipment"}));
     ASSERT_TRUE(ChooseMenu({"Equipment", "Thermometer"}));
@@ -430,7 +425,7 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     const int32_t secondBeaker = Newest(kBeaker);
     ASSERT_NE(secondBeaker, firstBeaker);
     const int32_t width = LabObjects[secondBeaker].position.right - LabObjects[secondBeaker].position.left;
-    DragObjectTo(secondBeaker, LabObjects[burner].position.left - 40 - width, benchTop);
+    DragObjectTo(secondBeaker, LabObjects[burner].position.left - 40 - width, benchTop_);
     Select(secondBeaker);
     ASSERT_TRUE(StepNames(7, {"Distilled Water", "20", "ml", "Procedures", "Chemical Properties..."}));
     ASSERT_TRUE(Answered({AddChemical("Distilled Water", "20")},
@@ -453,7 +448,7 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     PassLabTime(5 * kTicksPerSecond);
     EXPECT_NEAR(ReadoutNumber(ThermometerText(LabObjects[firstBeaker])), 100.0, 0.5) << "it stays at the boil";
     ASSERT_TRUE(StepNames(10, {"off the burner"}));
-    DragObjectTo(firstBeaker, right, benchTop);
+    DragObjectTo(firstBeaker, right, benchTop_);
     const double hot = ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
     PassLabTime(10 * kTicksPerSecond);
     const double cooled = hot - ReadoutNumber(ThermometerText(LabObjects[firstBeaker]));
@@ -469,7 +464,7 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     ASSERT_EQ(balance, 1);
     const int32_t first = firstBeaker + 1, second = secondBeaker + 1;
     ASSERT_TRUE(LabObjects[first].thermometerInserted && !LabObjects[second].thermometerInserted);
-    DragObjectTo(balance, 20, benchTop);
+    DragObjectTo(balance, 20, benchTop_);
     const LabObject& b = LabObjects[balance];
     const int32_t panMiddle = b.position.left + (b.balancePan.left + b.balancePan.right) / 2;
     DragObjectTo(second, panMiddle - width / 2, b.position.top + b.balancePan.bottom - 2);
