@@ -96,7 +96,7 @@ protected:
         GetClientRect(BenchWindow, &client);
         POINT corner{client.right, client.bottom};
         DPtoLP(BenchDC, &corner, 1);
-        benchRight_ = benchRight_;
+        benchRight_ = corner.x;
     }
     // Steps 1 and 2 of the burner labs: the burner a little right of the
     // middle of the bench top, a 100 ml beaker to its right.
