@@ -246,6 +246,8 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
         EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
         DragObjectTo(beaker, besideBurner, benchTop_);
         if (first) SaveBenchShot("crystallisation-poured");
+        ASSERT_TRUE(StepNames(10, {"In Filter"}));
+        EXPECT_GT(GramsInLines(PropertiesOf(flask), "Potassium Nitrate", "In Filter"), 5.0) << "the crystals are on the filter";
         // 11: the residue onto a new watch glass.
         ASSERT_TRUE(StepNames(11, {"Equipment", "Buchner Funnel", "Place Solid into new Container:", "Watch Glass"}));
         Select(flask);
