@@ -41,38 +41,6 @@ int32_t Newest(int32_t type) {
     return 0;
 }
 
-// Where a shot of the bench goes when BREVANE_SCREENSHOTS names a folder.
-void SaveBenchShot(const char* name) {
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder)) return;
-    RepaintBench();
-    RECT frame;
-    GetWindowRect(FrameWindow, &frame);
-    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, frame.left, frame.top, SRCCOPY);
-    BITMAPINFOHEADER info = {sizeof info, w, -h, 1, 24, BI_RGB};
-    const int stride = (w * 3 + 3) & ~3;
-    std::vector<BYTE> bits(size_t(stride) * h);
-    GetDIBits(memory, bitmap, 0, h, bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    const std::string path = std::string(folder) + "\\" + name + ".bmp";
-    if (FILE* f = fopen(path.c_str(), "wb")) {
-        BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + bits.size()), 0, 0,
-                                 DWORD(sizeof file + sizeof info)};
-        fwrite(&file, sizeof file, 1, f);
-        fwrite(&info, sizeof info, 1, f);
-        fwrite(bits.data(), 1, bits.size(), f);
-        fclose(f);
-    }
-}
-
 class SaltLabs : public testing::Test {
 protected:
     void SetUp() override {
@@ -113,12 +81,33 @@ protected:
         DragObjectTo(*beaker, LabObjects[*burner].position.right + 40, benchTop_);
     }
     static void Select(int32_t index) { ClickBench(CentreOf(LabObjects[index])); }
-    static std::vector<std::string> PropertiesOf(int32_t index) {
+    // The Properties dialog's lines for an object; with a picture name, the
+    // dialog is moved to the frame's lower right (as a student drags it off
+    // the bench's middle) and the frame saved with it open.
+    static std::vector<std::string> PropertiesOf(int32_t index, const char* picture = nullptr) {
         std::vector<std::string> lines;
         Select(index);
-        EXPECT_TRUE(Answered({ReadListThenOk(IDC_PROPERTIES_LIST, &lines)},
+        DialogDriver::Step read = ReadListThenOk(IDC_PROPERTIES_LIST, &lines);
+        DialogDriver::Step step = read;
+        if (picture)
+            step = [read, picture](HWND dialog) {
+                RECT d, f;
+                GetWindowRect(dialog, &d);
+                GetWindowRect(FrameWindow, &f);
+                SetWindowPos(dialog, nullptr, f.right - (d.right - d.left) - 20, f.bottom - (d.bottom - d.top) - 40, 0,
+                             0, SWP_NOSIZE | SWP_NOZORDER);
+                SaveFramePicture(picture);
+                read(dialog);
+            };
+        EXPECT_TRUE(Answered({AfterControlFilled(IDC_PROPERTIES_LIST, step)},
                              [] { EXPECT_TRUE(ChooseMenu({"Procedures", "Chemical Properties..."})); }));
         return lines;
+    }
+    // The Procedure beside the bench, as a click on its tab shows it (the
+    // Introduction first: a new lab shows it, whatever tab stayed selected).
+    static void ShowProcedure() {
+        ClickTextTab(0);
+        ClickTextTab(1);
     }
     int32_t benchTop_ = 0, benchRight_ = 0;
 };
@@ -245,7 +234,6 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
             << "the beaker stands up again";
         EXPECT_LT(TotalComponentMass(LabObjects[beaker]), 1e-9) << "everything left the beaker";
         DragObjectTo(beaker, besideBurner, benchTop_);
-        if (first) SaveBenchShot("crystallisation-poured");
         ASSERT_TRUE(StepNames(10, {"In Filter"}));
         EXPECT_GT(GramsInLines(PropertiesOf(flask), "Potassium Nitrate", "In Filter"), 5.0) << "the crystals are on the filter";
         // 11: the residue onto a new watch glass.
@@ -257,10 +245,10 @@ TEST_F(SaltLabs, CrystallisationCollectsPotassiumNitrateOnTheFilterAsItsSolubili
         ASSERT_NE(glass, 0);
         RepaintBench();
         EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the crystals show on the watch glass";
-        if (first) SaveBenchShot("crystallisation-filtered");
+        if (first) ShowProcedure();
         // 12: how much.
         ASSERT_TRUE(StepNames(12, {"Procedures", "Chemical Properties..."}));
-        const std::vector<std::string> collected = PropertiesOf(glass);
+        const std::vector<std::string> collected = PropertiesOf(glass, first ? "lab-crystallisation" : nullptr);
         const double crystals = GramsInLines(collected, "Potassium Nitrate", "Solid");
         const double predicted = 40.0 - water * PotassiumNitrateSolubility(atPour) / 100.0;
         std::printf("%s: collected %.3f g at %.1f; the line predicts %.3f g\n", m.salt, crystals, atPour, predicted);
@@ -342,7 +330,8 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     }
     EXPECT_GT(whiter, int(cloud.size() / 20)) << "white specks cloud the liquid";
     EXPECT_EQ(darker, 0) << "no dark specks";
-    SaveBenchShot("chloride-cloud");
+    ShowProcedure();
+    SaveFramePicture("lab-chloride-cloud");
     ASSERT_TRUE(StepNames(8, {"Procedures", "Chemical Properties...", "In Solution"}));
     EXPECT_GT(GramsInLines(PropertiesOf(beaker), "Silver(I) Nitrate", "In Solution"), 0) << "silver in excess";
 
@@ -403,7 +392,7 @@ TEST_F(SaltLabs, ChlorideWeighsTheDriedSilverChlorideOnTheZeroedBalance) {
     EXPECT_NEAR(percent, 60.66, 0.5);
     RepaintBench();
     EXPECT_GT(SolidPixelsIn(SolidBandOf(LabObjects[glass])), 5) << "the silver chloride shows on the watch glass";
-    SaveBenchShot("chloride-weighed");
+    SaveFramePicture("lab-chloride");
 }
 
 // The generic lab's Procedure: water to a mark, water as a chemical, heating
@@ -486,5 +475,6 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     ASSERT_GE(PassTicksUntil([&] { return LabObjects[first].variant == 0; }, 20 * kTicksPerSecond), 0);
     PassLabTime(1);
     EXPECT_NEAR(ReadoutNumber(BalanceText(b)), pouredWater, 0.001) << "the balance weighs the water poured";
-    SaveBenchShot("generic-poured");
+    ShowProcedure();
+    SaveFramePicture("lab-generic");
 }
