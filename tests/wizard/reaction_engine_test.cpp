@@ -221,6 +221,33 @@ TEST_F(ReactionEngine, AnUnlimitedGasThatLimitsLosesWhatTheObjectHolds) {
     EXPECT_NEAR(Grams(kC), 200 * extent, 1e-9);
 }
 
+TEST_F(ReactionEngine, AtEquivalenceBothReactantsAreUsedUp) {
+    // H+ + OH- -> H2O with the hydroxide's moles equal to the hydrogen's but
+    // for rounding, or truly in excess.
+    struct Case {
+        const char* name;
+        double hydroxideShare;  // of the hydrogen ion's moles
+        double hydroxideLeft;   // grams
+    } cases[] = {
+        {"equal but for rounding", 1 + 4e-16, 0},
+        {"a millionth in excess", 1 + 1e-6, 0.0025e-6 * double(17.007f)},
+    };
+    const ReactionRecord r = Reaction(kReactInstantaneous, {{kHydrogen, kPhaseSecondLiquid, 1, kPartReactant},
+                                                            {kHydroxide, kPhaseSecondLiquid, 1, kPartReactant},
+                                                            {kCasWater, kPhaseLiquid, 1, kPartProduct}});
+    for (const Case& c : cases) {
+        Bench fresh;
+        LabObject& v = fresh[1];
+        FillWithWater(v, 50);
+        Put(v, 1, kHydrogen, kPhaseSecondLiquid, 0.0025 * double(1.008f));
+        Put(v, 2, kHydroxide, kPhaseSecondLiquid, 0.0025 * c.hydroxideShare * double(17.007f));
+        EXPECT_TRUE(RunLimitingReagent(r, v, appearance)) << c.name;
+        EXPECT_EQ(MassOfComponent(v, kHydrogen, 0xFFFF), 0) << c.name;
+        EXPECT_NEAR(MassOfComponent(v, kHydroxide, 0xFFFF), c.hydroxideLeft, 1e-15) << c.name;
+        if (c.hydroxideLeft == 0) EXPECT_EQ(MassOfComponent(v, kHydroxide, 0xFFFF), 0) << c.name;
+    }
+}
+
 TEST_F(ReactionEngine, MissingReactantsMeanNoReaction) {
     ReactionRecord r = Reaction(kReactInstantaneous, {{kA, kDissolved, 1, kPartReactant},
                                                       {kB, kDissolved, 1, kPartReactant},
