@@ -35,6 +35,10 @@ enum ChemicalKind : int32_t {
 // solute then enters a vessel as ions in solution, which the meters count.
 constexpr bool IsSolutionState(int32_t state) { return (state & kKindSolution) != 0; }
 constexpr uint32_t SolutePhaseOf(int32_t state) { return (state & kKindIon) ? kPhaseSecondLiquid : kPhaseDissolved; }
+// States are phase bits: the phase a chemical of this state takes in a vessel.
+constexpr uint32_t VesselPhaseOf(int32_t state) {
+    return (state & kKindIon) ? uint32_t(kPhaseSecondLiquid) : uint32_t(state);
+}
 
 constexpr int kFormulaLength = 50;
 constexpr int kChemNameLength = 100;

@@ -119,6 +119,27 @@ TEST_F(Meters, AConductivityMeterReadsOnlyInALiquid) {
     EXPECT_EQ(meter.temperature, 305);
 }
 
+TEST_F(Meters, AnIonSolutionConductsAsTheIonItIs) {
+    // 0.1 mol/l of hydrogen ion whether the lab lists the ion itself or a
+    // solution of it (the Chemicals dialog's stock), and whether the ions
+    // came from that stock or a reaction formed them.
+    for (int32_t state : {int32_t(kKindIon), kKindSolution | kKindIon}) {
+        std::vector<ChemicalRecord> table = {Chemical(kCasWater, 18.0153f, 1.0f, kKindLiquid),
+                                             Chemical(kHydrogen, 1.008f, 1.0f, state, kChemStock | kChemConducts)};
+        table[1].conductivityA = 349.8;
+        RegisterChemicals(table.data(), int32_t(table.size()));
+        Bench fresh(2);
+        LabObject& meter = fresh[2];
+        meter.type = kConductivityMeter;
+        meter.reading2 = 1;  // ATC on
+        meter.host = 1;
+        FillWithWater(fresh[1]);
+        Put(fresh[1], 1, kHydrogen, VesselPhaseOf(state), 0.1 * double(1.008f));
+        UpdateConductivity(2, fresh.base());
+        EXPECT_NEAR(meter.reading1, 34.98, 1e-9) << state;
+    }
+}
+
 TEST_F(Meters, AbsorptivityBetweenTheOutermostPoints) {
     SpectroPoint points[6] = {};
     const int32_t wavelengths[] = {400, 500, 600, 450, 400, 600};

@@ -71,7 +71,7 @@ int ApplyIndicatorChoices(const IndicatorChoices& c, const std::vector<ChemicalR
     StoreBoundedText(c.name.substr(0, kIndicatorNameTyped), r.name, sizeof r.name);
     StoreBoundedText(c.description.substr(0, kIndicatorDescriptionTyped), r.description, sizeof r.description);
     r.cas = chemical->cas;
-    r.phase = c.inSolution && IsSolid(chemical) ? uint32_t(kPhaseDissolved) : uint32_t(chemical->state);
+    r.phase = c.inSolution && IsSolid(chemical) ? uint32_t(kPhaseDissolved) : VesselPhaseOf(chemical->state);
     r.mode = c.measuresPh ? kIndicatorByPh : kIndicatorByConcentration;
     r.low = c.low;
     StoreColourValue(c.lowColour, r.lowColour);
