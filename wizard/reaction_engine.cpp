@@ -381,11 +381,13 @@ int LabSimulationProc(const EngineLab& lab, int32_t count, LabObject* base) {
                     ran = true;
                 }
             }
+            // The pH before the look: an indicator shows the pH the meter
+            // reads now, not the one of half a second ago.
+            if (lab.labStyle & kStylePh) UpdatePh(o);
             if (colourTestMark) UpdateObjectAppearance(lab, o, colourTest, gasBefore);
             if (ran || o.precipitate > 0 || o.indicatorAmount > 0)
                 UpdateObjectAppearance(lab, o, appearance, gasBefore);
             if ((lab.labStyle & kStyleSpectrophotometer) && o.type == kCuvette) UpdateSpectrophotometer(lab, o);
-            if (lab.labStyle & kStylePh) UpdatePh(o);
         }
         if (lab.labStyle & kStyleFlameTest) UpdateFlameColour(base, count);
         if (lab.labStyle & kStyleConductivity) UpdateConductivity(count, base);

@@ -71,6 +71,28 @@ inline void RunCommand(int command, const std::function<void(HWND sheet)>& scrip
     ASSERT_EQ(driver.Seen().size(), 1u);
 }
 
+// While it lives, the lab's chemicals come from the master database: the
+// per-user copy is set aside (the wizard copies the master afresh) and put
+// back afterwards.
+class MasterDatabaseInUse {
+public:
+    MasterDatabaseInUse() : database_(PerUserPath("chemical.cdb")), aside_(database_ + ".set-aside") {
+        hadDatabase_ = MoveFileExA(database_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+    ~MasterDatabaseInUse() {
+        if (hadDatabase_)
+            MoveFileExA(aside_.c_str(), database_.c_str(), MOVEFILE_REPLACE_EXISTING);
+        else
+            DeleteFileA(database_.c_str());
+    }
+    MasterDatabaseInUse(const MasterDatabaseInUse&) = delete;
+    MasterDatabaseInUse& operator=(const MasterDatabaseInUse&) = delete;
+
+private:
+    std::string database_, aside_;
+    bool hadDatabase_ = false;
+};
+
 class WizardCommands : public testing::Test {
 protected:
     void SetUp() override {

@@ -217,6 +217,15 @@ TEST(Indicators, DialogChecksInOrderAndStoresThePhaseAndColours) {
     EXPECT_EQ(r.phase, uint32_t(kPhaseSecondLiquid));
 }
 
+TEST(Indicators, ANewIndicatorOpensWithWhiteColours) {
+    // Colours left as the dialog shows them give a clear liquid, never black.
+    const IndicatorChoices c = ChoicesOf(NewIndicatorRecord(), IndicatorChemicals());
+    EXPECT_EQ(c.lowColour, 0xFFFFFFu);
+    EXPECT_EQ(c.highColour, 0xFFFFFFu);
+    EXPECT_FALSE(c.initialColour);
+    EXPECT_EQ(c.fixedColour, 0xFFFFFFu);
+}
+
 TEST(MoleculeFiles, OneFilePerChemicalReplacedNeverDoubled) {
     UdlLab lab;
     EXPECT_EQ(AttachMoleculeFile(lab, 7732185, "C:\\pdb\\water.pdb"), AttachResult::kAttached);

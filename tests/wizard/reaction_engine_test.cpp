@@ -329,6 +329,31 @@ TEST_F(ReactionEngine, TheLiquidColourFollowsTheLastColourRuleThatRan) {
     EXPECT_NEAR(o.liquidVolume, 10000, 1e-9);
 }
 
+TEST_F(ReactionEngine, AnIndicatorShowsThePhTheMeterReadsInTheSameStep) {
+    // A pH indicator, colourless to pH 8.2 and pink from 10, in acid that a
+    // dose of base has just made alkaline: one pass turns both.
+    IndicatorRecord pink{};
+    pink.id = 10100;
+    pink.mode = kIndicatorByPh;
+    pink.low = 8.2, pink.high = 10;
+    pink.lowColour[0] = pink.lowColour[1] = pink.lowColour[2] = 255;
+    pink.highColour[0] = 255, pink.highColour[2] = 255;
+    EngineLab lab;
+    lab.labStyle = kStylePh | kStyleIndicators;
+    lab.indicators = &pink;
+    lab.indicatorCount = 1;
+    o.indicatorId = 10100;
+    o.indicatorAmount = 3;
+    Put(o, 1, kHydrogen, kPhaseSecondLiquid, 0.01 * double(1.008f));
+    LabSimulationProc(lab, 1, bench.base());
+    EXPECT_NEAR(o.ph, 2, 1e-6);
+    EXPECT_EQ(o.liquidColour[1], 255);
+    Put(o, 1, kHydroxide, kPhaseSecondLiquid, 0.01 * double(17.007f));
+    LabSimulationProc(lab, 1, bench.base());
+    EXPECT_NEAR(o.ph, 12, 1e-6);
+    EXPECT_EQ(o.liquidColour[1], 0) << "pink at once";
+}
+
 // A limiting-reagent reaction whose conditions hold counts as run even
 // when it has nothing to act on: the vessel's look is brought up to date.
 TEST_F(ReactionEngine, ALimitingReactionWithNothingToActOnStillRefreshesTheLook) {

@@ -32,6 +32,14 @@ bool AddIndicator(UdlLab& lab, IndicatorRecord indicator) {
     return true;
 }
 
+IndicatorRecord NewIndicatorRecord() {
+    IndicatorRecord r{};
+    StoreColourValue(0xFFFFFF, r.lowColour);
+    StoreColourValue(0xFFFFFF, r.highColour);
+    StoreColourValue(0xFFFFFF, r.fixedColour);
+    return r;
+}
+
 bool DeleteIndicator(UdlLab& lab, size_t index) {
     if (index >= lab.indicators.size()) return false;
     lab.indicators.erase(lab.indicators.begin() + std::ptrdiff_t(index));
