@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -45,6 +46,7 @@
 #include "tests/support/titration_theory.h"
 #include "wizard_commands_fixture.h"
 #include "wizard_page_script.h"
+#include "student_steps.h"
 
 using namespace sheet_script;
 
@@ -52,8 +54,6 @@ namespace {
 
 constexpr char kExampleTitle[] = "Acid-Base Titration";
 constexpr char kExampleFile[] = "AcidBaseTitration.UDL-BREVANE";
-constexpr CasNumber kHydrochloricAcid = 7647010, kSodiumHydroxide = 1310732;
-constexpr int kEquipmentMenu = 2, kChemicalsMenu = 3, kProceduresMenu = 4;
 constexpr int kStopcockOpen = 2;    // tenths of a millilitre a step
 constexpr double kRunToMl = 35;
 
@@ -70,69 +70,31 @@ bool PumpUntil(const std::function<bool()>& condition, int ms = 3000) {
     return false;
 }
 
-// The pull-down as it opens (its items set from the bench), the item there
-// and enabled, and then chosen.
-void ChooseFromMenu(int popup, int command) {
-    HMENU menu = GetSubMenu(GetMenu(FrameWindow), popup);
-    ASSERT_NE(menu, nullptr);
-    SendMessageA(BenchWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), popup);
-    const UINT state = GetMenuState(menu, UINT(command), MF_BYCOMMAND);
-    ASSERT_NE(state, UINT(-1)) << "no item " << command << " in menu " << popup;
-    ASSERT_FALSE(state & (MF_GRAYED | MF_DISABLED)) << "item " << command << " is greyed";
-    PostMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-}
-
-void ClickOnBench(POINT at) {
-    SendMessageA(BenchWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    SendMessageA(BenchWindow, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-}
-
-void DragOnBench(POINT from, POINT to) {
-    SendMessageA(BenchWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    for (int s = 1; s <= 10; ++s)
-        SendMessageA(BenchWindow, WM_MOUSEMOVE, MK_LBUTTON,
-                     MAKELPARAM(from.x + (to.x - from.x) * s / 10, from.y + (to.y - from.y) * s / 10));
-    SendMessageA(BenchWindow, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-}
-
-POINT Middle(const LabObject& o) {
-    return {(o.position.left + o.position.right) / 2, (o.position.top + o.position.bottom) / 2};
-}
-
 // Selects the object with a click on it, as a student picks it.
 void Pick(int32_t index) {
-    ClickOnBench(Middle(LabObjects[index]));
+    ClickBench(CentreOf(LabObjects[index]));
     ASSERT_TRUE(ObjectSelected);
     ASSERT_EQ(SelectedObject, index);
 }
 
-int32_t TableIndexOf(CasNumber cas) {
-    for (int32_t i = 0; i < ChemicalTable.count; ++i)
-        if (ChemicalTable.records[i].cas == cas) return i;
-    return -1;
-}
-
-// The Chemicals dialog: the stock chosen from the list, placed in the picked
-// vessel, ml typed, Ok.
-DialogDriver::Step AddStock(CasNumber cas, const char* ml) {
-    return [cas, ml](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_CHEM_LIST);
-        const int32_t index = TableIndexOf(cas);
-        for (int i = 0, n = int(SendMessageA(list, CB_GETCOUNT, 0, 0)); i < n; ++i)
-            if (SendMessageA(list, CB_GETITEMDATA, WPARAM(i), 0) == index) SendMessageA(list, CB_SETCURSEL, WPARAM(i), 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CHEM_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+// The Chemicals dialog: the stock chosen from the list by what it shows,
+// placed in the picked vessel, ml typed, Ok.
+DialogDriver::Step AddStock(const char* shown, const char* ml) {
+    return AfterControlFilled(IDC_CHEM_LIST, [shown, ml](HWND dialog) {
+        EXPECT_TRUE(ChooseComboRow(dialog, IDC_CHEM_LIST, shown)) << shown;
         CheckRadioButton(dialog, IDC_CHEM_ADD_NEW, IDC_CHEM_PICKED, IDC_CHEM_PICKED);
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CHEM_PICKED, BN_CLICKED), 0);
         SetDlgItemTextA(dialog, IDC_CHEM_AMOUNT, ml);
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    };
+    });
 }
 
-// Runs a command that opens one modal dialog, answered by step.
-void RunDialogCommand(int popup, int command, DialogDriver::Step step, const char* caption) {
+// Chooses a menu item that opens one modal dialog, answered by step; the
+// Titration dialog beside the bench is left alone.
+void RunDialogCommand(const std::vector<std::string>& menu, DialogDriver::Step step, const char* caption) {
     DialogDriver driver({std::move(step)}, {TitrationWindow});
-    ChooseFromMenu(popup, command);
-    PumpUntil([&] { return false; }, 300);
+    std::string problem;
+    EXPECT_TRUE(ChooseFromMenuBar(menu, &problem)) << problem;
     driver.Finish();
     EXPECT_EQ(driver.Unexpected(), 0);
     for (const SeenDialog& seen : driver.Seen()) EXPECT_EQ(seen.caption, caption) << seen.text;
@@ -210,136 +172,158 @@ struct Titration {
     double pinkAt = -1;
     double titre = -1;
     FlaskLook before, after;
+    std::vector<std::string> contents;  // the flask's lines in Chemical Properties
 };
 
-// The example lab chosen in the lab list with a double click on its row.
+// Options, Labs...: the example lab chosen in the lab list with a double
+// click on its row.
 void ChooseExampleLab() {
     std::string listed;
-    DialogDriver driver({[&](HWND dialog) {
+    DialogDriver driver({AfterControlFilled(IDC_LAB_LIST_LABS, [&listed](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_LAB_LIST_LABS);
-        for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i) {
-            if (ListCellText(list, i, 0) != kExampleTitle) continue;
-            listed = ListCellText(list, i, 1);
-            LVITEMA state = {};
-            state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-            state.state = LVIS_SELECTED | LVIS_FOCUSED;
-            SendMessageA(list, LVM_SETITEMSTATE, WPARAM(i), reinterpret_cast<LPARAM>(&state));
-            RECT row = {};
-            row.left = LVIR_LABEL;
-            SendMessageA(list, LVM_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&row));
-            const LPARAM at = MAKELPARAM(row.left + 8, (row.top + row.bottom) / 2);
-            PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-            PostMessageA(list, WM_LBUTTONUP, 0, at);
-            PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-            PostMessageA(list, WM_LBUTTONUP, 0, at);
+        const int row = ListViewRow(list, kExampleTitle);
+        if (row < 0) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             return;
         }
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }});
-    ChooseFromMenu(6, kCmdLabs);
+        listed = ListCellText(list, row, 1);
+        SelectListViewRow(list, row);
+        RECT box = {};
+        box.left = LVIR_LABEL;
+        SendMessageA(list, LVM_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&box));
+        const LPARAM at = MAKELPARAM(box.left + 8, (box.top + box.bottom) / 2);
+        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(list, WM_LBUTTONUP, 0, at);
+        PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        PostMessageA(list, WM_LBUTTONUP, 0, at);
+    })});
+    std::string problem;
+    EXPECT_TRUE(ChooseFromMenuBar({"Options", "Labs..."}, &problem)) << problem;
     PumpUntil([] { return CurrentUdlName[0] != 0; }, 5000);
     driver.Finish();
     EXPECT_EQ(driver.Unexpected(), 0);
     EXPECT_EQ(listed, kExampleFile) << "the example lab is in the lab list";
 }
 
-// Flask, acid, indicator, data collection, buret, base, the flask dragged
-// under the buret, the stopcock opened and the base run in to 35 ml.
-Titration TitrateOnTheBench(const char* shots) {
-    Titration t;
-    ResetBench();
-    ClearTitrationPoints(LabTitrationData);
-    ChooseFromMenu(kEquipmentMenu, kCmdAdd100Erlenmeyer);
-    EXPECT_TRUE(PumpUntil([] { return LabObjectCount == 1; }));
-    const int32_t flask = 1;
-    Pick(flask);
-    RunDialogCommand(kChemicalsMenu, kCmdAllChemicals, AddStock(kHydrochloricAcid, "25.000"), "Chemicals");
-    EXPECT_NEAR(LabObjects[flask].liquidVolume, 250, 1e-9);
-    Pick(flask);
-    RunDialogCommand(kChemicalsMenu, kCmdIndicators,
-                     [](HWND dialog) {
-                         SendDlgItemMessageA(dialog, IDC_INDICATOR_LIST, LB_SETCURSEL, 0, 0);
-                         SetDlgItemTextA(dialog, IDC_INDICATOR_DROPS, "3");
-                         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                     },
-                     "Indicators");
-    EXPECT_EQ(LabObjects[flask].indicatorAmount, 3);
-    Pick(flask);
-    ChooseFromMenu(kProceduresMenu, kCmdCollectTitrationData);
-    EXPECT_TRUE(PumpUntil([&] { return LabObjects[flask].collectTitration == 1; }));
+// Passes lab time a heavy tick at a time until the flask has taken ml, or
+// until stop says so; true when stopped.
+bool RunBaseInUntil(int32_t flask, double ml, const std::function<bool()>& stop) {
+    if (!stop) {  // no need to look at every step
+        const double stepMl = kStopcockOpen / 10.0;
+        const int steps = int(std::floor((ml - LabObjects[flask].titrantDelivered) / stepMl + 1e-6));
+        if (steps > 1) PassLabTime((steps - 1) * int(kHeavyTickPeriod));
+    }
+    while (LabObjects[flask].titrantDelivered < ml - 1e-9) {
+        PassLabTime(int(kHeavyTickPeriod));
+        if (stop && stop()) return true;
+    }
+    return false;
+}
 
-    ChooseFromMenu(kEquipmentMenu, kCmdAddBuret);
-    EXPECT_TRUE(PumpUntil([] { return LabObjectCount == 2 && TitrationWindow != nullptr; }));
-    const int32_t buret = 2;
-    EXPECT_EQ(TitrationDialogBuret(), buret);
-    Pick(buret);
-    RunDialogCommand(kChemicalsMenu, kCmdAllChemicals, AddStock(kSodiumHydroxide, "50.000"), "Chemicals");
-    EXPECT_NEAR(LabObjects[buret].liquidVolume, 500, 1e-9);
-
-    // The flask down the bench, then the buret's tip just over its mouth
-    // (its middle over the mouth's, its bottom a little above the top),
-    // so that the whole buret shows with its scale.
-    const LabObject& b = LabObjects[buret];
-    const LabObject& f = LabObjects[flask];
-    RECT client;
-    GetClientRect(BenchWindow, &client);
-    const POINT flaskGrip = Middle(f);
-    DragOnBench(flaskGrip, {flaskGrip.x, flaskGrip.y + std::max(0L, client.bottom - 24 - f.position.bottom)});
-    const POINT buretGrip = Middle(b);
-    const int dx = (f.position.left + f.position.right) / 2 + f.inletX - (b.position.left + b.position.right) / 2;
-    const int dy = f.position.top + f.inletY - 6 - b.position.bottom;
-    DragOnBench(buretGrip, {buretGrip.x + dx, buretGrip.y + dy});
-    for (int i = 0; i < int(kHeavyTickPeriod); ++i) SendMessageA(BenchWindow, WM_TIMER, kLabTimerId, 0);
-    EXPECT_EQ(LabObjects[buret].pourTarget, flask) << "the buret runs into the flask";
-    PumpUntil([] { return false; }, 200);
-    SaveWindowPicture(FrameWindow, std::string(shots) + "-set-up");
-    t.before = LookAtFlask(LabObjects[flask]);
-
-    // The stopcock: Start Vol, then two steps open with the keyboard.
-    HWND dialog = TitrationWindow;
-    SendDlgItemMessageA(dialog, IDC_START_VOLUME, BM_CLICK, 0, 0);
+// Opens the stopcock by keys on its slider, as far as the titration runs.
+void OpenStopcock(HWND dialog) {
     HWND slider = GetDlgItem(dialog, IDC_STOPCOCK_SLIDER);
     SetFocus(slider);
     for (int i = 0; i < kStopcockOpen; ++i) {
         SendMessageA(slider, WM_KEYDOWN, VK_RIGHT, 0);
         SendMessageA(slider, WM_KEYUP, VK_RIGHT, 0);
     }
-    EXPECT_EQ(LabObjects[buret].flowSetting, double(kStopcockOpen));
+}
 
-    bool closedAtPink = false;
-    for (int tick = 1; LabObjects[flask].titrantDelivered < kRunToMl - 1e-9 && tick < 2000; ++tick) {
-        SendMessageA(BenchWindow, WM_TIMER, kLabTimerId, 0);
-        if (tick % int(kHeavyTickPeriod)) continue;
-        const LabObject& now = LabObjects[flask];
-        if (t.pinkAt < 0 && now.liquidColour[1] < 200) t.pinkAt = now.titrantDelivered;
-        if (t.pinkAt >= 0 && !closedAtPink) {
-            // The first lasting pink: the student closes the stopcock,
-            // reads the titre and opens it again to see the whole curve.
-            closedAtPink = true;
-            SendDlgItemMessageA(dialog, IDC_STOPCOCK_CLOSE, BM_CLICK, 0, 0);
-            EXPECT_EQ(LabObjects[buret].flowSetting, 0.0);
-            SendMessageA(BenchWindow, WM_TIMER, kLabTimerId, 0);  // the read-out follows the tick
-            SendDlgItemMessageA(dialog, IDC_END_VOLUME, BM_CLICK, 0, 0);
-            PumpUntil([] { return false; }, 200);
-            t.titre = std::fabs(Number(ControlTextOf(dialog, IDC_START_VOLUME_TEXT)) -
-                                Number(ControlTextOf(dialog, IDC_END_VOLUME_TEXT)));
-            SaveWindowPicture(FrameWindow, std::string(shots) + "-end-point");
-            SaveWindowPicture(dialog, std::string(shots) + "-titre");
-            t.after = LookAtFlask(now);
-            SetFocus(slider);
-            for (int i = 0; i < kStopcockOpen; ++i) SendMessageA(slider, WM_KEYDOWN, VK_RIGHT, 0);
-        }
-        if (tick % 50 == 0) PumpUntil([] { return false; }, 0);  // let the bench paint now and then
-    }
+// The Procedure's Parts A to D: flask, acid, indicator, data collection,
+// buret, base, the flask down the bench and the buret over it, the stopcock
+// opened, closed at the first pink for the titre and opened again to 35 ml,
+// and the data window's table.
+Titration TitrateOnTheBench(const char* shots) {
+    Titration t;
+    ResetBench();
+    ClearTitrationPoints(LabTitrationData);
+    std::string problem;
+    EXPECT_TRUE(ChooseFromMenuBar({"Equipment", "Flasks", "100ml Flask (Erlenmeyer)"}, &problem)) << problem;
+    EXPECT_EQ(LabObjectCount, 1);
+    const int32_t flask = 1;
+    Pick(flask);
+    RunDialogCommand({"Chemicals", "All Chemicals..."}, AddStock("(0.1 M) Hydrochloric acid", "25.000"), "Chemicals");
+    EXPECT_NEAR(LabObjects[flask].liquidVolume, 250, 1e-9);
+    Pick(flask);
+    RunDialogCommand({"Chemicals", "Indicators..."}, AfterControlFilled(IDC_INDICATOR_LIST, [](HWND dialog) {
+                         SendDlgItemMessageA(dialog, IDC_INDICATOR_LIST, LB_SETCURSEL, 0, 0);
+                         SetDlgItemTextA(dialog, IDC_INDICATOR_DROPS, "3");
+                         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                     }),
+                     "Indicators");
+    EXPECT_EQ(LabObjects[flask].indicatorAmount, 3);
+    Pick(flask);
+    EXPECT_TRUE(ChooseFromMenuBar({"Procedures", "Collect Titration Data"}, &problem)) << problem;
+    EXPECT_EQ(LabObjects[flask].collectTitration, 1);
+
+    EXPECT_TRUE(ChooseFromMenuBar({"Equipment", "50 ml Buret"}, &problem)) << problem;
+    EXPECT_TRUE(PumpUntil([] { return LabObjectCount == 2 && TitrationWindow != nullptr; }));
+    const int32_t buret = 2;
+    EXPECT_EQ(TitrationDialogBuret(), buret);
+    Pick(buret);
+    RunDialogCommand({"Chemicals", "All Chemicals..."}, AddStock("(0.1 M) Sodium hydroxide", "50.000"), "Chemicals");
+    EXPECT_NEAR(LabObjects[buret].liquidVolume, 500, 1e-9);
+
+    // The flask down the bench, then the buret's tip just over its mouth
+    // (its middle over the mouth's, its bottom a little above the top), so
+    // that the whole buret shows with its scale.
+    const LabObject& b = LabObjects[buret];
+    const LabObject& f = LabObjects[flask];
+    RECT client;
+    GetClientRect(BenchWindow, &client);
+    POINT corner{client.right, client.bottom};
+    DPtoLP(BenchDC, &corner, 1);
+    const POINT flaskGrip = CentreOf(f);
+    DragOnBench(flaskGrip, {flaskGrip.x, flaskGrip.y + std::max(0, int(corner.y) - 24 - f.position.bottom)});
+    const POINT buretGrip = CentreOf(b);
+    const int dx = (f.position.left + f.position.right) / 2 + f.inletX - (b.position.left + b.position.right) / 2;
+    const int dy = f.position.top + f.inletY - 6 - b.position.bottom;
+    DragOnBench(buretGrip, {buretGrip.x + dx, buretGrip.y + dy});
+    PassLabTime(int(kHeavyTickPeriod));
+    EXPECT_EQ(LabObjects[buret].pourTarget, flask) << "the buret runs into the flask";
+    SaveWindowPicture(FrameWindow, std::string(shots) + "-set-up");
+    t.before = LookAtFlask(LabObjects[flask]);
+
+    // Start Vol, the stopcock opened; most of the acid neutralised at the
+    // pace the flask takes it, then step by step to the first pink.
+    HWND dialog = TitrationWindow;
+    SendDlgItemMessageA(dialog, IDC_START_VOLUME, BM_CLICK, 0, 0);
+    OpenStopcock(dialog);
+    EXPECT_EQ(LabObjects[buret].flowSetting, double(kStopcockOpen));
+    RunBaseInUntil(flask, 20, nullptr);
+    const bool pink = RunBaseInUntil(flask, kRunToMl, [&] { return LabObjects[flask].liquidColour[1] < 200; });
+    EXPECT_TRUE(pink) << "the flask turned pink";
+    t.pinkAt = LabObjects[flask].titrantDelivered;
+    // The first lasting pink: the stopcock closed, the titre read, and the
+    // stopcock opened again to see the whole curve.
+    SendDlgItemMessageA(dialog, IDC_STOPCOCK_CLOSE, BM_CLICK, 0, 0);
+    EXPECT_EQ(LabObjects[buret].flowSetting, 0.0);
+    PassLabTime(1);  // the read-out follows the tick
+    SendDlgItemMessageA(dialog, IDC_END_VOLUME, BM_CLICK, 0, 0);
+    t.titre = std::fabs(Number(ControlTextOf(dialog, IDC_START_VOLUME_TEXT)) -
+                        Number(ControlTextOf(dialog, IDC_END_VOLUME_TEXT)));
+    SaveWindowPicture(FrameWindow, std::string(shots) + "-end-point");
+    SaveWindowPicture(dialog, std::string(shots) + "-titre");
+    t.after = LookAtFlask(LabObjects[flask]);
+    OpenStopcock(dialog);
+    RunBaseInUntil(flask, kRunToMl, nullptr);
     SendDlgItemMessageA(dialog, IDC_STOPCOCK_CLOSE, BM_CLICK, 0, 0);
     EXPECT_NEAR(LabObjects[flask].titrantDelivered, kRunToMl, 1e-6);
 
-    ChooseFromMenu(kProceduresMenu, kCmdViewTitrationData);
+    // What the flask holds, as Chemical Properties lists it.
+    Pick(flask);
+    RunDialogCommand({"Procedures", "Chemical Properties..."}, AfterControlFilled(IDC_PROPERTIES_LIST, [&t](HWND d) {
+                         t.contents = ListBoxRows(d, IDC_PROPERTIES_LIST);
+                         PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                     }),
+                     "Properties");
+
+    EXPECT_TRUE(ChooseFromMenuBar({"Procedures", "View Titration Data"}, &problem)) << problem;
     EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(DataWindow) != 0; }));
     t.points = TablePoints();
     return t;
 }
-
 
 // The bench, its data and the lab as the next suite expects them.
 void LeaveTheBench() {
@@ -408,6 +392,16 @@ TEST_F(TitrationLab, TheExampleLabTitratesAsTheChemistrySaysAndExportsItsPoints)
     EXPECT_NEAR(t.titre, t.pinkAt, 0.06) << "the dialog's readings give the titre";
     EXPECT_EQ(t.before.pinkPixels, 0) << "the acid is colourless";
     EXPECT_GT(t.after.pinkPixels, t.after.pixels / 2) << "the flask shows pink at the end point";
+    // Past the end point the flask holds water and the ions: sodium and
+    // chloride, and the hydroxide in excess, each listed as an ion.
+    ASSERT_EQ(t.contents.size(), 4u);
+    EXPECT_EQ(t.contents[0].rfind("Water", 0), 0u) << t.contents[0];
+    for (const char* ion : {"Chloride ion", "Sodium ion", "Hydroxide ion"}) {
+        const auto line = std::find_if(t.contents.begin(), t.contents.end(),
+                                       [ion](const std::string& l) { return l.rfind(ion, 0) == 0; });
+        ASSERT_NE(line, t.contents.end()) << ion;
+        EXPECT_NE(line->find("(Ion)"), std::string::npos) << *line;
+    }
 
     // The graph: a curve from the foot of the scale to near its top, climbing
     // steeply in the middle.
@@ -477,6 +471,7 @@ void MakeTenthMolar(HWND properties) {
 std::string AcceptIons(HWND sheet) {
     HWND box = Opened(sheet, "Tavistrel");
     if (!box) return "";
+    SaveScreenshot(box, "wizard-titration-offer");
     const std::string text = StaticTexts(box);
     EXPECT_TRUE(Answer(box, IDYES));
     return text;
