@@ -67,7 +67,7 @@ TEST(LabModules, ExportsStylesAndStringsOfEachShippedLab) {
         {"Olvaris.dll", 0, "Generic Lab",
          "Basic Lab, to allow the examination of lab equipment and procedures",
          With(kFrameExports, {"IndicatorAvailable", "SetReactionText"})},
-        {"Tessaly.dll", 0x20004, "Specfic heat lab",
+        {"Tessaly.dll", 0x20004, "Specific heat lab",
          "This lab uses a calorimeter to determine the specific heat of a metal",
          With(kFrameExports, {"IndicatorAvailable"})},
         {"Morvena.dll", 0, "Fractional Crystallization Lab",
