@@ -71,6 +71,17 @@ inline void RunCommand(int command, const std::function<void(HWND sheet)>& scrip
     ASSERT_EQ(driver.Seen().size(), 1u);
 }
 
+// The program as the next suite expects it: the generic lab loaded, no lab
+// file, an unchanged session.
+inline void BackToTheGenericLab() {
+    LoadLabModule(BenchWindow, kDefaultModuleName, "", 1, 0);
+    lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
+    CurrentUdlName[0] = 0;
+    UdlInPersonalFolder = 0;
+    UpdateWindowTitle(FrameWindow, "");
+    DocumentModified = false;
+}
+
 // While it lives, the lab's chemicals come from the master database: the
 // per-user copy is set aside (the wizard copies the master afresh) and put
 // back afterwards.
@@ -108,12 +119,7 @@ protected:
         DeleteFileA(PerUserPath(kLabName).c_str());
     }
     void TearDown() override {
-        LoadLabModule(BenchWindow, kDefaultModuleName, "", 1, 0);
-        lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
-        CurrentUdlName[0] = 0;
-        UdlInPersonalFolder = 0;
-        UpdateWindowTitle(FrameWindow, "");
-        DocumentModified = false;
+        BackToTheGenericLab();
         for (const char* part : {"introduction", "procedure", "observations"}) DeleteFileA(Document(part).c_str());
         DeleteFileA(PerUserPath(kLabName).c_str());
     }

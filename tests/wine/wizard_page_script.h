@@ -13,7 +13,9 @@
 
 #include "control_texts.h"
 #include "resources/parvell/chemical_dialog_ids.h"
+#include "resources/parvell/lab_option_dialog_ids.h"
 #include "sheet_script.h"
+#include "wizard_script.h"
 
 namespace sheet_script {
 
@@ -83,6 +85,45 @@ inline void AddFromDatabase(HWND sheet, HWND page, const std::string& name,
     ASSERT_NE(properties, nullptr) << name;
     if (edit) edit(properties);
     ASSERT_TRUE(Answer(properties, IDOK));
+}
+
+// Lab Information and Lab Documentation filled in as a teacher does (the
+// file the wizard command tests clean up after, a title, a description, an
+// author and the three documents), ending on Add Chemicals.
+inline void FillLabHeaderPages(HWND sheet, const std::string& title, const std::string& description,
+                               const std::string (&documents)[3]) {
+    ASSERT_TRUE(NextUntil(sheet, kInformationPage));
+    HWND page = CurrentPage(sheet);
+    SetControlText(page, IDC_UDL_FILE_NAME, "brevane_wizard_commands");
+    SetControlText(page, IDC_UDL_TITLE, title);
+    SetControlText(page, IDC_UDL_DESCRIPTION, description);
+    SetControlText(page, IDC_UDL_AUTHOR, "A. Teacher");
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    page = CurrentPage(sheet);
+    SetControlText(page, IDC_DOC_INTRODUCTION, documents[0]);
+    SetControlText(page, IDC_DOC_PROCEDURE, documents[1]);
+    SetControlText(page, IDC_DOC_OBSERVATIONS, documents[2]);
+    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
+    ASSERT_EQ(TextOf(sheet), "Add Chemicals");
+}
+
+// Add Indicator on the Add Indicators page: a pH indicator that follows the
+// chemical, from its low to its high pH, the high end in the colour list's
+// row highColour (left as it shows when -1).
+inline void AddPhIndicator(HWND sheet, HWND page, const std::string& name, const std::string& description,
+                           const std::string& chemical, const std::string& low, const std::string& high,
+                           int highColour = -1) {
+    Click(page, IDC_IN_ADD);
+    HWND indicator = Opened(sheet, "Indicator Properties");
+    ASSERT_NE(indicator, nullptr);
+    SetControlText(indicator, IDC_ID_NAME, name);
+    SetControlText(indicator, IDC_ID_DESCRIPTION, description);
+    SelectStartingWith(indicator, IDC_ID_CHEMICAL, chemical, true);
+    Tick(indicator, IDC_ID_MEASURES_PH);
+    SetControlText(indicator, IDC_ID_LOW, low);
+    SetControlText(indicator, IDC_ID_HIGH, high);
+    if (highColour >= 0) SendDlgItemMessageA(indicator, IDC_ID_HIGH_COLOUR, CB_SETCURSEL, WPARAM(highColour), 0);
+    ASSERT_TRUE(Answer(indicator, IDOK));
 }
 
 }  // namespace sheet_script

@@ -91,21 +91,9 @@ protected:
 
 // Walks a new lab through every page of the sheet.
 void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::string (&documents)[3]) {
-    ASSERT_TRUE(NextUntil(sheet, kInformationPage));
+    FillLabHeaderPages(sheet, "Neutralisation", "Hydrogen ions meet hydroxide ions.", documents);
+    if (testing::Test::HasFatalFailure()) return;
     HWND page = CurrentPage(sheet);
-    SetControlText(page, IDC_UDL_FILE_NAME, "brevane_wizard_commands");
-    SetControlText(page, IDC_UDL_TITLE, "Neutralisation");
-    SetControlText(page, IDC_UDL_DESCRIPTION, "Hydrogen ions meet hydroxide ions.");
-    SetControlText(page, IDC_UDL_AUTHOR, "A. Teacher");
-    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
-    page = CurrentPage(sheet);
-    SetControlText(page, IDC_DOC_INTRODUCTION, documents[0]);
-    SetControlText(page, IDC_DOC_PROCEDURE, documents[1]);
-    SetControlText(page, IDC_DOC_OBSERVATIONS, documents[2]);
-
-    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
-    page = CurrentPage(sheet);
-    ASSERT_EQ(TextOf(sheet), "Add Chemicals");
     for (const char* name : {"Hydrogen ion", "Hydroxide ion", "Sodium chloride"}) AddFromDatabase(sheet, page, name);
     SaveScreenshot(sheet, "wizard-road-chemicals");
 
@@ -140,16 +128,8 @@ void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::str
     ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
     page = CurrentPage(sheet);
     ASSERT_EQ(TextOf(sheet), "Add Indicators");
-    Click(page, IDC_IN_ADD);
-    HWND indicator = Opened(sheet, "Indicator Properties");
-    ASSERT_NE(indicator, nullptr);
-    SetControlText(indicator, IDC_ID_NAME, "Universal indicator");
-    SetControlText(indicator, IDC_ID_DESCRIPTION, "Red in acid, violet in alkali");
-    SelectStartingWith(indicator, IDC_ID_CHEMICAL, "Hydrogen ion", true);
-    Tick(indicator, IDC_ID_MEASURES_PH);
-    SetControlText(indicator, IDC_ID_LOW, "6");
-    SetControlText(indicator, IDC_ID_HIGH, "8");
-    ASSERT_TRUE(Answer(indicator, IDOK));
+    AddPhIndicator(sheet, page, "Universal indicator", "Red in acid, violet in alkali", "Hydrogen ion", "6", "8");
+    if (testing::Test::HasFatalFailure()) return;
 
     ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
     page = CurrentPage(sheet);
