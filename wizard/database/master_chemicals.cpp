@@ -39,12 +39,6 @@ const MasterRow kRows[] = {
     // Ions the pH meter reads.
     {12385136, "H^+", "Hydrogen ion", "Hydrated proton; sets the pH", kKindIon, 1.008f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 349.8, 0, 1},
     {14280309, "OH^-", "Hydroxide ion", "Sets the pOH of basic solutions", kKindIon, 17.007f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 198.6, 0, -1},
-    // Ions that strong acids, bases and salts give in water.
-    {17341252, "Na^+", "Sodium ion", "Sodium in solution; colours a flame yellow", kKindIon, 22.99f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, {255, 200, 0}, 50.1, 0, 1},
-    {24203369, "K^+", "Potassium ion", "Potassium in solution; colours a flame lilac", kKindIon, 39.10f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, {200, 160, 255}, 73.5, 0, 1},
-    {16887006, "Cl^-", "Chloride ion", "Chloride in solution; precipitated by silver ions", kKindIon, 35.45f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 76.3, 0, -1},
-    {14797558, "NO_3^-", "Nitrate ion", "Nitrate in solution", kKindIon, 62.00f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 71.4, 0, -1},
-    {14808798, "SO_4^2^-", "Sulfate ion", "Sulfate in solution; precipitated by barium ions", kKindIon, 96.06f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 160.0, 0, -2},
     // Acids.
     {7647010, "HCl", "Hydrochloric acid", "Strong monoprotic acid (hydrogen chloride)", kKindGas, 36.46f, 1.49f, 159, 188, 82.3f, 56.1f, 0.80, kWhite, 0, kNoFlame, 426.1, 82.0, 0},
     {7664939, "H_2SO_4", "Sulfuric acid", "Strong diprotic acid", kKindLiquid, 98.08f, 1.83f, 283, 610, -1, -1, 1.38, kWhite, 0, kNoFlame, 859.6, 410.0, 0},
@@ -54,6 +48,12 @@ const MasterRow kRows[] = {
     {1310732, "NaOH", "Sodium hydroxide", "Strong base; deliquescent white pellets", kKindSolid, 40.00f, 2.13f, 591, 1661, 42.0f, 347.0f, 1.49, kWhite, 287, {255, 200, 0}, 248.1, 88.0, 0},
     {1310583, "KOH", "Potassium hydroxide", "Strong base; white flakes", kKindSolid, 56.11f, 2.04f, 633, 1600, 97.0f, 178.0f, 1.18, kWhite, 287, {200, 160, 255}, 271.5, 85.0, 0},
     {1336216, "NH_4OH", "Ammonium hydroxide", "Weak base: aqueous ammonia", kKindLiquid, 35.05f, 0.90f, 195, 311, -1, -1, 4.70, kWhite, 0, kNoFlame, 20.0, 40.0, 0},
+    // Ions that strong acids, bases and salts give in water.
+    {17341252, "Na^+", "Sodium ion", "Sodium in solution; colours a flame yellow", kKindIon, 22.99f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, {255, 200, 0}, 50.1, 0, 1},
+    {24203369, "K^+", "Potassium ion", "Potassium in solution; colours a flame lilac", kKindIon, 39.10f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, {200, 160, 255}, 73.5, 0, 1},
+    {16887006, "Cl^-", "Chloride ion", "Chloride in solution; precipitated by silver ions", kKindIon, 35.45f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 76.3, 0, -1},
+    {14797558, "NO_3^-", "Nitrate ion", "Nitrate in solution", kKindIon, 62.00f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 71.4, 0, -1},
+    {14808798, "SO_4^2^-", "Sulfate ion", "Sulfate in solution; precipitated by barium ions", kKindIon, 96.06f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 160.0, 0, -2},
     // Salts for neutralisation, flame tests and conductivity.
     {7647145, "NaCl", "Sodium chloride", "Table salt; colourless cubic crystals", kKindSolid, 58.44f, 2.16f, 1074, 1686, 35.7f, 39.2f, 0.86, kWhite, 284, {255, 200, 0}, 126.4, 60.2, 0},
     {7447407, "KCl", "Potassium chloride", "Colourless crystals", kKindSolid, 74.55f, 1.98f, 1043, 1693, 28.0f, 56.7f, 0.69, kWhite, 284, {200, 160, 255}, 149.9, 62.0, 0},
