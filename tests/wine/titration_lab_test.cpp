@@ -220,6 +220,16 @@ bool RunBaseInUntil(int32_t flask, double ml, const std::function<bool()>& stop)
     return false;
 }
 
+// While it lives only the ticks the test hands over pass lab time: the
+// program's own timer is stopped, so every run delivers the same steps.
+class HandedTicksOnly {
+public:
+    HandedTicksOnly() { KillTimer(BenchWindow, kLabTimerId); }
+    ~HandedTicksOnly() { SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr); }
+    HandedTicksOnly(const HandedTicksOnly&) = delete;
+    HandedTicksOnly& operator=(const HandedTicksOnly&) = delete;
+};
+
 // Opens the stopcock by keys on its slider, as far as the titration runs.
 void OpenStopcock(HWND dialog) {
     HWND slider = GetDlgItem(dialog, IDC_STOPCOCK_SLIDER);
@@ -288,6 +298,7 @@ Titration TitrateOnTheBench(const char* shots) {
     // Start Vol, the stopcock opened; most of the acid neutralised at the
     // pace the flask takes it, then step by step to the first pink.
     HWND dialog = TitrationWindow;
+    const HandedTicksOnly handed;
     SendDlgItemMessageA(dialog, IDC_START_VOLUME, BM_CLICK, 0, 0);
     OpenStopcock(dialog);
     EXPECT_EQ(LabObjects[buret].flowSetting, double(kStopcockOpen));
