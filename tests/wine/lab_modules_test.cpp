@@ -11,15 +11,11 @@
 
 #include "common/chemical_record.h"
 #include "common/module_contract.h"
+#include "tests/support/build_folders_win.h"
 
 namespace {
 
-std::string BinPath(const std::string& file) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe(path, length);
-    return exe.substr(0, exe.find_last_of('\\') + 1) + file;
-}
+std::string BinPath(const std::string& file) { return ProgramFolderFile(file); }
 
 struct Library {
     HMODULE module;
