@@ -276,14 +276,12 @@ void ClickTextTab(int index) {
     SendMessageA(TabControl, WM_LBUTTONUP, 0, onTab);
 }
 
-void SaveFramePicture(const char* name) {
+void SaveWindowPicture(HWND window, const char* name) {
     char folder[MAX_PATH];
     const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
     if (length == 0 || length >= sizeof folder) return;
-    RedrawWindow(FrameWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessages(100);
     RECT r;
-    GetWindowRect(FrameWindow, &r);
+    GetWindowRect(window, &r);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP picture = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
@@ -302,5 +300,12 @@ void SaveFramePicture(const char* name) {
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+void SaveFramePicture(const char* name) {
+    if (!GetEnvironmentVariableA("BREVANE_SCREENSHOTS", nullptr, 0)) return;
+    RedrawWindow(FrameWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(100);
+    SaveWindowPicture(FrameWindow, name);
 }
 

@@ -45,6 +45,8 @@ bool ChooseComboRow(HWND dialog, int comboId, const std::string& startsWith);
 
 // Clicks the text panes' tab (0 Introduction, 1 Procedure, 2 Observations).
 void ClickTextTab(int index);
-// The frame as it is on the screen, as name.png in the folder
+// A window as it is on the screen, as name.png in the folder
 // BREVANE_SCREENSHOTS names (a Windows path); nothing when it is not set.
+void SaveWindowPicture(HWND window, const char* name);
+// The frame, repainted first.
 void SaveFramePicture(const char* name);
