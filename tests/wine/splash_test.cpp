@@ -1,6 +1,7 @@
 // The start-up splash on the started program: it holds the frame disabled,
-// a key ends it, and only its first end in a run opens the lab list, and
-// not when a lab came from the command line.
+// a real key ends it, only its first end in a run opens the lab list, and
+// not when a lab came from the command line; however it ends, the frame is
+// the active window afterwards, the lab list's closing included.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/frame/app_windows_win.h"
+#include "app/frame/startup_win.h"
 #include "app/shell/splash_win.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
@@ -24,17 +26,38 @@ void CancelTheLabList(HWND dialog) {
     if (std::string(caption) == kLabList) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
+// Serves the program's messages as its loop does for about ms milliseconds.
+void PumpProgram(int ms) {
+    for (int waited = 0; waited < ms; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(msg, nullptr);
+        Sleep(10);
+    }
+}
+
+void PressSpace() {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = VK_SPACE;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
 // Shows the splash, ends it with a key; returns the lab lists that followed.
 std::vector<SeenDialog> SplashEndedByAKey(bool* frameDisabledWhileShown) {
     DialogDriver driver({CancelTheLabList, CancelTheLabList, CancelTheLabList});
     ShowSplash(BenchWindow);
     EXPECT_NE(SplashWindow, nullptr);
     *frameDisabledWhileShown = !IsWindowEnabled(FrameWindow);
-    SendMessageA(SplashWindow, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(SplashWindow, nullptr) << "a key ends it at once";
+    PumpProgram(100);
+    EXPECT_EQ(GetForegroundWindow(), SplashWindow) << "it has the keyboard";
+    PressSpace();
+    for (int i = 0; i < 100 && SplashWindow; ++i) PumpProgram(10);
+    EXPECT_EQ(SplashWindow, nullptr) << "a key ends it";
     EXPECT_TRUE(IsWindowEnabled(FrameWindow));
-    PumpMessages(500);
+    PumpProgram(500);
     driver.Finish();
+    EXPECT_EQ(GetForegroundWindow(), FrameWindow) << "the frame is active afterwards";
     std::vector<SeenDialog> lists;
     for (const SeenDialog& d : driver.Seen())
         if (d.caption == kLabList) lists.push_back(d);
