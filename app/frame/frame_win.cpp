@@ -11,6 +11,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_position.h"
 #include "app/frame/frame_services_win.h"
+#include "app/shell/timer_pause.h"
 #include "bench/model/bench_state.h"
 #include "bench/commands/command_ids.h"
 
@@ -62,15 +63,11 @@ void StoreFramePosition(HWND frame) {
     RegCloseKey(key);
 }
 
-// Stops the lab timer and, when the session changed, asks to save it.
+// Pauses the lab timer and, when the session changed, asks to save it.
 // false means the user cancelled and the program goes on.
 bool AskBeforeLeaving() {
-    KillTimer(BenchWindow, kLabTimerId);
-    if (DocumentModified && ConfirmSaveChanges(BenchWindow, CurrentLabTitle()) == IDCANCEL) {
-        if (SimulationRunning) SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
-        return false;
-    }
-    return true;
+    TimerPauseScope pause;
+    return !(DocumentModified && ConfirmSaveChanges(BenchWindow, CurrentLabTitle()) == IDCANCEL);
 }
 
 LRESULT OnNotify(HWND frame, NMHDR* header) {
@@ -168,6 +165,7 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         [[fallthrough]];
     case WM_INITMENUPOPUP:
     case WM_MENUSELECT:
+    case WM_EXITMENULOOP:
         if (BenchWindow) return SendMessageA(BenchWindow, message, wParam, lParam);
         break;
     case WM_HELP:

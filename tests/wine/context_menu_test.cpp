@@ -1,11 +1,13 @@
 // The bench's right-click menus on the started program: the items read back
 // while the menu is open, an add command placed where the menu was opened,
-// and a menu dismissed without a choice.
+// a menu dismissed without a choice, and a dialog chosen from the menu with
+// the real mouse and keys that holds the simulation while it is open.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,9 +15,14 @@
 #include "app/frame/app_windows_win.h"
 #include "bench/commands/command_ids.h"
 #include "bench/model/bench_state.h"
+#include "app/shell/timer_pause.h"
+#include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
+#include "bench/sim/sim_tick.h"
 #include "bench/window/bench_window_win.h"
+#include "common/component_slot.h"
+#include "dialog_driver.h"
 #include "common/equipment_type.h"
 #include "program_instance.h"
 
@@ -65,6 +72,43 @@ void RightClick(POINT client) {
     SendMessageA(BenchWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
     SendMessageA(BenchWindow, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
     PumpMessages(100);
+}
+
+// The same with the real mouse: the right button pressed and let go over the
+// client point.
+void RealRightClick(POINT client) {
+    POINT screen = client;
+    ClientToScreen(BenchWindow, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SetTimer(nullptr, 0, 50, ReadOpenMenu);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+void Tap(WORD key) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+// Chooses the item of that text with the arrow keys and Enter, as the
+// keyboard walks a menu: past its separators.
+void ChooseWithKeys(HMENU menu, const std::string& text) {
+    int steps = 0;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        if (GetMenuState(menu, UINT(i), MF_BYPOSITION) & MF_SEPARATOR) continue;
+        ++steps;
+        char item[128] = "";
+        GetMenuStringA(menu, UINT(i), item, sizeof item, MF_BYPOSITION);
+        if (item == text) break;
+    }
+    for (int i = 0; i < steps; ++i) Tap(VK_DOWN);
+    Tap(VK_RETURN);
 }
 
 int IndexOf(const std::string& text) {
@@ -124,7 +168,7 @@ TEST_F(ContextMenus, AnObjectAddedFromTheMenuLandsWhereTheMenuWasOpened) {
     const POINT click{420, 260};
     POINT screen = click;
     ClientToScreen(BenchWindow, &screen);
-    if (!SetCursorPos(screen.x, screen.y)) GTEST_SKIP() << "the cursor cannot be placed on this display";
+    ASSERT_TRUE(SetCursorPos(screen.x, screen.y)) << "the cursor cannot be placed on this display";
     AddAtCursor = true;
     Command(kCmdAdd250Beaker);
     ASSERT_EQ(LabObjectCount, 1);
@@ -162,6 +206,53 @@ TEST_F(ContextMenus, AnObjectAddedFromTheMenuLandsWhereTheMenuWasOpened) {
     EXPECT_EQ(LabObjects[1].position.left, expected.left);
     EXPECT_EQ(LabObjects[1].position.top, expected.top);
     EXPECT_FALSE(AddAtCursor);
+}
+
+TEST_F(ContextMenus, ADialogOpenedFromTheMenuHoldsTheSimulationUntilItCloses) {
+    ASSERT_EQ(TimerPauseDepth(), 0) << "no pause left over";
+    // A beaker of water over a lit burner: every tick warms it.
+    Command(kCmdAdd100Beaker);
+    SelectedObject = 1;
+    ObjectSelected = true;
+    Command(kCmdAddBunsenBurner);
+    ASSERT_EQ(LabObjectCount, 2);
+    SelectedObject = 0;
+    ObjectSelected = false;
+    LabObject& beaker = LabObjects[1];
+    AddComponent(beaker, kCasWater, kPhaseLiquid, 50, 293);
+    beaker.liquidVolume = 500;
+    beaker.temperature = 293;
+    SetForegroundWindow(FrameWindow);
+    const uint32_t before = LabTickCount;
+    PumpMessages(300);
+    ASSERT_GT(LabTickCount, before) << "the simulation runs";
+
+    // Water... from the beaker's own menu, chosen with the keyboard; the
+    // dialog is held open for two seconds.
+    std::atomic<uint32_t> ticksAtOpen{0}, ticksAtClose{0};
+    std::atomic<float> warmthAtOpen{0}, warmthAtClose{0};
+    std::atomic<bool> closed{false};
+    DialogDriver driver({[&](HWND dialog) {
+        ticksAtOpen = LabTickCount;
+        warmthAtOpen = beaker.temperature;
+        Sleep(2000);
+        ticksAtClose = LabTickCount;
+        warmthAtClose = beaker.temperature;
+        Press(IDCANCEL)(dialog);
+        closed = true;
+    }});
+    whileOpen = [](HWND, HMENU menu) { ChooseWithKeys(menu, "Water..."); };
+    RealRightClick(ClientPointOf(beaker));
+    for (int i = 0; i < 600 && !closed; ++i) PumpMessages(10);
+    driver.Finish();
+    ASSERT_EQ(driver.Seen().size(), 1u);
+    EXPECT_EQ(driver.Seen()[0].caption, "Distilled Water");
+    EXPECT_EQ(ticksAtClose.load(), ticksAtOpen.load()) << "no tick ran under the dialog";
+    EXPECT_EQ(warmthAtClose.load(), warmthAtOpen.load()) << "the burner warmed nothing meanwhile";
+    EXPECT_EQ(TimerPauseDepth(), 0);
+    const uint32_t afterClose = LabTickCount;
+    PumpMessages(300);
+    EXPECT_GT(LabTickCount, afterClose) << "and runs again once it closed";
 }
 
 TEST_F(ContextMenus, AHighlightedItemOrPopupPutsItsHelpInTheStatusLine) {
