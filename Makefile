@@ -41,9 +41,9 @@ labsim: $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS) --target labsim
 
 run: setup win32
-	@if tools/can-run-wine; then exe=$(WIN32)/bin/Brevane.exe; runner=tools/wine-run; \
+	@if tools/can-run-wine; then exe=$(WIN32)/program/Brevane.exe; runner=tools/wine-run; \
 	else echo "make run: no 32-bit code here, running the 64-bit build"; $(MAKE) --no-print-directory win64; \
-	    exe=$(WIN64)/bin/Brevane.exe; runner=tools/wine64-run; export WINEPREFIX=$(abspath $(BUILD))/wine64; fi; \
+	    exe=$(WIN64)/program/Brevane.exe; runner=tools/wine64-run; export WINEPREFIX=$(abspath $(BUILD))/wine64; fi; \
 	if [ -n "$$DISPLAY" ]; then $$runner $$exe; \
 	else BREVANE_RUNNER=$$runner tools/with-display tools/run-headless $$exe $(BUILD)/brevane.png; fi
 

@@ -1,5 +1,28 @@
 # Build helpers shared by every folder.
 
+# The program folder: exactly what ships (the program, its plug-in libraries,
+# the help files, the master chemical database and any shipped user-defined
+# lab), nothing a test or benchmark needs. `make run` starts the program
+# there and the tests use it; test-only libraries and programs stay in bin/.
+set(BREVANE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
+
+# Puts a target's file into the program folder.
+function(brevane_ship target)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BREVANE_PROGRAM_DIR}
+                                               LIBRARY_OUTPUT_DIRECTORY ${BREVANE_PROGRAM_DIR})
+endfunction()
+
+# A test or benchmark that starts the program's windows in its own process
+# (or starts Brevane.exe) finds the program folder from its own folder.
+function(brevane_uses_program_folder target)
+    get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+    if(NOT dir)
+        set(dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    endif()
+    file(RELATIVE_PATH relative ${dir} ${BREVANE_PROGRAM_DIR})
+    target_compile_definitions(${target} PRIVATE BREVANE_PROGRAM_FOLDER_FROM_HERE="${relative}")
+endfunction()
+
 # A static library of the portable sources in the given folders and their
 # sub-folders: every .cpp that is not platform code (*_win.cpp). An empty
 # folder gives an empty target.
@@ -37,6 +60,7 @@ function(brevane_add_plugin target dir)
     endif()
     add_library(${target} SHARED ${sources})
     set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${target})
+    brevane_ship(${target})
     if(P_DEF)
         target_sources(${target} PRIVATE ${P_DEF})
         target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup)

@@ -1,5 +1,5 @@
 # Compiled HTML help: a folder with a .hhp project and its html/ pages,
-# compiled with chmcmd into bin/<output>. The build copies the sources
+# compiled with chmcmd into the program folder as <output>. The build copies the sources
 # first, since chmcmd writes beside its project file.
 find_program(BREVANE_CHMCMD chmcmd)
 
@@ -12,13 +12,13 @@ function(brevane_add_help target dir output)
     file(GLOB_RECURSE inputs CONFIGURE_DEPENDS ${source}/*)
     get_filename_component(project_name ${output} NAME_WE)
     add_custom_command(
-        OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${output}
+        OUTPUT ${BREVANE_PROGRAM_DIR}/${output}
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${work}
         COMMAND ${CMAKE_COMMAND} -E copy_directory ${source} ${work}
         COMMAND ${CMAKE_COMMAND} -E chdir ${work} ${BREVANE_CHMCMD} ${project_name}.hhp
-        COMMAND ${CMAKE_COMMAND} -E copy ${work}/${output} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${output}
+        COMMAND ${CMAKE_COMMAND} -E copy ${work}/${output} ${BREVANE_PROGRAM_DIR}/${output}
         DEPENDS ${inputs}
         COMMENT "Compiling ${output}"
         VERBATIM)
-    add_custom_target(${target} ALL DEPENDS ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${output})
+    add_custom_target(${target} ALL DEPENDS ${BREVANE_PROGRAM_DIR}/${output})
 endfunction()

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/build_folders_win.h"
+
 namespace {
 
 struct Program {
@@ -17,12 +19,7 @@ struct Program {
     double msToFirstPaint = -1;  // -1: it never painted
 };
 
-std::string ProgramPath() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe(path, length);
-    return exe.substr(0, exe.find_last_of('\\') + 1) + "Brevane.exe";
-}
+std::string ProgramPath() { return ProgramFolderFile("Brevane.exe"); }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;

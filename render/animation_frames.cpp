@@ -50,14 +50,17 @@ bool PlanBuret(const LabObject& o, MeniscusCloseUp* c) {
 bool PlanCylinder(const LabObject& o, MeniscusCloseUp* c) {
     double millilitres, read;
     int32_t digit, whole, scaleIndex;
-    if (o.sizeIndex == 3) {
+    // The 10 ml cylinder stands in the 100 ml one's picture (no row of its
+    // own) and reads on its own scale.
+    const bool tenMl = o.sizeIndex == 1 || o.capacityMl == 10;
+    if (o.sizeIndex == 3 && !tenMl) {
         const double v = ClampVolume(o.liquidVolume, 1000);
         millilitres = std::floor(v / 10 + 0.5);
         read = 1000 - 10 * millilitres;
         digit = Digit(read / 10);
         whole = static_cast<int32_t>(read) / 100;
         scaleIndex = 0;
-    } else if (o.sizeIndex == 1) {
+    } else if (tenMl) {
         const double v = ClampVolume(o.liquidVolume, 100);
         millilitres = std::floor(v + 0.5);  // tenths here
         read = 100 - millilitres;

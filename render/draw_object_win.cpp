@@ -6,6 +6,7 @@
 #include "render/object_layers_win.h"
 #include "render/object_motion.h"
 #include "render/object_placement.h"
+#include "render/readouts.h"
 #include "render/render_settings_win.h"
 
 namespace gp = Gdiplus::DllExports;
@@ -119,6 +120,8 @@ void DrawLabObject(LabObject* base, int32_t index, bool large, HDC memoryDc, dou
         const Offset t = ThermometerOffset(o, bodyHeight);
         DrawThermometer(d, bodyHeight, t.dx, t.dy);
     }
+    TemperatureText calorimeter;
+    if (CalorimeterTemperature(o, CurrentTempScale(), &calorimeter)) DrawTemperatureText(d, calorimeter, calorimeter.text);
     if (o.objectFlags & kObjLightOn) {
         const PngImage* lamp = CachedPng(kLampImage);
         if (lamp) DrawPng(g, lamp, left - lamp->width - 10, bottom - lamp->height);

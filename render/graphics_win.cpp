@@ -329,9 +329,7 @@ TextPicture RenderText(const wchar_t* text, Gdiplus::GpFont* font, Gdiplus::GpBr
     return out;
 }
 
-}  // namespace
-
-void DrawBenchText(GpGraphics* g, const wchar_t* text, double x, double y, float pixels) {
+Gdiplus::GpFont* BenchFont(float pixels) {
     FontCache& cache = Fonts();
     if (!cache.family && gp::GdipCreateFontFamilyFromName(L"Times New Roman", nullptr, &cache.family) != Gdiplus::Ok) {
         cache.family = nullptr;
@@ -340,15 +338,37 @@ void DrawBenchText(GpGraphics* g, const wchar_t* text, double x, double y, float
     if (!cache.black) gp::GdipCreateSolidFill(0xFF000000, &cache.black);
     Gdiplus::GpFont*& font = cache.fonts[pixels];
     if (!font && cache.family) gp::GdipCreateFont(cache.family, pixels, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel, &font);
-    if (!font || !cache.black) return;
+    return cache.black ? font : nullptr;
+}
+
+const TextPicture& CachedTextPicture(const wchar_t* text, Gdiplus::GpFont* font, float pixels, double dx, double dy) {
+    auto& pictures = TextPictures();
+    if (pictures.size() >= kMostTextPictures) pictures.clear();
+    const TextKey key{text, pixels, dx, dy};
+    auto it = pictures.find(key);
+    if (it == pictures.end()) it = pictures.emplace(key, RenderText(text, font, Fonts().black, pixels, dx, dy)).first;
+    return it->second;
+}
+
+}  // namespace
+
+bool MeasureBenchText(const wchar_t* text, float pixels, float* width, float* height) {
+    Gdiplus::GpFont* font = BenchFont(pixels);
+    if (!font) return false;
+    const TextPicture& p = CachedTextPicture(text, font, pixels, 0, 0);
+    if (p.pixels.empty()) return false;
+    *width = static_cast<float>(p.left + p.width);
+    *height = static_cast<float>(p.top + p.height);
+    return true;
+}
+
+void DrawBenchText(GpGraphics* g, const wchar_t* text, double x, double y, float pixels) {
+    FontCache& cache = Fonts();
+    Gdiplus::GpFont* font = BenchFont(pixels);
+    if (!font) return;
     if (const PixelBuffer* target = UntransformedTarget(g)) {
         const double left = std::floor(x), top = std::floor(y);
-        auto& pictures = TextPictures();
-        if (pictures.size() >= kMostTextPictures) pictures.clear();
-        const TextKey key{text, pixels, x - left, y - top};
-        auto it = pictures.find(key);
-        if (it == pictures.end()) it = pictures.emplace(key, RenderText(text, font, cache.black, pixels, x - left, y - top)).first;
-        const TextPicture& p = it->second;
+        const TextPicture& p = CachedTextPicture(text, font, pixels, x - left, y - top);
         if (!p.pixels.empty())
             BlendPicture(*target, {p.pixels.data(), p.width, p.height}, static_cast<int32_t>(left) + p.left,
                          static_cast<int32_t>(top) + p.top, p.width, p.height, 255);

@@ -78,3 +78,6 @@ void RotateAbout(GpGraphics* g, double degrees, double x, double y);
 // Text in "Times New Roman" (the generic serif face when it is missing),
 // regular, `pixels` high, solid black, from (x, y) without a layout box.
 void DrawBenchText(GpGraphics* g, const wchar_t* text, double x, double y, float pixels);
+// How far such a text's ink reaches right of and below where it starts;
+// false for a text that draws nothing.
+bool MeasureBenchText(const wchar_t* text, float pixels, float* width, float* height);

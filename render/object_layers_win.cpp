@@ -446,9 +446,19 @@ void DrawThermometer(const ObjectDrawing& d, int32_t bodyHeight, double dx, doub
         gp::GdipDeletePen(pen);
     }
     DrawPng(d.bench, CachedPng(small ? kSmallThermometerOverlayPng : kThermometerOverlayPng), t.imageX, t.imageY);
+    DrawTemperatureText(d, {t.textX, t.textY, t.fontPixels, {}}, t.text);
+}
+
+void DrawTemperatureText(const ObjectDrawing& d, TemperatureText at, const char* text) {
     wchar_t wide[kReadoutTextLength];
-    Widen(t.text, wide, kReadoutTextLength);
-    DrawBenchText(d.bench, wide, t.textX, t.textY, t.fontPixels);
+    Widen(text, wide, kReadoutTextLength);
+    float width = 0, height = 0;
+    // Kept on the bench only where the bench is drawn upright; a tilted
+    // vessel's text turns with it.
+    if (const PixelBuffer* target = UntransformedTarget(d.bench))
+        if (MeasureBenchText(wide, at.fontPixels, &width, &height))
+            KeepTextOnBench(&at.x, &at.y, width, height, {0, 0, target->width, target->height});
+    DrawBenchText(d.bench, wide, at.x, at.y, at.fontPixels);
 }
 
 void DrawInstrumentReadouts(const ObjectDrawing& d) {

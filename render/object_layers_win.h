@@ -7,6 +7,7 @@
 #include "render/graphics_win.h"
 
 #include "common/lab_object.h"
+#include "render/readouts.h"
 
 struct ObjectDrawing {
     LabObject& object;
@@ -26,6 +27,8 @@ const PixelBuffer* BuildContentsLayer(const ObjectDrawing& d, const PngImage* ma
 // transform in force (the layer's pixels may be changed).
 void DrawContentsLayer(GpGraphics* g, const PixelBuffer& layer, const PngImage* mask, double x, double y);
 void DrawThermometer(const ObjectDrawing& d, int32_t bodyHeight, double dx, double dy);
+// A temperature at its place, or as near it as keeps it on the bench.
+void DrawTemperatureText(const ObjectDrawing& d, TemperatureText at, const char* text);
 void DrawInstrumentReadouts(const ObjectDrawing& d);
 struct Readout;
 // One instrument's read-out as the drawing lays it, on any graphics.

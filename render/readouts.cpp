@@ -104,6 +104,29 @@ ThermometerLayout LayOutThermometer(const LabObject& o, int32_t tempScale, bool 
     return t;
 }
 
+bool CalorimeterTemperature(const LabObject& o, int32_t tempScale, TemperatureText* out) {
+    constexpr int16_t kThermometerShown = 0x2;  // the picture with the thermometer
+    if (!out || o.type != kCalorimeter || !(o.stateBits & kThermometerShown)) return false;
+    // As far left of the stem, and as far below its top, as a thermometer's
+    // text stands from its picture.
+    out->x = static_cast<float>(o.position.left + o.accessoryOffsetX - 110);
+    out->y = static_cast<float>(o.position.top + o.accessoryOffsetY + 60);
+    out->fontPixels = 24;
+    FormatThermometerText(out->text, sizeof out->text, o, tempScale);
+    return true;
+}
+
+void KeepTextOnBench(float* x, float* y, float width, float height, const RectI32& bench) {
+    constexpr float kMargin = 3;
+    const auto keep = [](float at, float extent, float low, float high) {
+        if (at + extent > high - kMargin) at = high - kMargin - extent;
+        if (at < low + kMargin) at = low + kMargin;  // a text wider than the bench keeps its start
+        return at;
+    };
+    *x = keep(*x, width, static_cast<float>(bench.left), static_cast<float>(bench.right));
+    *y = keep(*y, height, static_cast<float>(bench.top), static_cast<float>(bench.bottom));
+}
+
 bool InstrumentReadout(const LabObject& o, bool smallSet, NumberFormatFn formatNumber, Readout* r) {
     if (!r) return false;
     const float f = SetFactor(smallSet);

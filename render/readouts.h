@@ -59,6 +59,22 @@ ThermometerLayout LayOutThermometer(const LabObject& o, int32_t tempScale, bool 
                                     int32_t bodyHeight, int32_t offsetX, int32_t offsetY);
 void FormatThermometerText(char* out, int32_t size, const LabObject& o, int32_t tempScale);
 
+// A temperature drawn beside a thermometer's stem.
+struct TemperatureText {
+    float x, y;
+    float fontPixels;
+    char text[kReadoutTextLength];
+};
+// The calorimeter's picture carries its thermometer while it is in: the
+// temperature stands left of that stem, above the lid, as beside any
+// thermometer. False for anything else.
+bool CalorimeterTemperature(const LabObject& o, int32_t tempScale, TemperatureText* out);
+
+// Moves a text whose ink reaches width x height from (x, y) the least that
+// keeps it inside the bench, a few pixels from its edges, so a read-out
+// stays readable however near an edge its object stands.
+void KeepTextOnBench(float* x, float* y, float width, float height, const RectI32& bench);
+
 enum class ReadoutPlacement : int32_t { kAtPoint, kCentredBox };
 
 struct Readout {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/demo/demo_recorder.h"
+#include "app/settings/folders_win.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/chemical_table.h"
 
@@ -63,15 +64,7 @@ bool FileExists(const std::string& path) {
 }
 
 bool ProgramFolderOfExe(char* out, size_t size) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return false;
-    char* slash = strrchr(path, '\\');
-    if (!slash) return false;
-    *slash = '\0';
-    if (strlen(path) + 1 > size) return false;
-    strcpy(out, path);
-    return true;
+    return ProgramFolder(out, size > MAX_PATH ? MAX_PATH : static_cast<int>(size));
 }
 
 bool AppDataBrevaneFolder(char* out, size_t size) {

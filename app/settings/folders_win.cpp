@@ -21,6 +21,8 @@ int ShellFolderWithBrevane(int csidl, char* path) {
     return 1;
 }
 
+char HostedProgramFolder[MAX_PATH] = "";
+
 }  // namespace
 
 int PerUserFolder(char* path) {
@@ -31,9 +33,16 @@ int PerUserFolder(char* path) {
 
 int DocumentsWorkFolder(char* path) { return ShellFolderWithBrevane(CSIDL_PERSONAL | CSIDL_FLAG_CREATE, path); }
 
+void SetProgramFolder(const char* folder) { lstrcpynA(HostedProgramFolder, folder ? folder : "", MAX_PATH); }
+
 bool ProgramFolder(char* path, int size) {
     if (!path || size <= 0) return false;
     path[0] = '\0';
+    if (HostedProgramFolder[0]) {
+        if (static_cast<int>(strlen(HostedProgramFolder)) >= size) return false;
+        strcpy(path, HostedProgramFolder);
+        return true;
+    }
     char file[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, file, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return false;

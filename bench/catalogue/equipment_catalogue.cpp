@@ -23,6 +23,13 @@ const LabObject& RowHead(TemplateSet set, int32_t row) { return EquipmentTemplat
 
 void CopyHead(LabObject& o, const LabObject& head) { std::memcpy(&o, &head, kLabObjectHeadBytes); }
 
+// After a new head of the same kind and size: an object made smaller than
+// its row (the 10 ml test tube and cylinder) stays as small. Only a smaller
+// capacity is kept, so no record can make a vessel hold more than its picture.
+void KeepCapacity(LabObject& o, int32_t kept) {
+    if (kept > 0 && kept < o.capacityMl) SetCapacity(o, kept);
+}
+
 int32_t HeadHeight(const LabObject& o) { return o.pictureHeight; }
 int32_t HeadWidth(const LabObject& o) { return o.pictureWidth; }
 
@@ -63,8 +70,9 @@ void Redraw(const RectI32& oldRect, const RectI32& newRect, int redraw) {
 int RetemplateKeepingLeftBottom(LabObject& o, int32_t state) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, state);
     if (row < 0) return 0;
-    const int32_t oldHeight = HeadHeight(o), oldWidth = HeadWidth(o);
+    const int32_t oldHeight = HeadHeight(o), oldWidth = HeadWidth(o), capacity = o.capacityMl;
     CopyHead(o, RowHead(ScreenTemplateSet(), row));
+    KeepCapacity(o, capacity);
     KeepLeftBottomByHead(o, oldHeight, oldWidth);
     return 1;
 }
@@ -74,7 +82,9 @@ int RetemplateKeepingLeftBottom(LabObject& o, int32_t state) {
 int RetemplateFromTable(LabObject& o, TemplateSet set, int32_t variant, int32_t state) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, variant, state);
     if (row < 0) return 0;
+    const int32_t capacity = o.capacityMl;
     CopyHead(o, RowHead(set, row));
+    KeepCapacity(o, capacity);
     KeepLeftBottomByRect(o);
     return 1;
 }
@@ -266,13 +276,27 @@ int ChangeSize(LabObject& o, int32_t sizeIndex) {
     return Resize(o, o.type, sizeIndex);
 }
 
+void SetCapacity(LabObject& o, int32_t capacityMl) {
+    if (capacityMl <= 0 || o.capacityMl <= 0 || capacityMl == o.capacityMl) return;
+    // A full vessel's surface stands where it stood; a fill or pour step is
+    // the same share of the vessel.
+    const float factor = static_cast<float>(o.capacityMl) / static_cast<float>(capacityMl);
+    o.liquidHeightScale *= factor;
+    o.liquidWidthScale *= factor;
+    o.addWaterStep /= factor;
+    o.pourStep /= factor;
+    o.capacityMl = capacityMl;
+}
+
 namespace {
 
 // Re-applies the head of the object's own key, keeping left and top.
 void ApplyTemplateKeepingLeftTop(LabObject& o, TemplateSet set, bool halvePosition) {
     const int32_t row = FindTemplate(o.type, o.sizeIndex, o.variant, o.stateBits);
     if (row < 0) return;
+    const int32_t capacity = o.capacityMl;
     CopyHead(o, RowHead(set, row));
+    KeepCapacity(o, capacity);
     if (halvePosition) {
         o.position.left /= 2;
         o.position.top /= 2;
@@ -294,6 +318,7 @@ int EmptyObject(LabObject& o) {
     const LabObject kept = o;
     o = EquipmentPrototype(kept.type, IsSmallScreen());
     if (row >= 0) CopyHead(o, RowHead(ScreenTemplateSet(), row));
+    KeepCapacity(o, kept.capacityMl);
     // Place, links and settings stay; so do the label, the note and the thermometer.
     o.position = kept.position;
     o.readoutShown = kept.readoutShown;

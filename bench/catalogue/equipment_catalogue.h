@@ -63,6 +63,10 @@ int SetDrainVariant(LabObject& o, int redraw, int32_t variant);
 int TogglePourPosition(LabObject& o, int redraw);
 int ChangeContainer(LabObject& o, int32_t type, int32_t sizeIndex);
 int ChangeSize(LabObject& o, int32_t sizeIndex);
+// A new capacity in the same picture: the liquid's height per millilitre
+// and the fill and pour steps follow, so a full vessel looks full. The
+// re-templating members above keep a capacity smaller than their row's.
+void SetCapacity(LabObject& o, int32_t capacityMl);
 void ApplyScreenTemplate(LabObject& o);
 void ApplySaveTemplate(LabObject& o);
 

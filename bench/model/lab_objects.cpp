@@ -55,6 +55,22 @@ int32_t FindObjectUnderSelection() {
     return 0;
 }
 
+int32_t FindCombinedPartnerOfSelection() {
+    const int32_t count = ObjectCountInRange();
+    const int32_t s = SelectedObject;
+    if (!ObjectSelected || s < 1 || s > count) return 0;
+    const LabObject& selected = LabObjects[s];
+    const auto combinedWith = [&](int32_t other, bool otherIsHost) {
+        if (other < 1 || other > count || other == s) return false;
+        const LabObject& o = LabObjects[other];
+        const int32_t backLink = otherIsHost ? o.hostedItem : o.host;
+        return backLink == s && (o.kindFlags & kKindCombinable) && (selected.kindFlags & kKindCombinable);
+    };
+    if (combinedWith(selected.host, true)) return selected.host;
+    if (combinedWith(selected.hostedItem, false)) return selected.hostedItem;
+    return 0;
+}
+
 bool ObjectsBoundingRect(RectI32* out) {
     RectI32 bounds = {0, 0, 0, 0};
     const int32_t count = ObjectCountInRange();

@@ -16,6 +16,9 @@ void ResetLabObjects();
 int32_t FindIntersectingObject(int32_t count, const LabObject* base, const LabObject& object);
 // The combinable partner whose rectangle holds the selected object's bottom edge.
 int32_t FindObjectUnderSelection();
+// The object the selected one is combined with (its host, or the item it
+// hosts, the link named on both sides and both combinable); 0 for none.
+int32_t FindCombinedPartnerOfSelection();
 bool ObjectsBoundingRect(RectI32* out);
 
 inline bool IsObjectFull(const LabObject& o) { return o.liquidVolume >= o.capacityMl * 10.0; }

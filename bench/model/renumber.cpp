@@ -2,6 +2,7 @@
 
 #include "bench/commands/bench_command_seams.h"
 #include "bench/model/selection.h"
+#include "bench/sim/sim_titration_sample.h"
 
 int32_t RemappedIndex(const IndexRemap& remap, int32_t k) {
     if (k <= 0 || k >= kLabObjectArrayLength) return 0;
@@ -45,6 +46,7 @@ void RenumberBench(LabObject* base, int32_t count, const IndexRemap& remap) {
     MultiSelection.memberCount = members > 0 ? kept : MultiSelection.memberCount;
 
     BuretUnderControl = RemappedIndex(remap, BuretUnderControl);
+    RenumberTitrationSampler(TitrationSampling, remap.newIndex, kLabObjectArrayLength);
 
     BenchSeams& seams = CurrentBenchSeams();
     const int32_t buret = seams.TitrationBuret();

@@ -12,6 +12,16 @@ void ResetTitrationSampler(TitrationSampler& sampler) {
     for (int32_t& point : sampler.lastPoint) point = -1;
 }
 
+void RenumberTitrationSampler(TitrationSampler& sampler, const int32_t* newIndex, int32_t length) {
+    TitrationSampler moved;
+    ResetTitrationSampler(moved);
+    for (int32_t k = 1; k < kLabObjectArrayLength && k < length; ++k) {
+        const int32_t to = newIndex[k];
+        if (to >= 1 && to < kLabObjectArrayLength) moved.lastPoint[to] = sampler.lastPoint[k];
+    }
+    sampler = moved;
+}
+
 namespace {
 
 bool SameReading(const DataPoint& point, const LabObject& receiver) {
@@ -30,15 +40,16 @@ void CollectDataSample(int32_t count, LabObject* base, TitrationPointSink& point
         if (!receiver || !receiver->collectTitration) continue;
         if (!(receiver->titrantDelivered > 0)) continue;
 
+        const int32_t held = points.PointCount();
+        if (held > 0 && SameReading(points.PointAt(held - 1), *receiver)) break;
         const int32_t last = sampler.lastPoint[i];
-        if (last >= 0 && last < points.PointCount() && SameReading(points.PointAt(last), *receiver)) continue;
+        if (last >= 0 && last < held && SameReading(points.PointAt(last), *receiver)) continue;
         DataPoint point{};
         point.volumeMl = receiver->titrantDelivered;
         point.ph = receiver->ph;
         point.kelvin = receiver->temperature;
-        const int32_t index = points.PointCount();
         if (!points.AppendPoint(point)) continue;
-        sampler.lastPoint[i] = index;
+        sampler.lastPoint[i] = held;
         seams.InvalidateDataWindow();
     }
 }

@@ -9,6 +9,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/frame/first_paint_signal_win.h"
 #include "app/frame/frame_services_win.h"
+#include "app/settings/folders_win.h"
 #include "bench/window/bench_image_lists_win.h"
 #include "bench/window/bench_mouse_win.h"
 #include "bench/commands/arrange/selection_drag.h"
@@ -28,7 +29,6 @@ HCURSOR SecondCursor = nullptr;
 int BenchLineHeight = 0;
 int BenchCharWidth = 0;
 UINT LabObjectClipboardFormat = 0;
-char ProgramFolder[MAX_PATH] = {};
 
 namespace {
 
@@ -43,13 +43,9 @@ void CreateLabelFont() {
     LabelFont = CreateFontIndirectA(&font);
 }
 
-void RememberProgramFolder() {
-    char path[MAX_PATH] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    while (n > 0 && path[n - 1] != '\\') --n;
-    path[n] = 0;
-    lstrcpynA(ProgramFolder, path, MAX_PATH);
-    SetCurrentDirectoryA(ProgramFolder);
+void EnterProgramFolder() {
+    char folder[MAX_PATH];
+    if (ProgramFolder(folder, sizeof folder)) SetCurrentDirectoryA(folder);
 }
 
 void OnCreate(HWND window, const CREATESTRUCTA* create) {
@@ -73,7 +69,7 @@ void OnCreate(HWND window, const CREATESTRUCTA* create) {
     RegisterBenchCommands();
     LabObjectClipboardFormat = RegisterClipboardFormatA("LABOBJECT10");
     PrepareFormatBar();
-    RememberProgramFolder();
+    EnterProgramFolder();
     ResolvePerUserFolder();
     OpenCommandLineOrDefaultLab(window, static_cast<const char*>(create->lpCreateParams));
 }

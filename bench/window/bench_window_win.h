@@ -10,7 +10,6 @@ extern HCURSOR SecondCursor;
 extern int BenchLineHeight;
 extern int BenchCharWidth;
 extern UINT LabObjectClipboardFormat;
-extern char ProgramFolder[MAX_PATH];
 
 // Clears the document: path, title, objects, selection, undo and scroll.
 void ResetBench();

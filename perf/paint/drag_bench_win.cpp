@@ -12,6 +12,8 @@
 #include "app/frame/startup_win.h"
 #include "bench/model/lab_objects.h"
 #include "perf/paint/fifty_objects.h"
+#include "app/settings/folders_win.h"
+#include "tests/support/build_folders_win.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ void Pump() {
 }  // namespace
 
 int main() {
+    SetProgramFolder(BuildProgramFolder().c_str());  // the labs it loads at start
     if (!CreateProgramWindows(GetModuleHandleA(nullptr), nullptr, "")) return 1;
     ShowWindow(FrameWindow, SW_MAXIMIZE);
     Pump();

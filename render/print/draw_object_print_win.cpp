@@ -288,8 +288,7 @@ bool ModuleDrewSolid(HDC dc, LabObject& o) {
 
 }  // namespace
 
-void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* base, int32_t index,
-                        int32_t count) {
+void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, LabObject* base, int32_t index, int32_t count) {
     if (!dc || !image || !base || index < 1 || index > count) return;
     LabObject o = base[index];
     HDC memory = CreateCompatibleDC(dc);
@@ -326,6 +325,7 @@ void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* ba
         if (solid.size() >= 3) FillSolidPolygon(memory, solid.data(), int(solid.size()), o);
     }
     if (!liquid.whole.empty()) DrawBubbles(memory, o, liquid.whole, index);
+    std::memcpy(base[index].printBubbles, o.printBubbles, sizeof o.printBubbles);
     DrawLabel(memory, maskDc, o);
     DrawReadout(memory, maskDc, o, small);
     DrawPartner(memory, base, index, count);

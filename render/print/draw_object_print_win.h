@@ -11,7 +11,7 @@
 
 // Draws object `index` of base[1..count] into its print picture `image`
 // and print mask `mask` (neither selected into a context), through memory
-// contexts compatible with `dc`. The object itself is not changed: the
-// bubble counter is lowered on a copy.
-void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, const LabObject* base, int32_t index,
-                        int32_t count);
+// contexts compatible with `dc`. Of the object's record only the places of
+// the printed bubbles change: the after-boil counter is the screen's
+// bubbles', so the print lowers it on a copy of its own.
+void DrawObjectForPrint(HDC dc, HBITMAP image, HBITMAP mask, LabObject* base, int32_t index, int32_t count);

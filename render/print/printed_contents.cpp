@@ -75,6 +75,10 @@ PrintPolygon ClipAt(const PrintPolygon& p, double line, bool keepBelow) {
 
 }  // namespace
 
+bool IsRoundBottomType(int32_t type) {
+    return type == kFlorenceFlask || type == kRoundBottomFlask || type == kDumasBulb;
+}
+
 bool PrintsSmallSet(const LabObject& o) {
     const int32_t id = o.printPictureId & 0xFFFF;
     return id >= kSmallPrintPictureIds && id < kSmallPrintPictureIds + kTemplateRowCount;

@@ -8,7 +8,19 @@
 #include <vector>
 
 #include "common/lab_object.h"
-#include "render/print/liquid_outline.h"
+
+struct PrintPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const PrintPoint& o) const { return x == o.x && y == o.y; }
+};
+
+// Outline shape kinds of a template (head offset 188).
+constexpr int32_t kOutlinePolygon = 1;
+constexpr int32_t kOutlineEllipse = 3;
+
+// The Florence, round-bottom and Dumas flasks: a bulb traced as its circle.
+bool IsRoundBottomType(int32_t type);
 
 struct PrintPolygon {
     std::vector<PrintPoint> points;
@@ -18,7 +30,6 @@ struct PrintPolygon {
 // The catalogue's outline points go round the cavity (shape kind 3 is its
 // rectangle), so a printed liquid is the cavity cut at its surface rather
 // than the template points moved by the volume.
-
 // Whether the object's print picture is the small set's.
 bool PrintsSmallSet(const LabObject& o);
 

@@ -12,6 +12,7 @@
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
+#include "bench/sim/sim_water_colour.h"
 #include "tests/bench/fake_bench_seams.h"
 
 namespace {
@@ -88,9 +89,9 @@ TEST_F(AddEquipmentCommands, EveryAddIdMakesItsKindOfObject) {
         {kCmdAdd250Erlenmeyer, 4, 4, 250, -1, false, 0, false},
         {kCmdAddFlorenceFlask, 5, 3, 100, -1, false, 0, false},
         {kCmdAddTestTube, 2, 2, 50, -1, false, 0, false},
-        {kCmdAdd10TestTube, 2, 2, 50, -1, false, 0, false},  // no 10 ml row: stays 50 ml
+        {kCmdAdd10TestTube, 2, 2, 10, -1, false, 0, false},  // no 10 ml row: the 50 ml picture
         {kCmdAdd100Cylinder, 6, 3, 100, -1, false, 0, false},
-        {kCmdAdd10Cylinder, 6, 3, 100, -1, false, 0, false},
+        {kCmdAdd10Cylinder, 6, 3, 10, -1, false, 0, false},
         {kCmdAdd10Pipet, 20, 1, 0, 0x80, true, 0, false},
         {kCmdAdd35Pipet, 20, 11, 0, 0x80, true, 0, false},
         {kCmdAdd100Volumetric, 23, 3, 100, -1, false, 0, false},
@@ -136,6 +137,52 @@ TEST_F(AddEquipmentCommands, EveryAddIdMakesItsKindOfObject) {
         EXPECT_FALSE(UndoValid) << c.id;
         ASSERT_FALSE(bench.invalidated.empty());
         EXPECT_EQ(std::memcmp(&bench.invalidated.back(), &o.position, sizeof o.position), 0) << c.id;
+    }
+}
+
+// The 10 ml test tube and cylinder stand in the larger one's picture: a full
+// one is filled to the same height, takes proportionally smaller steps, and
+// stays 10 ml through tipping, emptying, saving and reading back.
+TEST_F(AddEquipmentCommands, TheTenMillilitreTubeAndCylinderHoldTenMillilitres) {
+    const struct {
+        int small, large;
+    } pairs[] = {{kCmdAdd10TestTube, kCmdAddTestTube}, {kCmdAdd10Cylinder, kCmdAdd100Cylinder}};
+    for (const auto& p : pairs) {
+        SetUp();
+        Run(p.large);
+        Run(p.small);
+        const LabObject& large = LabObjects[1];
+        LabObject& o = LabObjects[2];
+        ASSERT_EQ(o.capacityMl, 10) << p.small;
+        const auto expectTenMl = [&](const char* after) {
+            EXPECT_EQ(o.capacityMl, 10) << p.small << " after " << after;
+            EXPECT_NEAR(o.liquidHeightScale * 100, large.liquidHeightScale * large.capacityMl * 10, 1e-3)
+                << p.small << " after " << after;
+            EXPECT_NEAR(o.addWaterStep, large.addWaterStep * 10 / large.capacityMl, 1e-4) << p.small << " after " << after;
+            EXPECT_NEAR(o.pourStep, large.pourStep * 10 / large.capacityMl, 1e-4) << p.small << " after " << after;
+        };
+        expectTenMl("adding");
+        EXPECT_EQ(o.pictureHeight, large.pictureHeight);
+
+        // Water goes in step by step up to 10 ml and no further.
+        SelectedObject = 2;
+        ObjectSelected = true;
+        for (int step = 0; step < 200; ++step) AddWaterStep(o, 293, bench);
+        EXPECT_DOUBLE_EQ(o.liquidVolume, 100) << p.small;
+        EXPECT_TRUE(IsObjectFull(o));
+
+        ASSERT_EQ(TogglePourPosition(o, 0), 1);
+        EXPECT_EQ(o.variant, 1);
+        expectTenMl("tipping");
+        TogglePourPosition(o, 0);
+        expectTenMl("setting upright");
+        ApplySaveTemplate(o);
+        EXPECT_EQ(o.capacityMl, 10) << "in the lab file";
+        ApplyScreenTemplate(o);
+        expectTenMl("reading back");
+        EmptyObject(o);
+        expectTenMl("emptying");
+        EXPECT_DOUBLE_EQ(o.liquidVolume, 0);
     }
 }
 

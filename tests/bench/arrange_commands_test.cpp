@@ -275,6 +275,45 @@ TEST_F(ArrangeCommands, RemoveLiftsTheItemByItsHostsHeightAndClearsOnlyThePairsL
     EXPECT_EQ(LabObjects[other].host, beaker);
 }
 
+// Remove chosen for one selected object takes it and the object it is
+// combined with; the item is lifted out and the selection stays as it was.
+TEST_F(ArrangeCommands, RemoveWithOneSelectedObjectLiftsTheItemOutAndKeepsTheSelection) {
+    for (bool tubeSelected : {true, false}) {
+        SCOPED_TRACE(tubeSelected ? "the tube selected" : "the beaker selected");
+        SetUp();
+        const int32_t beaker = Vessel({100, 200, 180, 300}, 70);
+        const int32_t tube = Vessel({130, 150, 150, 260}, 16, kTestTube);
+        Select(tube);
+        CombineSelection();
+        MultiSelection = MultiSelectionState{};
+        const RectI32 seated = LabObjects[tube].position;
+        const int32_t selected = tubeSelected ? tube : beaker;
+        Select(selected);
+        bench.frames = {LabObjects[selected].position};  // its frame is shown
+        bench.comments.clear();
+        bench.recording = true;
+        DocumentModified = false;
+
+        RemoveFromHost();
+        EXPECT_EQ(LabObjects[tube].host, 0);
+        EXPECT_EQ(LabObjects[beaker].hostedItem, 0);
+        EXPECT_EQ(LabObjects[tube].position.top, seated.top - 100);
+        EXPECT_EQ(LabObjects[beaker].position.top, 200);
+        EXPECT_TRUE(ObjectSelected);
+        EXPECT_EQ(SelectedObject, selected);
+        EXPECT_FALSE(MultiSelection.active);
+        EXPECT_EQ(Shown(), std::vector<Key>{KeyOf(LabObjects[selected].position)}) << "the frame follows";
+        ASSERT_EQ(bench.comments.size(), 1u);
+        EXPECT_EQ(bench.comments[0].first, "Remove Lab Equipment");
+        EXPECT_TRUE(DocumentModified);
+
+        // Apart now: a second Remove does nothing.
+        const RectI32 lifted = LabObjects[tube].position;
+        RemoveFromHost();
+        EXPECT_EQ(KeyOf(LabObjects[tube].position), KeyOf(lifted));
+    }
+}
+
 TEST_F(ArrangeCommands, GroupMakesARingInSelectionOrderAndUngroupKeepsCombinedPairsTogether) {
     const int32_t a = Vessel({100, 200, 180, 300}, 70);
     const int32_t tube = Vessel({130, 150, 150, 260}, 16, kTestTube);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "bench/catalogue/equipment_catalogue.h"
 #include "bench/commands/command_ids.h"
 #include "bench/commands/contents/label_text.h"
@@ -310,6 +312,38 @@ TEST_F(ContentsTest, ExtractSeatsThePipetEightUnitsAboveTheBottom) {
     Select(Add(kPipet, 900, 100));
     Run(kCmdExtractLiquid);
     EXPECT_EQ(bench_.warnings.back(), 532);
+}
+
+TEST_F(ContentsTest, ExtractWithTheWireDipsItBeforeItIsSeated) {
+    // The straight wire is 177 wide: only its dipped picture (7 wide) passes
+    // a test tube's opening.
+    const struct {
+        int32_t host;
+        int32_t state;  // a flask with its funnel takes nothing
+        bool seated;
+    } cases[] = {{kTestTube, 0, true}, {kBeaker, 0, true}, {kEvaporationDish, 0, true}, {kWatchGlass, 0, true},
+                 {kErlenmeyerFlask, 1, false}};
+    for (const auto& c : cases) {
+        SetUp();
+        const int32_t host = Add(c.host, 100, 400);
+        if (c.state) ASSERT_EQ(SetTemplateState(At(host), c.state), 1);
+        const int32_t wire = Add(kMetalWire, 100, 400);
+        ASSERT_EQ(At(wire).pictureWidth, 177);
+        Select(wire);
+        const LabObject straight = At(wire);
+        Run(kCmdExtractMetalWire);
+        if (!c.seated) {
+            EXPECT_EQ(bench_.warnings.back(), 523) << c.host;
+            EXPECT_EQ(std::memcmp(&At(wire), &straight, sizeof straight), 0) << "a refused wire stays straight";
+            continue;
+        }
+        EXPECT_EQ(At(wire).host, host) << c.host;
+        EXPECT_EQ(At(host).hostedItem, wire) << c.host;
+        EXPECT_EQ(At(wire).stateBits & 0x1, 0x1) << c.host;
+        EXPECT_EQ(At(wire).pictureWidth, 7) << c.host;
+        EXPECT_EQ(At(wire).position.bottom, At(host).position.bottom - 8) << c.host;
+        EXPECT_TRUE(At(wire).objectFlags & kObjDipped) << c.host;
+    }
 }
 
 TEST_F(ContentsTest, FillInvertedBuretAddsWhatWasPoured) {

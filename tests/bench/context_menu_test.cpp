@@ -168,6 +168,47 @@ TEST_F(ContextMenuBench, PairShowsCombineOrRemoveByTheFirstMembersLinks) {
     }
 }
 
+// One selected object: the right-click menu and the Arrange menu make the
+// same test, Combine while a partner holds it and it is free, Remove once
+// it is combined.
+TEST_F(ContextMenuBench, OneSelectedObjectCombinesOrComesApartInBothMenus) {
+    constexpr ItemEnable kOn = ItemEnable::Enabled, kGrey = ItemEnable::Grayed;
+    struct Case {
+        const char* what;
+        int32_t selected;
+        bool tubeInside, combined, tubeCombinable;
+        ItemEnable combine, remove;
+    } cases[] = {
+        {"a tube standing in a beaker", 2, true, false, true, kOn, kGrey},
+        {"the tube combined into it", 2, true, true, true, kGrey, kOn},
+        {"the beaker that hosts it", 1, true, true, true, kGrey, kOn},
+        {"a tube standing alone", 2, false, false, true, kGrey, kGrey},
+        {"a tube that cannot combine", 2, true, false, false, kGrey, kGrey},
+        {"the beaker with nothing under it", 1, true, false, true, kGrey, kGrey},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Reset();
+        LabObjectCount = 2;
+        LabObjects[1] = Object(kBeaker, kKindCombinable | kKindContainer);
+        LabObjects[1].position = {100, 200, 300, 400};
+        LabObjects[2] = Object(kTestTube, c.tubeCombinable ? kKindCombinable : kKindContainer);
+        LabObjects[2].position = c.tubeInside ? RectI32{150, 150, 170, 350} : RectI32{500, 150, 520, 350};
+        if (c.combined) LabObjects[2].host = 1, LabObjects[1].hostedItem = 2;
+        ObjectSelected = 1;
+        SelectedObject = c.selected;
+
+        const std::string menu = " " + Menu() + " ";
+        EXPECT_EQ(menu.find(" 85 ") != std::string::npos, c.combine == kOn) << menu;
+        EXPECT_EQ(menu.find(" 86 ") != std::string::npos, c.remove == kOn) << menu;
+        MenuFacts facts;
+        GatherBenchMenuFacts(&facts);
+        const MenuStateDecision arrange = DecideMenuState(MenuPopup::Arrange, facts);
+        EXPECT_EQ(arrange.Find(kCmdCombine)->enable, c.combine);
+        EXPECT_EQ(arrange.Find(kCmdRemove)->enable, c.remove);
+    }
+}
+
 TEST_F(ContextMenuBench, StaleSelectionsOpenNoObjectMenu) {
     LabObjectCount = 2;
     LabObjects[1] = Object(kBeaker, kKindCombinable);

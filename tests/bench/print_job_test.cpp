@@ -9,6 +9,7 @@
 #include "bench/commands/command_router.h"
 #include "bench/commands/print/print_job.h"
 #include "bench/commands/print/print_options.h"
+#include "bench/model/lab_objects.h"
 
 namespace {
 
@@ -34,7 +35,11 @@ public:
     void ShowProgress(int id, int32_t n) override { Add("progress " + std::to_string(id) + " " + std::to_string(n)); }
     bool StartPage(int32_t* w, int32_t* h) override { *w = 4000; *h = 5000; Add("page"); return true; }
     void SetPageScale(const BenchPageScale& s) override { scale = s; }
-    void PrintObject(const std::vector<LabObject>&, int32_t i) override { ++objectsSent; Add("object " + std::to_string(i)); }
+    void PrintObject(std::vector<LabObject>& objects, int32_t i) override {
+        ++objectsSent;
+        Add("object " + std::to_string(i));
+        objects[size_t(i)].printBubbles[0] = {i, 7};  // as the drawing places a bubble
+    }
     void EndPage() override { Add("endpage"); }
     void PrintPane(int32_t pane) override { Add("pane " + std::to_string(pane)); }
     void AbortDocument() override { Add("abort"); }
@@ -54,7 +59,8 @@ using Log = std::vector<std::string>;
 
 TEST(PrintJob, DefaultOptionsSendTheBenchLastObjectFirstThenObservations) {
     RecordingPrinter p;
-    RunPrintJob(kDefaultPrintOptions, p, Bench(2));
+    std::vector<LabObject> bench = Bench(2);
+    RunPrintJob(kDefaultPrintOptions, p, bench);
     EXPECT_EQ(p.log, (Log{"open", "doc (Untitled)", "page", "progress 594 0", "object 2",
                           "progress 594 1", "object 1", "endpage", "progress 597 -1", "pane 2",
                           "enddoc", "delete", "close"}));
@@ -77,7 +83,8 @@ TEST(PrintJob, PanesGoInOrderAndThePageOnlyWithObjectsAndItsBit) {
     for (const Case& c : cases) {
         RecordingPrinter p;
         p.title = "Acids";
-        RunPrintJob(c.options, p, Bench(c.count));
+        std::vector<LabObject> bench = Bench(c.count);
+        RunPrintJob(c.options, p, bench);
         EXPECT_EQ(p.log, c.expected) << c.options;
     }
 }
@@ -92,25 +99,29 @@ TEST(PrintJob, EmptyBoundsPrintNoPage) {
 TEST(PrintJob, EveryWayOutLeavesTheWindowsEnabled) {
     {
         RecordingPrinter p;  // no options: the box alone
-        RunPrintJob(0, p, Bench(2));
+        std::vector<LabObject> bench = Bench(2);
+        RunPrintJob(0, p, bench);
         EXPECT_EQ(p.log, (Log{"warn 590/591"}));
     }
     {
         RecordingPrinter p;  // the print dialog cancelled
         p.choose = false;
-        RunPrintJob(12, p, Bench(2));
+        std::vector<LabObject> bench = Bench(2);
+        RunPrintJob(12, p, bench);
         EXPECT_TRUE(p.log.empty());
     }
     {
         RecordingPrinter p;  // a printer that cannot take bitmaps
         p.bitBlt = false;
-        RunPrintJob(12, p, Bench(2));
+        std::vector<LabObject> bench = Bench(2);
+        RunPrintJob(12, p, bench);
         EXPECT_EQ(p.log, (Log{"delete", "warn 592/593"}));
     }
     {
         RecordingPrinter p;  // the document refused
         p.startDoc = false;
-        RunPrintJob(12, p, Bench(2));
+        std::vector<LabObject> bench = Bench(2);
+        RunPrintJob(12, p, bench);
         EXPECT_EQ(p.log, (Log{"open", "doc (Untitled)", "delete", "close"}));
         EXPECT_FALSE(p.windowsDisabled);
         EXPECT_FALSE(p.dialogOpen);
@@ -120,7 +131,8 @@ TEST(PrintJob, EveryWayOutLeavesTheWindowsEnabled) {
 TEST(PrintJob, CancelDuringTheBenchPageSendsNoPaneAndAborts) {
     RecordingPrinter p;
     p.cancelAfterObjects = 1;
-    RunPrintJob(15, p, Bench(3));
+    std::vector<LabObject> bench = Bench(3);
+    RunPrintJob(15, p, bench);
     EXPECT_EQ(p.log, (Log{"open", "doc (Untitled)", "page", "progress 594 0", "object 3",
                           "endpage", "abort", "delete", "close"}));
     EXPECT_FALSE(p.windowsDisabled);
@@ -142,6 +154,29 @@ TEST(PrintJob, OptionCommandsToggleTheKeptOptions) {
     EXPECT_EQ(p.log, (Log{"warn 590/591"}));
     SetPrintSeams(nullptr);
     PrintOptions = kDefaultPrintOptions;
+    ClearCommandHandlers();
+}
+
+// The job prints a copy of the bench; the bubble places it printed are
+// kept in the bench's own records.
+TEST(PrintJob, ThePrintCommandKeepsThePrintedBubblePlacesInTheBench) {
+    ClearCommandHandlers();
+    RegisterPrintCommands();
+    ResetLabObjects();
+    LabObjectCount = 2;
+    for (int i = 1; i <= 2; ++i) LabObjects[i].position = {i * 100, 50, i * 100 + 80, 150};
+    RecordingPrinter p;
+    SetPrintSeams(&p);
+    PrintOptions = kPrintLabSpace;
+    EXPECT_TRUE(RouteCommand({kCmdPrint, 0, false}));
+    EXPECT_EQ(p.objectsSent, 2);
+    for (int32_t i = 1; i <= 2; ++i) {
+        EXPECT_EQ(LabObjects[i].printBubbles[0].x, i);
+        EXPECT_EQ(LabObjects[i].printBubbles[0].y, 7);
+    }
+    SetPrintSeams(nullptr);
+    PrintOptions = kDefaultPrintOptions;
+    ResetLabObjects();
     ClearCommandHandlers();
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "bench/catalogue/equipment_catalogue.h"
 #include "bench/sim/sim_pour.h"
 #include "tests/support/sim_fixture.h"
 
@@ -252,3 +253,30 @@ TEST_F(PourTest, SettingUprightRedrawsOnlyTheSelectedSource) {
 }
 
 }  // namespace
+
+// The calorimeter's lid has a port: with the thermometer in (its catalogue
+// shape with state 2), shot and water still go in, as without it.
+TEST_F(PourTest, ACalorimeterTakesShotAndWaterWithItsThermometerIn) {
+    for (int16_t state : {0, 2}) {
+        SCOPED_TRACE(state);
+        ResetLabObjects();
+        LabObject c = EquipmentPrototype(kCalorimeter, false);
+        ASSERT_TRUE(state == 0 || SetTemplateState(c, state));
+        // Its mouth (97 of 162 wide) spans x 332..430; its top is at 510.
+        c.position = {300, 510, 300 + c.pictureWidth, 510 + c.pictureHeight};
+        const int32_t calorimeter = Place(c);
+        LabObject tube = MakeObject(kTestTube, 350, 512);  // its lip over the mouth
+        AddSolid(tube, kSalt, 20, 370);
+        TipForPouring(tube);
+        const int32_t shot = Place(tube);
+        for (int step = 0; step < 3; ++step) HeavyStep();
+        EXPECT_EQ(At(shot).solidVolume, 0);
+        EXPECT_NEAR(MassOfComponent(At(calorimeter), kSalt, kPhaseSolid), 20, 1e-9);
+        EXPECT_NEAR(ComponentTemperature(At(calorimeter), kSalt, kPhaseSolid), 370, 1e-9);
+
+        TippedBeaker(50);
+        for (int step = 0; step < 5; ++step) HeavyStep();
+        EXPECT_NEAR(MassOfComponent(At(calorimeter), kWater, kPhaseLiquid), 50, 1e-9);
+        EXPECT_NEAR(At(calorimeter).liquidVolume, 500 + 20 / Density(kSalt) * 10, 1e-6);
+    }
+}

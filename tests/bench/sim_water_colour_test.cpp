@@ -4,6 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "bench/catalogue/equipment_catalogue.h"
+#include "bench/commands/edit/clipboard_objects.h"
+#include "bench/commands/edit/delete_undo.h"
 #include "bench/sim/sim_titration_sample.h"
 #include "bench/sim/sim_water_colour.h"
 #include "tests/support/sim_fixture.h"
@@ -187,6 +190,107 @@ TEST_F(CollectDataTest, GrowsByAHundredPoints) {
     EXPECT_EQ(TitrationPoints.count, 250);
     EXPECT_EQ(TitrationPoints.capacity, 300);
     EXPECT_NEAR(TitrationPoints.points[249].volumeMl, 25, 1e-9);
+}
+
+// Opening or dropping a lab file that holds data: its last point is the
+// reading the receiver still shows, and no copy of it is added.
+TEST_F(CollectDataTest, AReadingTheDatasetEndsWithAddsNoPoint) {
+    const int32_t f = Stand();
+    At(f).titrantDelivered = 4.0;
+    At(f).ph = 6.5;
+    for (const double v : {1.0, 2.0, 4.0}) {  // the file's points
+        DataPoint p{};
+        p.volumeMl = v;
+        p.ph = v == 4.0 ? 6.5 : 3.0;
+        ASSERT_TRUE(TitrationBufferSink(TitrationPoints).AppendPoint(p));
+    }
+    Sample();
+    EXPECT_EQ(TitrationPoints.count, 3);
+    At(f).titrantDelivered = 4.5;
+    Sample();
+    EXPECT_EQ(TitrationPoints.count, 4);
+}
+
+// New, or dropping the data: what the sampler remembers of the old dataset
+// does not keep out the first reading of the new one.
+TEST_F(CollectDataTest, AnEmptiedOrReplacedDatasetTakesTheNextReading) {
+    const int32_t f = Stand();
+    At(f).titrantDelivered = 1.0;
+    Sample();
+    ASSERT_EQ(TitrationPoints.count, 1);
+    FreeTitrationPoints(TitrationPoints);
+    Sample();
+    EXPECT_EQ(TitrationPoints.count, 1) << "the same reading is the new dataset's first point";
+
+    // Another dataset whose point at the remembered place holds the reading
+    // but ends elsewhere: the reading is in it already.
+    FreeTitrationPoints(TitrationPoints);
+    for (const double v : {1.0, 3.0}) {
+        DataPoint p{};
+        p.volumeMl = v;
+        p.ph = At(f).ph;
+        ASSERT_TRUE(TitrationBufferSink(TitrationPoints).AppendPoint(p));
+    }
+    Sample();
+    EXPECT_EQ(TitrationPoints.count, 2);
+    At(f).titrantDelivered = 3.5;
+    Sample();
+    EXPECT_EQ(TitrationPoints.count, 3);
+}
+
+// Each buret's memory follows it when the bench is renumbered, so two
+// collecting burets whose readings stand still add nothing afterwards.
+TEST_F(CollectDataTest, RenumberingTheBenchAddsAndSkipsNothing) {
+    const struct {
+        const char* what;
+        void (*renumber)();
+    } cases[] = {
+        {"a hot plate moved to slot 1",
+         [] {
+             ASSERT_NE(AddEquipment(LabObjects, kHotPlate, 700, 400, LabObjectCount, 0), nullptr);
+             ++LabObjectCount;
+         }},
+        {"Delete of the first object",
+         [] {
+             SelectedObject = 1;
+             ObjectSelected = true;
+             ASSERT_EQ(DeleteSelectedObjects(), DeleteOutcome::kDeleted);
+         }},
+        {"Undo of that Delete",
+         [] {
+             SelectedObject = 1;
+             ObjectSelected = true;
+             ASSERT_EQ(DeleteSelectedObjects(), DeleteOutcome::kDeleted);
+             ASSERT_TRUE(UndoDelete());
+         }},
+        {"Paste of a balance",
+         [] {
+             LabObject balance = EquipmentPrototype(kElectronicBalance, false);
+             balance.position = {700, 300, 700 + balance.pictureWidth, 300 + balance.pictureHeight};
+             ASSERT_EQ(PasteLabObjects({balance}), 1);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        Place(kBeaker, 600, 400);  // something before the burets
+        const int32_t a = Stand();
+        const int32_t b = Stand();
+        At(a).titrantDelivered = 1;
+        At(b).titrantDelivered = 2;
+        Sample();
+        ASSERT_EQ(TitrationPoints.count, 2);
+        c.renumber();
+        Sample();
+        EXPECT_EQ(TitrationPoints.count, 2) << "no copy after the renumbering";
+        int32_t second = 0;
+        for (int32_t i = 1; i <= LabObjectCount; ++i)
+            if (At(i).collectTitration && At(i).titrantDelivered == 2) second = i;
+        ASSERT_NE(second, 0);
+        At(second).titrantDelivered = 2.5;
+        Sample();
+        EXPECT_EQ(TitrationPoints.count, 3) << "the changed reading is taken";
+    }
 }
 
 TEST_F(CollectDataTest, WhatIsNotSampled) {

@@ -77,6 +77,14 @@ TEST(MeniscusCloseUp, CylinderPictureAndScaleWindow) {
         EXPECT_EQ(m.scalePoint.y, 225);
         EXPECT_LE(m.scaleOffset + kScaleWindowHeight, kCylinderScaleHeight);
     }
+    // The 10 ml cylinder stands in the 100 ml one's picture and reads its own scale.
+    LabObject tenMl = Measuring(kGraduatedCylinder, 3, 74);
+    tenMl.capacityMl = 10;
+    MeniscusCloseUp m;
+    ASSERT_TRUE(PlanMeniscusCloseUp(tenMl, &m));
+    EXPECT_EQ(m.pictureIndex, 7);
+    EXPECT_EQ(m.scaleIndex, 1);
+    EXPECT_EQ(m.scaleOffset, 120);
 }
 
 TEST(MeniscusCloseUp, OnlyUprightWithTheFlagAndForKnownSizes) {

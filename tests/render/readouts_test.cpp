@@ -116,6 +116,51 @@ TEST(Thermometer, LayoutStandsOnTheBodyWithTheColumnInWholePixels) {
     EXPECT_EQ(s.imageY, 200 + 150 - 345 - 20);
 }
 
+// The calorimeter's picture carries its thermometer (state 2): its
+// temperature stands left of that stem, above the lid.
+TEST(Thermometer, TheCalorimeterShowsItsTemperatureWhileItsThermometerIsIn) {
+    LabObject c = Object(kCalorimeter, 296.56f);
+    c.accessoryOffsetX = 73;  // the stem in the picture
+    TemperatureText t{};
+    EXPECT_FALSE(CalorimeterTemperature(c, 1, &t)) << "no thermometer, no temperature";
+    c.stateBits = 0x2;
+    ASSERT_TRUE(CalorimeterTemperature(c, 1, &t));
+    EXPECT_STREQ(t.text, " 23.6 \xB0" "C");
+    EXPECT_EQ(t.x, 100 + 73 - 110);
+    EXPECT_EQ(t.y, 200 + 60);
+    EXPECT_EQ(t.fontPixels, 24);
+    ASSERT_TRUE(CalorimeterTemperature(c, 0, &t));
+    EXPECT_STREQ(t.text, "297 \xB0" "K");
+    LabObject beaker = Object(kBeaker);
+    beaker.stateBits = 0x2;
+    EXPECT_FALSE(CalorimeterTemperature(beaker, 1, &t));
+}
+
+// A text near an edge is moved just far enough to stay on the bench.
+TEST(Thermometer, AReadoutStaysOnTheBench) {
+    const RectI32 bench{0, 0, 800, 600};
+    struct Case {
+        const char* what;
+        float x, y, keptX, keptY;
+    } cases[] = {
+        {"inside", 100, 100, 100, 100},
+        {"above the top", 100, -205, 100, 3},
+        {"left of the bench", -37, 50, 3, 50},
+        {"past the right edge", 760, 50, 800 - 3 - 80, 50},
+        {"below the bottom", 100, 590, 100, 600 - 3 - 20},
+        {"beyond a corner", -500, -500, 3, 3},
+    };
+    for (const Case& c : cases) {
+        float x = c.x, y = c.y;
+        KeepTextOnBench(&x, &y, 80, 20, bench);
+        EXPECT_EQ(x, c.keptX) << c.what;
+        EXPECT_EQ(y, c.keptY) << c.what;
+    }
+    float x = 500, y = 10;
+    KeepTextOnBench(&x, &y, 900, 20, bench);
+    EXPECT_EQ(x, 3) << "a text wider than the bench keeps its start";
+}
+
 TEST(InstrumentReadouts, TextFontAndPlacementPerKind) {
     struct Case {
         int32_t type;

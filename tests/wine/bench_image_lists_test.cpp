@@ -15,6 +15,7 @@
 #include "app/shell/bench_helpers_win.h"
 #include "bench/window/bench_image_lists_win.h"
 #include "render/graphics_win.h"
+#include "tests/support/build_folders_win.h"
 #include "tests/wine/test_window.h"
 
 namespace {
@@ -276,8 +277,9 @@ TEST_F(BenchImageLists, ContactSheetOnAWindow) {
     Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(copy.dib(), nullptr, &bitmap);
     ASSERT_NE(bitmap, nullptr);
     CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-    EXPECT_EQ(Gdiplus::DllExports::GdipSaveImageToFile(bitmap, L"bench_image_lists.png", &png, nullptr),
-              Gdiplus::Ok);
+    const std::string path = TestFolderFile("bench_image_lists.png");
+    const std::wstring wide(path.begin(), path.end());
+    EXPECT_EQ(Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr), Gdiplus::Ok);
     Gdiplus::DllExports::GdipDisposeImage(bitmap);
 }
 

@@ -30,6 +30,7 @@
 #include "dialog_driver.h"
 #include "resources/brevane/contents_ids.h"
 #include "test_window.h"
+#include "tests/support/build_folders_win.h"
 
 namespace {
 
@@ -72,13 +73,7 @@ int PdbAvailable(CasNumber cas, char* path) {
     return 1;
 }
 
-std::string ProgramFile(const char* name) {
-    char path[MAX_PATH] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    while (n > 0 && path[n - 1] != '\\') --n;
-    path[n] = 0;
-    return std::string(path) + name;
-}
+std::string ProgramFile(const char* name) { return ProgramFolderFile(name); }
 
 // whole, the user's decimal separator, rest.
 std::string Decimal(const char* whole, const char* rest) {
@@ -351,7 +346,7 @@ TEST_F(ContentsDialogsTest, MoleculeViewerGetsTheFileNameAndItsFolder) {
     UseTestModule();
     AddComponent(LabObjects[1], kSalt, kPhaseSolid, 2, 293);
     const std::string viewer = ProgramFile("rw32b2a.exe");
-    ASSERT_TRUE(CopyFileA(ProgramFile("viewer-standin\\rw32b2a.exe").c_str(), viewer.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(TestFolderFile("viewer-standin\\rw32b2a.exe").c_str(), viewer.c_str(), FALSE));
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string record = std::string(temp) + "rw32b2a_args.txt";

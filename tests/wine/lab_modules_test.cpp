@@ -11,15 +11,11 @@
 
 #include "common/chemical_record.h"
 #include "common/module_contract.h"
+#include "tests/support/build_folders_win.h"
 
 namespace {
 
-std::string BinPath(const std::string& file) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe(path, length);
-    return exe.substr(0, exe.find_last_of('\\') + 1) + file;
-}
+std::string BinPath(const std::string& file) { return ProgramFolderFile(file); }
 
 struct Library {
     HMODULE module;
@@ -71,7 +67,7 @@ TEST(LabModules, ExportsStylesAndStringsOfEachShippedLab) {
         {"Olvaris.dll", 0, "Generic Lab",
          "Basic Lab, to allow the examination of lab equipment and procedures",
          With(kFrameExports, {"IndicatorAvailable", "SetReactionText"})},
-        {"Tessaly.dll", 0x20004, "Specfic heat lab",
+        {"Tessaly.dll", 0x20004, "Specific heat lab",
          "This lab uses a calorimeter to determine the specific heat of a metal",
          With(kFrameExports, {"IndicatorAvailable"})},
         {"Morvena.dll", 0, "Fractional Crystallization Lab",

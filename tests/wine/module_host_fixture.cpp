@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "bench/model/chemical_table.h"
+#include "tests/support/build_folders_win.h"
 
 std::vector<RecordedBox> ModuleHostTest::Boxes;
 std::vector<std::string> ModuleHostTest::Events;
@@ -19,6 +20,9 @@ namespace {
 
 HWND PaneParent = nullptr;
 HWND PaneWindows[3] = {};
+
+const char* const kTestModules[] = {"FakeChemicalsOnly.dll", "FakeFullSet.dll", "FakeAuthoring.dll",
+                                    "FakeUdlOwner.dll"};
 
 bool CopyOut(const std::string& folder, char* out, size_t size) {
     if (folder.empty() || folder.size() + 1 > size) return false;
@@ -78,6 +82,19 @@ ModuleHostPanes RichEditPanes() {
 
 }  // namespace
 
+void ModuleHostTest::SetUpTestSuite() {
+    for (const char* module : kTestModules)
+        ASSERT_TRUE(CopyFileA(TestFolderFile(module).c_str(), ProgramFolderFile(module).c_str(), FALSE)) << module;
+}
+
+void ModuleHostTest::TearDownTestSuite() {
+    for (const char* module : kTestModules) {
+        const std::string path = ProgramFolderFile(module);
+        for (int i = 0; i < 100 && !DeleteFileA(path.c_str()); ++i) Sleep(20);  // once it is unloaded
+        EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << module << " left behind";
+    }
+}
+
 void ModuleHostTest::SetUp() {
     ASSERT_NE(LoadLibraryA("Riched20.dll"), nullptr);
     Boxes.clear();
@@ -85,7 +102,7 @@ void ModuleHostTest::SetUp() {
     Released.clear();
     Comments.clear();
     BoxAnswer = IDYES;
-    ProgramFolder = BinFolder();
+    ProgramFolder = LabFolder();
     PersonalFolder.clear();
     Recording = false;
     PaneParent = CreateWindowExA(0, "STATIC", "panes", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
@@ -116,12 +133,7 @@ void ModuleHostTest::TearDown() {
     }
 }
 
-std::string ModuleHostTest::BinFolder() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe(path, length);
-    return exe.substr(0, exe.find_last_of('\\'));
-}
+std::string ModuleHostTest::LabFolder() { return BuildProgramFolder(); }
 
 std::string ModuleHostTest::FolderWith(const std::vector<std::string>& files) {
     char temp[MAX_PATH];
@@ -132,7 +144,7 @@ std::string ModuleHostTest::FolderWith(const std::vector<std::string>& files) {
     CreateDirectoryA(folder.c_str(), nullptr);
     madeFolders_.push_back(folder);
     for (const std::string& file : files)
-        EXPECT_TRUE(CopyFileA((BinFolder() + "\\" + file).c_str(), (folder + "\\" + file).c_str(),
+        EXPECT_TRUE(CopyFileA((LabFolder() + "\\" + file).c_str(), (folder + "\\" + file).c_str(),
                               FALSE))
             << file;
     return folder;

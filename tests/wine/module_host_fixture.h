@@ -18,12 +18,17 @@ struct RecordedBox {
 
 class ModuleHostTest : public testing::Test {
 protected:
+    // The test modules are copied into the program folder for the suite and
+    // removed after it: the program ships none of them.
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
     void SetUp() override;
     void TearDown() override;
 
-    // A fresh folder under %TEMP% holding copies of the given files of bin/.
+    // A fresh folder under %TEMP% holding copies of the given files of the
+    // program folder.
     std::string FolderWith(const std::vector<std::string>& files);
-    static std::string BinFolder();  // without the trailing backslash
+    static std::string LabFolder();  // the program folder, without the trailing backslash
 
     // The module's own log, read through its extra export.
     static std::string ModuleCalls();

@@ -87,16 +87,16 @@ TEST_F(ModuleHostTest, AuthoringStyleBindsTheWizardAndGetsAnEmptyLabName) {
 }
 
 TEST_F(ModuleHostTest, ModuleThatCannotBeLoadedShowsOneBoxAndTheGenericLabLoads) {
-    const std::string bin = BinFolder();
+    const std::string folder = LabFolder();
     const std::string longName = std::string(300, 'x') + ".dll";
     struct Case {
         std::string name;
         std::string shown;  // what the box names
     };
     const Case cases[] = {
-        {"Missing.dll", bin + "\\Missing.dll"},
-        {"Zephrane.dll", bin + "\\Zephrane.dll"},  // a library, but no lab: no LoadLabChemicals
-        {"..\\bin\\Olvaris.dll", "..\\bin\\Olvaris.dll"},
+        {"Missing.dll", folder + "\\Missing.dll"},
+        {"Zephrane.dll", folder + "\\Zephrane.dll"},  // a library, but no lab: no LoadLabChemicals
+        {"..\\program\\Olvaris.dll", "..\\program\\Olvaris.dll"},
         {"Olvaris.txt", "Olvaris.txt"},
         {longName, longName},
     };
@@ -167,7 +167,7 @@ TEST_F(ModuleHostTest, ReloadingTheTableReleasesTheOldBlockButNeverTheSameOne) {
 }
 
 TEST_F(ModuleHostTest, OwningModulePathsFreeNothing) {
-    KeptLibrary owner(BinFolder() + "\\FakeUdlOwner.dll");
+    KeptLibrary owner(LabFolder() + "\\FakeUdlOwner.dll");
     auto ownedBlock = owner.Export<HGLOBAL()>("FakeOwnedBlock");
     auto calls = owner.Export<const char*()>("FakeModuleCalls");
     ASSERT_TRUE(ownedBlock && calls);
@@ -201,7 +201,7 @@ TEST_F(ModuleHostTest, OwningModulePathsFreeNothing) {
 TEST_F(ModuleHostTest, LabFileMissingInTheProgramFolderIsOfferedFromThePersonalFolder) {
     PersonalFolder = FolderWith({});
     const std::string personalPath = PersonalFolder + "\\lab.udl";
-    const std::string programPath = BinFolder() + "\\lab.udl";
+    const std::string programPath = LabFolder() + "\\lab.udl";
     CloseHandle(CreateFileA(personalPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
                             nullptr));
     struct Case {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/chemical_record.h"
+#include "tests/support/build_folders_win.h"
 #include "wizard/udl_file.h"
 
 namespace {
@@ -19,7 +20,9 @@ T Export(HMODULE library, const char* name) {
 }
 
 TEST(ParvellLibrary, RunsAUserDefinedLabThroughItsExports) {
-    HMODULE library = LoadLibraryA("Parvell.dll");
+    // As the host loads it: the library it imports is found beside it.
+    HMODULE library =
+        LoadLibraryExA(ProgramFolderFile("Parvell.dll").c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     ASSERT_NE(library, nullptr);
     for (const char* name : {"QueryLabName", "QueryLabDescription", "QueryLabSmallIcon", "QueryLabStyle",
                              "LoadLabChemicals", "LabSimulationProc", "SetChemTextPane", "IndicatorAvailable",

@@ -385,6 +385,43 @@ TEST_F(PrintObject, NoMaskNoMaskedFill) {
     ReleaseDC(nullptr, screen);
 }
 
+// The bubbles printed on a nearly boiling beaker, and on one whose boil has
+// just ended: their places go into the record, the screen's after-boil
+// counter stays as it was.
+TEST_F(PrintObject, PrintedBubblePlacesGoIntoTheRecordAndTheCounterStays) {
+    const struct {
+        float kelvin;
+        int32_t counter;
+        int bubbles;
+    } cases[] = {{370.0f, 0, 7}, {300.0f, 5, 4}};
+    for (const auto& c : cases) {
+        LabObject beaker = BlueBeaker();
+        beaker.kindFlags |= kKindHeatable;
+        beaker.boilingPoint = 373.0f;
+        beaker.temperature = c.kelvin;
+        beaker.afterBoilCounter = c.counter;
+        LabObject base[2] = {LabObject{}, beaker};
+        HDC screen = GetDC(nullptr);
+        HBITMAP image = LoadPrintBitmap(beaker.printPictureId);
+        HBITMAP mask = LoadPrintBitmap(beaker.printMaskId);
+        ASSERT_TRUE(image && mask);
+        DrawObjectForPrint(screen, image, mask, base, 1, 1);
+        DeleteObject(image);
+        DeleteObject(mask);
+        ReleaseDC(nullptr, screen);
+
+        const PrintPolygon liquid = PlanPrintedLiquid(beaker, beaker.liquidVolume, 0, false).whole;
+        int placed = 0;
+        for (const PointI32& at : base[1].printBubbles) {
+            if (at.x == 0 && at.y == 0) continue;
+            ++placed;
+            EXPECT_TRUE(InsidePolygon(liquid, at.x + 2.5, at.y + 3)) << at.x << "," << at.y;
+        }
+        EXPECT_EQ(placed, c.bubbles) << c.kelvin;
+        EXPECT_EQ(base[1].afterBoilCounter, c.counter) << "the screen's bubbles keep their count";
+    }
+}
+
 // The beaker (object 2) hosts a test tube standing in its liquid.
 std::vector<COLORREF> PrintHost(int32_t tubeIndex, int32_t hosted, int32_t count, RECT* overlap) {
     std::vector<LabObject> base(4);

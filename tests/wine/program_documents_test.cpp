@@ -34,6 +34,7 @@
 #include "program_instance.h"
 #include "render/render_settings_win.h"
 #include "resources/brevane/lab_documents_ids.h"
+#include "tests/support/build_folders_win.h"
 
 void ResetBench();
 
@@ -64,12 +65,7 @@ std::string TempFile(const char* name) {
     return std::string(folder) + name;
 }
 
-std::string ProgramFile(const char* name) {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\') + 1) + name;
-}
+std::string ProgramFile(const char* name) { return ProgramFolderFile(name); }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* f = fopen(path.c_str(), "wb");
@@ -646,7 +642,7 @@ TEST_F(LabDocuments, ThePeriodicTableAndMoleculeViewerStartFromTheProgramFolder)
     const std::string record = TempFile("brevane_standin.txt");
     for (const char* program : {"periodic.exe", "rw32b2a.exe"}) {
         const std::string target = ProgramFile(program);
-        ASSERT_TRUE(CopyFileA(ProgramFile("StandInProgram.exe").c_str(), target.c_str(), FALSE)) << target;
+        ASSERT_TRUE(CopyFileA(TestFolderFile("StandInProgram.exe").c_str(), target.c_str(), FALSE)) << target;
         DeleteFileA(record.c_str());
         DialogDriver driver({});
         Send(std::string(program) == "periodic.exe" ? kCmdPeriodicTable : kCmdMoleculeViewer);

@@ -15,6 +15,7 @@
 #include "render/graphics_win.h"
 #include "render/render3d_win.h"
 #include "render/render_settings_win.h"
+#include "tests/support/build_folders_win.h"
 
 namespace render_test {
 
@@ -65,13 +66,15 @@ public:
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
     HWND window() const { return window_; }
-    // Writes what was painted as a PNG, for looking at it.
+    // Writes what was painted as a PNG beside the test program (never into
+    // the program folder, wherever the current directory is), for looking at it.
     void Save(const std::string& name) const {
         Gdiplus::GpBitmap* bitmap = nullptr;
         Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(dib_, nullptr, &bitmap);
         if (!bitmap) return;
         CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-        std::wstring wide(name.begin(), name.end());
+        const std::string path = TestFolderFile(name);
+        std::wstring wide(path.begin(), path.end());
         Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr);
         Gdiplus::DllExports::GdipDisposeImage(bitmap);
     }

@@ -1,5 +1,6 @@
-// The chemical-database library as the authoring module sees it: loaded by
-// name, its undecorated exports, and a movable block registered by handle.
+// The chemical-database library of the program folder as the authoring
+// module sees it: its undecorated exports, and a movable block registered
+// by handle.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <cstring>
 
 #include "common/chemical_record.h"
+#include "tests/support/build_folders_win.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ T Export(HMODULE library, const char* name) {
 }
 
 TEST(ZephraneLibrary, AnswersFromAMovableBlockRegisteredByHandle) {
-    HMODULE library = LoadLibraryA("Zephrane.dll");
+    HMODULE library = LoadLibraryA(ProgramFolderFile("Zephrane.dll").c_str());
     ASSERT_NE(library, nullptr);
     auto initialize = Export<InitializeFn>(library, "InitializeChemicals");
     auto count = Export<CountFn>(library, "Number_Chem_Available");

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/program_folder_guard_win.h"
+
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     LoadLibraryA("Riched20.dll");
     testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new ProgramFolderUnchanged);
     return RUN_ALL_TESTS();
 }

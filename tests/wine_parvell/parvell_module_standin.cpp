@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "tests/support/build_folders_win.h"
 #include "wizard/runtime/parvell_module_win.h"
 
 extern "C" void InitializeChemicals(HGLOBAL block, int count);  // Zephrane.dll
@@ -21,14 +22,8 @@ const char* ParvellStartFolder() {
     return StartFolder;
 }
 
-std::string ParvellLibraryFolder() {
-    char path[MAX_PATH] = "";
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return "";
-    std::string folder(path, length);
-    size_t cut = folder.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : folder.substr(0, cut);
-}
+// Where Parvell.dll lies, with its help file and the master chemical database.
+std::string ParvellLibraryFolder() { return BuildProgramFolder(); }
 
 parvell::UdlRuntime& ParvellRuntime() { return Runtime; }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/build_folders_win.h"
 #include "tests/wine/dialog_driver.h"
 #include "tests/wine/wizard_script.h"
 #include "wizard/runtime/parvell_module_win.h"
@@ -50,7 +51,6 @@ std::string ReadFileBytes(const std::string& path) {
 
 std::string PerUserFolder() { return UdlIoWin(nullptr, nullptr).PerUserFolder(); }
 
-std::string ExeFolder() { return ParvellLibraryFolder(); }
 
 // Runs the sheet with script driving it from the driver's thread; every box
 // the script does not answer is cancelled and fails the test.
@@ -277,9 +277,9 @@ TEST_F(WizardSheet, ThePasswordIsSetAskedForAndRefusedWhenWrong) {
 // the program's folder (where the shell looks first) while a test needs it.
 class WordProcessorStandIn {
 public:
-    WordProcessorStandIn() : path_(ExeFolder() + "\\WinWord.exe"), record_(Temp("brevane_standin.txt")) {
+    WordProcessorStandIn() : path_(TestFolderFile("WinWord.exe")), record_(Temp("brevane_standin.txt")) {
         DeleteFileA(record_.c_str());
-        copied_ = CopyFileA((ExeFolder() + "\\StandInProgram.exe").c_str(), path_.c_str(), FALSE) != 0;
+        copied_ = CopyFileA(TestFolderFile("StandInProgram.exe").c_str(), path_.c_str(), FALSE) != 0;
     }
     ~WordProcessorStandIn() {
         for (int i = 0; i < 100 && !DeleteFileA(path_.c_str()) && GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -375,7 +375,7 @@ TEST_F(WizardSheet, HelpOpensEachPagesTopicInTheHelpFileBesideTheModule) {
     GetCurrentDirectoryA(MAX_PATH, started);
     const std::string elsewhere = Temp("");
     SetCurrentDirectoryA(elsewhere.c_str());
-    const std::string file = ExeFolder() + "\\Parvell.chm::/html/";
+    const std::string file = ParvellLibraryFolder() + "\\Parvell.chm::/html/";
     std::vector<std::string> topics, titles;
     int contentsEntries = 0;
     const auto expectHelp = [&](const char* page) {

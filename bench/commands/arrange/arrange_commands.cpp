@@ -133,9 +133,45 @@ void CombineSelection() {
     DocumentModified = true;
 }
 
+namespace {
+
+// The item leaves its host, lifted by the host's height.
+void LiftOut(LabObject& item, LabObject& host) {
+    item.host = 0;
+    host.hostedItem = 0;
+    const int32_t lift = host.pictureHeight;
+    item.position.top -= lift;
+    item.position.bottom -= lift;
+    Comment(kIdsRemoveComment, "Remove Lab Equipment");
+    DocumentModified = true;
+}
+
+// One selected object comes apart from the object it is combined with and
+// stays selected where it now stands.
+void RemoveSelectedFromPartner() {
+    const int32_t selected = SelectedObject;
+    const int32_t partner = FindCombinedPartnerOfSelection();
+    if (!partner) return;
+    const bool selectedIsItem = LabObjects[selected].host == partner;
+    LabObject& item = LabObjects[selectedIsItem ? selected : partner];
+    LabObject& host = LabObjects[selectedIsItem ? partner : selected];
+    BenchSeams& seams = CurrentBenchSeams();
+    const RectI32 before = Union(item.position, host.position);
+    if (selectedIsItem) seams.DrawSelectionFrame(item.position);
+    LiftOut(item, host);
+    if (selectedIsItem) seams.DrawSelectionFrame(item.position);
+    seams.InvalidateLogicalRect(Grown(before, 5));
+    seams.InvalidateLogicalRect(Grown(item.position, 5));
+}
+
+}  // namespace
+
 void RemoveFromHost() {
     int32_t ia = 0, ib = 0;
-    if (!SelectedPair(&ia, &ib)) return;
+    if (!SelectedPair(&ia, &ib)) {
+        RemoveSelectedFromPartner();
+        return;
+    }
     LabObject& a = LabObjects[ia];
     LabObject& b = LabObjects[ib];
     // Only a pair linked to each other comes apart; the item is the one
@@ -147,17 +183,9 @@ void RemoveFromHost() {
         item = ib, host = ia;
     else
         return;
-    LabObject& it = LabObjects[item];
-    LabObject& h = LabObjects[host];
-    it.host = 0;
-    h.hostedItem = 0;
-    const int32_t lift = h.pictureHeight;
-    it.position.top -= lift;
-    it.position.bottom -= lift;
-
     BenchSeams& seams = CurrentBenchSeams();
     seams.InvalidateLogicalRect(MultiSelection.bounds);
-    Comment(kIdsRemoveComment, "Remove Lab Equipment");
+    LiftOut(LabObjects[item], LabObjects[host]);
     // The lifted item leaves the old frame: the pair is framed where it now stands.
     ReframePair(ia, ib);
     UngroupSelection();

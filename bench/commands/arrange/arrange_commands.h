@@ -1,7 +1,8 @@
 // Combine (85), Remove (86), Group (83) and Ungroup (84): the host and
 // hosted-item links of a combined pair, and the closed ring of next-member
 // links that makes a group. They act on the multi-selection, Combine also
-// on the selected object and the one under it.
+// on the selected object and the one under it, Remove also on a selected
+// object and the one it is combined with.
 #pragma once
 #include <cstdint>
 

@@ -232,7 +232,15 @@ void OnExtract(const CommandMessage&) {
     LabObject& b = LabObjects[bi];
     if (!(a.kindFlags & kKindDippable) && !(b.kindFlags & kKindDippable))
         return seams.WarnPausingTimer(kCannotCombineWarning);
-    const int order = SeatingOrder(a, b);
+    // A metal wire is dipped before it is seated: its dipped picture (7
+    // wide, not 177) is what must pass the host's opening, or it would fit
+    // no test tube. Judged on copies, so a refusal leaves it as it was.
+    LabObject trialA = a, trialB = b;
+    if (a.type == kMetalWire)
+        SetDippedState(trialA, 1, 0);
+    else if (b.type == kMetalWire)
+        SetDippedState(trialB, 1, 0);
+    const int order = SeatingOrder(trialA, trialB);
     LabObject& dipped = order == 1 ? b : a;
     LabObject& host = order == 1 ? a : b;
     // A second link on either would orphan the first.

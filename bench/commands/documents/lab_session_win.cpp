@@ -20,9 +20,7 @@
 #include "resources/brevane/lab_documents_ids.h"
 #include "resources/brevane/shell_ids.h"
 
-// bench/window/bench_window_win.h also declares the program folder under a
-// name the settings' folders header uses for a function; this is its one call.
-void ResetBench();
+void ResetBench();  // bench/window/bench_window_win.h
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_services_win.h"
 #include "app/panes/text_pane_format_win.h"
+#include "app/settings/folders_win.h"
 #include "app/settings/help_win.h"
 #include "app/settings/settings.h"
 #include "app/settings/settings_win.h"
@@ -166,7 +167,8 @@ void OnStopLabTimer(const CommandMessage&) {
 void OnHelp(const CommandMessage&) { ShowContextHelp(FrameWindow, 0, 0); }
 
 std::string ProgramFile(const char* name) {
-    std::string path = ProgramFolder;
+    char folder[MAX_PATH];
+    std::string path = ProgramFolder(folder, sizeof folder) ? folder : "";
     if (path.empty() || path.back() != '\\') path += '\\';
     return path + name;
 }

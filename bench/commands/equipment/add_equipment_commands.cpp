@@ -82,10 +82,10 @@ LabObject* AddFromRow(const AddEquipmentRow& row) {
     ++LabObjectCount;
     // Hot plates and balances were moved to slot 1: work on what came back.
     if (row.state != kKeep) SetTemplateState(*added, row.state);
-    // Without a row for the size the picture keeps its old size, so its
-    // capacity must stay too.
-    if (row.sizeIndex > 0 && ChangeSize(*added, row.sizeIndex) && row.capacityMl > 0)
-        added->capacityMl = row.capacityMl;
+    // The 10 ml test tube and cylinder have no row of their own: they keep
+    // the larger one's picture and take the smaller capacity all the same.
+    if (row.sizeIndex > 0) ChangeSize(*added, row.sizeIndex);
+    if (row.capacityMl > 0) SetCapacity(*added, row.capacityMl);
     if (row.zeroFlow) added->flowSetting = 0.0;
     if (row.objectFlags) added->objectFlags = row.objectFlags;
     InvalidateObject(*added);

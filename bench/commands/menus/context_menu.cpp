@@ -213,7 +213,10 @@ void ObjectMenu(Menu m, const ContextMenuFacts& f) {
     if (Has(o, kKindTitrates)) m.Item(kStrTitration, kCmdAddBuretBody);
     if (Has(o, kKindPourable)) m.Item(kStrPour, kCmdPour);
     if (Has(o, kKindStirrable) && o.liquidVolume != 0) m.Item(kStrStirringRod, kCmdStirringRod, o.stirringState != 0);
-    if (Has(o, kKindCombinable) && f.partnerUnderSelection) m.Item(kStrCombine, kCmdCombine);
+    if (Has(o, kKindCombinable) && f.menu.selCombined)
+        m.Item(kStrRemove, kCmdRemove);
+    else if (Has(o, kKindCombinable) && f.menu.selHasPartner)
+        m.Item(kStrCombine, kCmdCombine);
     if (Has(o, kKindBuchnerFunnel)) m.Item(kStrBuchner, kCmdBuchnerFunnel, o.stateBits == 1);
     if (Has(o, kKindLabelled)) m.Item(kStrLabel, kCmdLabel);
     if ((o.kindFlags & (kKindTakesThermometer | kKindBuiltInThermometer)) == kKindTakesThermometer)
@@ -364,7 +367,6 @@ ContextMenuKind ChooseContextMenu(const MenuFacts& facts) {
 
 void GatherContextMenuFacts(ContextMenuFacts* facts) {
     GatherBenchMenuFacts(&facts->menu);
-    facts->partnerUnderSelection = facts->menu.sel && FindObjectUnderSelection() != 0;
     const LabObject* a = facts->menu.m0;
     facts->firstLinked = a && (LinkedElsewhere(*a, a->host) || LinkedElsewhere(*a, a->hostedItem));
     facts->firstGrouped = a && (a->groupMemberCount > 0 || a->nextGroupMember != 0);

@@ -21,7 +21,6 @@ struct ContextMenuItem {
 
 struct ContextMenuFacts {
     MenuFacts menu;                 // selection, style, recording, clipboard
-    bool partnerUnderSelection = false;  // an object lies under the selected one
     bool firstLinked = false;       // the pair's first member has a host or hosted item on the bench
     bool firstGrouped = false;      // the first member belongs to a group
 };

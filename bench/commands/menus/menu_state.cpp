@@ -191,8 +191,10 @@ void ArrangeRules(Rules& r, const MenuFacts& f) {
                       (f.m1->kindFlags & kKindCombinable);
     const bool firstFree = f.m0 && f.m0->host == 0 && f.m0->hostedItem == 0;
     const bool firstLinked = f.m0 && (f.m0->host > 0 || f.m0->hostedItem > 0);
-    r.Item(kCmdCombine, pair && firstFree);
-    r.Item(kCmdRemove, pair && firstLinked);
+    // One selected object: the test its right-click menu makes.
+    const bool single = f.sel && (f.sel->kindFlags & kKindCombinable);
+    r.Item(kCmdCombine, (pair && firstFree) || (single && f.selHasPartner && !f.selCombined));
+    r.Item(kCmdRemove, (pair && firstLinked) || (single && f.selCombined));
     const bool several = f.multiCount > 1 && firstFree;
     r.Item(kCmdGroup, several && f.m0->groupMemberCount == 0);
     r.Item(kCmdUngroup, several && f.m0->groupMemberCount > 0);
@@ -278,6 +280,8 @@ void GatherBenchMenuFacts(MenuFacts* facts) {
         }
     }
     facts->releaseDropperReady = ReleaseDropperFlask() != 0;
+    facts->selHasPartner = facts->sel && FindObjectUnderSelection() != 0;
+    facts->selCombined = facts->sel && FindCombinedPartnerOfSelection() != 0;
 }
 
 const MenuItemRule* MenuStateDecision::Find(int id) const {

@@ -34,6 +34,8 @@ struct MenuFacts {
     bool filterPairReady = false;     // Buchner Funnel offered for the pair
     bool releaseDropperReady = false; // Release Dropper's handler would act
     bool pairHostsInvertedBuret = false;
+    bool selHasPartner = false;       // Combine finds an object under the selected one
+    bool selCombined = false;         // the selected object is combined with another
 };
 
 // Fills the selection and bench facts from the bench's globals; every index

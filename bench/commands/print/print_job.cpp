@@ -1,5 +1,7 @@
 #include "bench/commands/print/print_job.h"
 
+#include <cstring>
+
 #include "bench/commands/command_ids.h"
 #include "bench/commands/command_router.h"
 #include "bench/commands/print/print_options.h"
@@ -11,7 +13,7 @@ namespace {
 
 PrintSeams* InstalledSeams = nullptr;
 
-void PrintBenchPage(PrintSeams& seams, const std::vector<LabObject>& objects) {
+void PrintBenchPage(PrintSeams& seams, std::vector<LabObject>& objects) {
     const int32_t count = static_cast<int32_t>(objects.size()) - 1;
     if (count <= 0) return;
     std::vector<PageRect> rects;
@@ -44,6 +46,10 @@ void PrintCommand(const CommandMessage&) {
     const int32_t count = LabObjectCount > 0 && LabObjectCount < kLabObjectArrayLength ? LabObjectCount : 0;
     std::vector<LabObject> objects(LabObjects, LabObjects + count + 1);
     RunPrintJob(PrintOptions, *seams, objects);
+    // The bubbles printed are kept where the record holds them. The bench
+    // and frame were disabled for the job, so each index is still its object.
+    for (int32_t i = 1; i <= count && i <= LabObjectCount; ++i)
+        std::memcpy(LabObjects[i].printBubbles, objects[size_t(i)].printBubbles, sizeof LabObjects[i].printBubbles);
 }
 
 }  // namespace
@@ -52,7 +58,7 @@ std::string PrintDocumentName(const std::string& title) {
     return title.empty() ? std::string("(Untitled)") : title;
 }
 
-void RunPrintJob(int32_t options, PrintSeams& seams, const std::vector<LabObject>& objects) {
+void RunPrintJob(int32_t options, PrintSeams& seams, std::vector<LabObject>& objects) {
     if (options == 0) {
         seams.Warn(kStrNothingToPrint, kStrNothingToPrintCaption);
         return;

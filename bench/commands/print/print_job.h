@@ -39,8 +39,9 @@ public:
     // Starts the bench page and gives the printable area in device units.
     virtual bool StartPage(int32_t* clipWidth, int32_t* clipHeight) = 0;
     virtual void SetPageScale(const BenchPageScale& scale) = 0;
-    // Draws one object (1-based index into objects) onto the page.
-    virtual void PrintObject(const std::vector<LabObject>& objects, int32_t index) = 0;
+    // Draws one object (1-based index into objects) onto the page; the
+    // places of the bubbles it printed go into its record.
+    virtual void PrintObject(std::vector<LabObject>& objects, int32_t index) = 0;
     virtual void EndPage() = 0;
     virtual void PrintPane(int32_t pane) = 0;
     virtual void AbortDocument() = 0;
@@ -51,8 +52,9 @@ public:
 std::string PrintDocumentName(const std::string& title);
 
 // Runs the whole job over a copy of the objects taken when it starts
-// (objects[0] unused, 1..count printed), as the timer keeps running.
-void RunPrintJob(int32_t options, PrintSeams& seams, const std::vector<LabObject>& objects);
+// (objects[0] unused, 1..count printed), as the timer keeps running; the
+// printed bubble places are written into that copy.
+void RunPrintJob(int32_t options, PrintSeams& seams, std::vector<LabObject>& objects);
 
 // The options in force (never saved), the seams in use, and the commands.
 extern int32_t PrintOptions;

@@ -138,7 +138,7 @@ public:
         PatBlt(pageDC_, 0, 0, width, height, WHITENESS);
     }
 
-    void PrintObject(const std::vector<LabObject>& objects, int32_t index) override {
+    void PrintObject(std::vector<LabObject>& objects, int32_t index) override {
         if (!page_) return;
         const LabObject& object = objects[index];
         HBITMAP image = LoadPrintBitmap(object.printPictureId);

@@ -1,18 +1,18 @@
-// A sheet of printed objects to look at: with BREVANE_SCREENSHOTS set, a few
-// filled vessels and instruments are drawn for print and laid side by side
-// as the print job lays them, and saved as printed-objects.bmp.
+// A sheet of printed objects to look at: a few filled vessels and
+// instruments drawn for print and laid side by side as the print job lays
+// them, written as a 24-bit BMP. Usage: printed_objects_sheet OUT.bmp
+// (tools/printed-objects-sheet makes docs/printed-objects.png with it).
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "bench/catalogue/equipment_catalogue.h"
 #include "render/print/draw_object_print_win.h"
-#include "sheet_script.h"
+#include "tests/wine/sheet_script.h"
 
 extern HINSTANCE AppInstance;
 
@@ -28,12 +28,7 @@ LabObject BlueBeaker() {
     return o;
 }
 
-TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
-    if (!AppInstance) AppInstance = GetModuleHandleA(nullptr);
-    char folder[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) GTEST_SKIP() << "BREVANE_SCREENSHOTS not set";
-
+std::vector<LabObject> SheetObjects() {
     std::vector<LabObject> objects(1);
     const auto add = [&objects](LabObject o) { objects.push_back(o); };
     LabObject blue = BlueBeaker();
@@ -106,6 +101,18 @@ TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
     buret.temperature = 293.0f;
     buret.flowSetting = 5.0;  // the stopcock turned 45 degrees
     add(buret);
+    return objects;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: printed_objects_sheet OUT.bmp\n");
+        return 2;
+    }
+    AppInstance = GetModuleHandleA(nullptr);
+    std::vector<LabObject> objects = SheetObjects();
 
     // Left to right in rows of at most 1800 pixels, each row's feet level.
     const int rowWidth = 1800;
@@ -143,7 +150,7 @@ TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
     void* bits = nullptr;
     HDC page = CreateCompatibleDC(screen);
     HBITMAP sheet = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(sheet, nullptr);
+    if (!sheet) return 1;
     HGDIOBJ oldSheet = SelectObject(page, sheet);
     PatBlt(page, 0, 0, width, height, WHITENESS);
     const int32_t count = static_cast<int32_t>(objects.size()) - 1;
@@ -151,18 +158,21 @@ TEST(PrintedObjectsSheet, SavesASheetToLookAt) {
         const LabObject& o = objects[size_t(i)];
         HBITMAP image = LoadPrintBitmap(o.printPictureId);
         HBITMAP mask = LoadPrintBitmap(o.printMaskId);
-        ASSERT_TRUE(image && mask) << i;
+        if (!image || !mask) {
+            std::fprintf(stderr, "no print picture for object %d\n", int(i));
+            return 1;
+        }
         DrawObjectForPrint(page, image, mask, objects.data(), i, count);
         LayThroughMask(page, o.position.left, o.position.top, o.pictureWidth, o.pictureHeight, image, mask);
         DeleteObject(image);
         DeleteObject(mask);
     }
     GdiFlush();
-    EXPECT_TRUE(sheet_script::WriteBitmapFile(std::string(folder) + "\\printed-objects.bmp", info.bmiHeader, bits));
+    const bool written = sheet_script::WriteBitmapFile(argv[1], info.bmiHeader, bits);
     SelectObject(page, oldSheet);
     DeleteObject(sheet);
     DeleteDC(page);
     ReleaseDC(nullptr, screen);
+    if (!written) std::fprintf(stderr, "could not write %s\n", argv[1]);
+    return written ? 0 : 1;
 }
-
-}  // namespace
