@@ -25,6 +25,7 @@
 #include "dialog_driver.h"
 #include "common/equipment_type.h"
 #include "program_instance.h"
+#include "real_input.h"
 
 void ResetBench();
 
@@ -79,21 +80,8 @@ void RightClick(POINT client) {
 void RealRightClick(POINT client) {
     POINT screen = client;
     ClientToScreen(BenchWindow, &screen);
-    SetCursorPos(screen.x, screen.y);
     SetTimer(nullptr, 0, 50, ReadOpenMenu);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, in, sizeof(INPUT));
-}
-
-void Tap(WORD key) {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = key;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
+    ClickScreen(screen, true);
 }
 
 // Chooses the item of that text with the arrow keys and Enter, as the
@@ -107,8 +95,8 @@ void ChooseWithKeys(HMENU menu, const std::string& text) {
         GetMenuStringA(menu, UINT(i), item, sizeof item, MF_BYPOSITION);
         if (item == text) break;
     }
-    for (int i = 0; i < steps; ++i) Tap(VK_DOWN);
-    Tap(VK_RETURN);
+    for (int i = 0; i < steps; ++i) TapKey(VK_DOWN);
+    TapKey(VK_RETURN);
 }
 
 int IndexOf(const std::string& text) {

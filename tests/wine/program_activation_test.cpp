@@ -22,6 +22,7 @@
 #include "bench/model/bench_state.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "real_input.h"
 
 void ResetBench();
 
@@ -42,28 +43,6 @@ bool PumpProgramUntil(const std::function<bool()>& done, HACCEL accelerators, in
         if (waited >= ms) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-}
-
-void Key(WORD key, bool up) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = key;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
-
-void Tap(WORD key) {
-    Key(key, false);
-    Key(key, true);
-}
-
-void ClickAt(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, in, sizeof(INPUT));
 }
 
 int Distance(COLORREF a, COLORREF b) {
@@ -100,13 +79,8 @@ struct WayToEnd {
 };
 
 const WayToEnd kWays[] = {
-    {"a key", [](HWND) { Tap(VK_SPACE); }},
-    {"a click",
-     [](HWND splash) {
-         RECT r;
-         GetWindowRect(splash, &r);
-         ClickAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-     }},
+    {"a key", [](HWND) { TapKey(VK_SPACE); }},
+    {"a click", [](HWND splash) { ClickScreen(CentreOnScreen(splash)); }},
     // Its five seconds, delivered at once.
     {"its time running out", [](HWND splash) { PostMessageA(splash, WM_TIMER, 5000, 0); }},
 };
@@ -175,10 +149,8 @@ TEST_F(ProgramActivation, HoweverTheSplashEndsTheFrameIsActiveAndAltFAOpensSaveA
             Press(IDCANCEL)(dialog);
             answered = true;
         }});
-        Key(VK_MENU, false);
-        Tap('F');
-        Key(VK_MENU, true);
-        Tap('A');
+        TapAltKey('F');
+        TapKey('A');
         PumpProgramUntil([&] { return answered.load(); }, accelerators);
         driver.Finish();
         ASSERT_FALSE(driver.Seen().empty()) << "the keyboard reached the frame's menu";

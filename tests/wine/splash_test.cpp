@@ -14,6 +14,7 @@
 #include "app/shell/splash_win.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "real_input.h"
 
 namespace {
 
@@ -35,14 +36,6 @@ void PumpProgram(int ms) {
     }
 }
 
-void PressSpace() {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = VK_SPACE;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
-
 // Shows the splash, ends it with a key; returns the lab lists that followed.
 std::vector<SeenDialog> SplashEndedByAKey(bool* frameDisabledWhileShown) {
     DialogDriver driver({CancelTheLabList, CancelTheLabList, CancelTheLabList});
@@ -51,7 +44,7 @@ std::vector<SeenDialog> SplashEndedByAKey(bool* frameDisabledWhileShown) {
     *frameDisabledWhileShown = !IsWindowEnabled(FrameWindow);
     PumpProgram(100);
     EXPECT_EQ(GetForegroundWindow(), SplashWindow) << "it has the keyboard";
-    PressSpace();
+    TapKey(VK_SPACE);
     for (int i = 0; i < 100 && SplashWindow; ++i) PumpProgram(10);
     EXPECT_EQ(SplashWindow, nullptr) << "a key ends it";
     EXPECT_TRUE(IsWindowEnabled(FrameWindow));
