@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/data/data_window_win.h"
 #include "app/data/titration_data.h"
 #include "app/demo/demo_file_dialog_win.h"
 #include "app/demo/demo_message_dialog_win.h"
@@ -151,6 +152,7 @@ public:
     void FreeDatasetPoints() override {
         ClearTitrationPoints(LabTitrationData);
         FreeTitrationPoints(TitrationPoints);
+        RefreshDataWindow(DataWindow);
     }
     void StartTimer(int32_t ms) override { SetTimer(dialog_, kDemoPlaybackTimer, UINT(ms), nullptr); }
     void StopTimer() override { KillTimer(dialog_, kDemoPlaybackTimer); }

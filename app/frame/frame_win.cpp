@@ -11,6 +11,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_position.h"
 #include "app/frame/frame_services_win.h"
+#include "app/settings/help_win.h"
 #include "app/shell/timer_pause.h"
 #include "bench/model/bench_state.h"
 #include "bench/commands/command_ids.h"
@@ -97,6 +98,7 @@ LRESULT OnNotify(HWND frame, NMHDR* header) {
 
 void DestroyFrame() {
     KillTimer(BenchWindow, kLabTimerId);
+    CloseContextHelp();  // a viewer owned by the frame would go with it unclosed
     ReleaseFrameResources();
     EndDemonstrationRecording();
     FreeTitrationPoints();

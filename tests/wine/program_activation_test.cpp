@@ -34,17 +34,6 @@ std::string TempFile(const char* name) {
     return std::string(folder) + name;
 }
 
-// Serves the program's messages as its loop does until done() holds.
-bool PumpProgramUntil(const std::function<bool()>& done, HACCEL accelerators, int ms = 5000) {
-    for (int waited = 0;; waited += 10) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(msg, accelerators);
-        if (done()) return true;
-        if (waited >= ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 int Distance(COLORREF a, COLORREF b) {
     return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
            std::abs(GetBValue(a) - GetBValue(b));
@@ -118,7 +107,6 @@ std::string ProgramActivation::labFile_;
 TEST_F(ProgramActivation, HoweverTheSplashEndsTheFrameIsActiveAndAltFAOpensSaveAs) {
     ASSERT_NE(GetFileAttributesA(labFile_.c_str()), INVALID_FILE_ATTRIBUTES) << labFile_;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    const HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(kAcceleratorTable));
     const std::string commandLine = "\"" + labFile_ + "\"";
     for (const WayToEnd& way : kWays) {
         SCOPED_TRACE(way.name);
@@ -130,16 +118,16 @@ TEST_F(ProgramActivation, HoweverTheSplashEndsTheFrameIsActiveAndAltFAOpensSaveA
         ASSERT_TRUE(LabFromCommandLine) << "the lab file opened";
         HWND splash = SplashWindow;
         ASSERT_NE(splash, nullptr);
-        ASSERT_TRUE(PumpProgramUntil([&] { return GetForegroundWindow() == splash; }, accelerators))
+        ASSERT_TRUE(PumpProgramUntil([&] { return GetForegroundWindow() == splash; }, 5000))
             << "the splash has the keyboard";
         EXPECT_FALSE(IsWindowEnabled(FrameWindow)) << "under the splash";
 
         way.end(splash);
-        EXPECT_TRUE(PumpProgramUntil([] { return SplashWindow == nullptr; }, accelerators)) << "it ended";
-        EXPECT_TRUE(PumpProgramUntil([] { return GetForegroundWindow() == FrameWindow; }, accelerators))
+        EXPECT_TRUE(PumpProgramUntil([] { return SplashWindow == nullptr; }, 5000)) << "it ended";
+        EXPECT_TRUE(PumpProgramUntil([] { return GetForegroundWindow() == FrameWindow; }, 5000))
             << "the frame is active";
         EXPECT_TRUE(IsWindowEnabled(FrameWindow));
-        EXPECT_TRUE(PumpProgramUntil([] { return CaptionLit(FrameWindow); }, accelerators, 2000))
+        EXPECT_TRUE(PumpProgramUntil([] { return CaptionLit(FrameWindow); }, 2000))
             << std::hex << CaptionPixel(FrameWindow);
 
         // The common dialog runs its own loop inside the command; the driver
@@ -151,7 +139,7 @@ TEST_F(ProgramActivation, HoweverTheSplashEndsTheFrameIsActiveAndAltFAOpensSaveA
         }});
         TapAltKey('F');
         TapKey('A');
-        PumpProgramUntil([&] { return answered.load(); }, accelerators);
+        PumpProgramUntil([&] { return answered.load(); }, 5000);
         driver.Finish();
         ASSERT_FALSE(driver.Seen().empty()) << "the keyboard reached the frame's menu";
         EXPECT_EQ(driver.Seen()[0].caption, "Save As");

@@ -4,6 +4,7 @@
 
 #include "app/frame/app_windows_win.h"
 #include "app/frame/startup_win.h"
+#include "bench/commands/command_ids.h"
 #include "app/modules/module_host_win.h"
 #include "app/panes/text_panes_win.h"
 #include "app/shell/message_boxes_win.h"
@@ -78,5 +79,17 @@ void PumpMessages(int ms) {
             DispatchMessageA(&msg);
         }
         Sleep(10);
+    }
+}
+
+bool PumpProgramUntil(const std::function<bool()>& done, int ms) {
+    static const HACCEL accelerators =
+        LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kAcceleratorTable));
+    for (int waited = 0;; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(msg, accelerators);
+        if (done()) return true;
+        if (waited >= ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }

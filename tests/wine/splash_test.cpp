@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/frame/app_windows_win.h"
-#include "app/frame/startup_win.h"
 #include "app/shell/splash_win.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
@@ -27,14 +26,7 @@ void CancelTheLabList(HWND dialog) {
     if (std::string(caption) == kLabList) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
-// Serves the program's messages as its loop does for about ms milliseconds.
-void PumpProgram(int ms) {
-    for (int waited = 0; waited < ms; waited += 10) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(msg, nullptr);
-        Sleep(10);
-    }
-}
+void PumpProgram(int ms) { PumpProgramUntil([] { return false; }, ms); }
 
 // Shows the splash, ends it with a key; returns the lab lists that followed.
 std::vector<SeenDialog> SplashEndedByAKey(bool* frameDisabledWhileShown) {
