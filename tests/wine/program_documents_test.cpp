@@ -33,6 +33,7 @@
 #include "dialog_driver.h"
 #include "program_instance.h"
 #include "render/render_settings_win.h"
+#include "resources/brevane/document_ids.h"
 #include "resources/brevane/lab_documents_ids.h"
 #include "tests/support/build_folders_win.h"
 
@@ -269,6 +270,56 @@ TEST_F(LabDocuments, SaveAsNewThenOpenGivesBackTheObjectsNotesAndDataset) {
     EXPECT_FALSE(DocumentModified);
     EXPECT_FALSE(UndoValid);
     EXPECT_FALSE(ObjectSelected);
+}
+
+// The data window's table shows the dataset as it is whenever the dataset is
+// replaced, without View, Refresh: New, Open, and the data dropped when a
+// new collection starts.
+TEST_F(LabDocuments, TheDataWindowsTableFollowsNewOpenAndDroppedData) {
+    MakeSession("Titration notes");  // three points
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdSaveAs);
+        driver.Finish();
+    }
+    ShowWindow(DataWindow, SW_SHOWNORMAL);
+    SendMessageA(DataWindow, WM_COMMAND, MAKEWPARAM(IDM_DATA_VIEW, 0), 0);
+    const auto rows = [] {
+        // The header, an empty line, then one line a point.
+        const std::string table = TextOf(FindWindowExA(DataWindow, nullptr, "EDIT", nullptr));
+        const size_t body = table.find("\r\n\r\n");
+        if (body == std::string::npos) return -1;
+        int lines = 0;
+        for (size_t at = table.find("\r\n", body + 4); at != std::string::npos; at = table.find("\r\n", at + 2))
+            ++lines;
+        return lines;
+    };
+    ASSERT_EQ(rows(), 3);
+
+    {
+        DialogDriver driver({RunLabRow("OLVARIS.DLL")});
+        Send(kCmdNew);
+        driver.Finish();
+    }
+    EXPECT_EQ(rows(), 0) << "New: no rows of the last session";
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdOpen);
+        driver.Finish();
+    }
+    EXPECT_EQ(rows(), 3) << "Open: the file's rows";
+    SelectLabObject(1, 1);
+    ObjectSelected = true;
+    {
+        DialogDriver driver({Press(IDYES)});  // drop the data collected before
+        Send(kCmdCollectTitrationData);
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u);
+    }
+    EXPECT_EQ(rows(), 0) << "the dropped data's rows go";
+    ShowWindow(DataWindow, SW_HIDE);
+    SendMessageA(DataWindow, WM_COMMAND, MAKEWPARAM(IDM_DATA_GRAPH_VIEW, 0), 0);
+    LabObjects[1].collectTitration = 0;
 }
 
 TEST_F(LabDocuments, AFailedSaveSaysSoAndKeepsTheChangesAndTheOldFile) {
