@@ -4,12 +4,14 @@
 // it, so it leaves the generic lab loaded and the session untitled.
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -21,6 +23,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_services_win.h"
 #include "app/modules/module_host_win.h"
+#include "app/settings/folders_win.h"
 #include "app/shell/select_object.h"
 #include "app/shell/shell_services_win.h"
 #include "bench/commands/command_ids.h"
@@ -320,6 +323,42 @@ TEST_F(LabDocuments, TheDataWindowsTableFollowsNewOpenAndDroppedData) {
     ShowWindow(DataWindow, SW_HIDE);
     SendMessageA(DataWindow, WM_COMMAND, MAKEWPARAM(IDM_DATA_GRAPH_VIEW, 0), 0);
     LabObjects[1].collectTitration = 0;
+}
+
+// The file dialogs of lab files and demonstrations open in the user's own
+// work folder, not in the program folder, which an installation keeps
+// read-only.
+TEST_F(LabDocuments, TheFileDialogsStartInTheDocumentsWorkFolder) {
+    char work[MAX_PATH] = "";
+    ASSERT_EQ(DocumentsWorkFolder(work), 1);
+    std::string expected = work;
+    while (!expected.empty() && expected.back() == '\\') expected.pop_back();
+    const auto lower = [](std::string text) {
+        for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    ResetBench();
+    SetCurrentLab("", "");
+    const struct {
+        const char* name;
+        int command;
+    } cases[] = {{"Open", kCmdOpen}, {"Save As", kCmdSaveAs}, {"Start Recording", kCmdStartRecording},
+                 {"Play Lab Demo", kCmdPlayLabDemo}};
+    for (const auto& c : cases) {
+        std::string shown;
+        DialogDriver driver({[&](HWND dialog) {
+            char folder[MAX_PATH] = "";
+            SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+            shown = folder;
+            Press(IDCANCEL)(dialog);
+        }});
+        DocumentModified = false;
+        Send(c.command);
+        driver.Finish();
+        EXPECT_EQ(driver.Unexpected(), 0) << c.name;
+        EXPECT_EQ(lower(shown), lower(expected)) << c.name;
+    }
+    EXPECT_FALSE(DemoRecordingActive()) << "a cancelled recording records nothing";
 }
 
 TEST_F(LabDocuments, AFailedSaveSaysSoAndKeepsTheChangesAndTheOldFile) {
