@@ -1,7 +1,8 @@
 // The bench's right-click menus on the started program: the items read back
 // while the menu is open, an add command placed where the menu was opened,
-// a menu dismissed without a choice, and a dialog chosen from the menu with
-// the real mouse and keys that holds the simulation while it is open.
+// a menu dismissed without a choice, a dialog chosen from the menu with the
+// real mouse and keys that holds the simulation while it is open, and the
+// Titration dialog kept in front of the frame and brought back by its item.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -15,7 +16,9 @@
 #include "app/frame/app_windows_win.h"
 #include "bench/commands/command_ids.h"
 #include "bench/model/bench_state.h"
+#include "app/shell/select_object.h"
 #include "app/shell/timer_pause.h"
+#include "bench/commands/instruments/titration_dialog_win.h"
 #include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
@@ -241,6 +244,82 @@ TEST_F(ContextMenus, ADialogOpenedFromTheMenuHoldsTheSimulationUntilItCloses) {
     const uint32_t afterClose = LabTickCount;
     PumpMessages(300);
     EXPECT_GT(LabTickCount, afterClose) << "and runs again once it closed";
+}
+
+namespace {
+
+// The dialog is what the screen shows at a spot of it that only its
+// background covers: in front of the frame, not hidden behind it.
+bool ShownInFront(HWND dialog) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    POINT spot{client.left + 3, client.bottom - 3};
+    ClientToScreen(dialog, &spot);
+    HWND at = WindowFromPoint(spot);
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, spot.x, spot.y);
+    ReleaseDC(nullptr, screen);
+    return at && GetAncestor(at, GA_ROOT) == dialog && pixel == GetSysColor(COLOR_BTNFACE);
+}
+
+// A second of the program's own life, long enough for any
+// reordering of the windows to have happened.
+void Settle() { PumpProgramUntil([] { return false; }, 1000); }
+
+}  // namespace
+
+TEST_F(ContextMenus, TheTitrationDialogStaysInFrontAndItsMenuItemBringsItBack) {
+    Command(kCmdAddBuret);  // its dialog opens
+    Command(kCmdAdd100Beaker);
+    ASSERT_EQ(LabObjectCount, 2);
+    ASSERT_NE(TitrationWindow, nullptr);
+    HWND titration = TitrationWindow;
+    EXPECT_EQ(GetWindow(titration, GW_OWNER), FrameWindow);
+    SetForegroundWindow(FrameWindow);
+    Settle();
+    ASSERT_TRUE(ShownInFront(titration));
+
+    // A click on the bench: the frame is active, the dialog still in front.
+    POINT empty{40, 40};
+    ClientToScreen(BenchWindow, &empty);
+    ClickScreen(empty);
+    Settle();
+    EXPECT_EQ(GetForegroundWindow(), FrameWindow);
+    EXPECT_TRUE(ShownInFront(titration)) << "after a click on the bench";
+
+    // A modal dialog opened with the keys and closed with Escape.
+    SelectLabObject(2, 2);
+    ObjectSelected = true;
+    std::atomic<bool> closed{false};
+    DialogDriver water({[](HWND) {},  // the Titration dialog, already open
+                        [&](HWND dialog) {
+        for (int i = 0; i < 100 && GetForegroundWindow() != dialog; ++i) Sleep(20);
+        TapKey(VK_ESCAPE);
+        for (int i = 0; i < 100 && IsWindow(dialog); ++i) Sleep(20);
+        closed = true;
+    }});
+    TapAltKey('C');
+    TapKey('W');
+    PumpProgramUntil([&] { return closed.load(); }, 5000);
+    water.Finish();
+    ASSERT_EQ(water.Seen().size(), 2u);
+    EXPECT_EQ(water.Seen()[1].caption, "Distilled Water");
+    Settle();
+    EXPECT_TRUE(ShownInFront(titration)) << "after a modal dialog closed";
+
+    // The buret's own menu item makes the dialog the active window.
+    ClickScreen(empty);
+    Settle();
+    ASSERT_EQ(GetForegroundWindow(), FrameWindow);
+    whileOpen = [](HWND, HMENU menu) { ChooseWithKeys(menu, "Titration DialogBox..."); };
+    POINT buret{(LabObjects[1].position.left + LabObjects[1].position.right) / 2, LabObjects[1].position.top + 10};
+    LPtoDP(BenchDC, &buret, 1);  // above the beaker beside it
+    RealRightClick(buret);
+    PumpProgramUntil([&] { return GetForegroundWindow() == titration; }, 3000);
+    EXPECT_NE(IndexOf("Titration DialogBox..."), -1) << "the buret's own menu";
+    EXPECT_EQ(GetForegroundWindow(), titration) << "the command activates the dialog";
+    EXPECT_TRUE(ShownInFront(titration));
+    CloseTitrationDialog();
 }
 
 TEST_F(ContextMenus, AHighlightedItemOrPopupPutsItsHelpInTheStatusLine) {
