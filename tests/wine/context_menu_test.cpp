@@ -19,12 +19,10 @@
 #include "app/shell/select_object.h"
 #include "app/shell/timer_pause.h"
 #include "bench/commands/instruments/titration_dialog_win.h"
-#include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
 #include "bench/model/selection.h"
 #include "bench/sim/sim_tick.h"
 #include "bench/window/bench_window_win.h"
-#include "common/component_slot.h"
 #include "dialog_driver.h"
 #include "common/equipment_type.h"
 #include "program_instance.h"
@@ -202,17 +200,9 @@ TEST_F(ContextMenus, AnObjectAddedFromTheMenuLandsWhereTheMenuWasOpened) {
 TEST_F(ContextMenus, ADialogOpenedFromTheMenuHoldsTheSimulationUntilItCloses) {
     ASSERT_EQ(TimerPauseDepth(), 0) << "no pause left over";
     // A beaker of water over a lit burner: every tick warms it.
-    Command(kCmdAdd100Beaker);
-    SelectedObject = 1;
-    ObjectSelected = true;
-    Command(kCmdAddBunsenBurner);
+    BeakerOfWaterOnABurner();
     ASSERT_EQ(LabObjectCount, 2);
-    SelectedObject = 0;
-    ObjectSelected = false;
     LabObject& beaker = LabObjects[1];
-    AddComponent(beaker, kCasWater, kPhaseLiquid, 50, 293);
-    beaker.liquidVolume = 500;
-    beaker.temperature = 293;
     SetForegroundWindow(FrameWindow);
     const uint32_t before = LabTickCount;
     PumpMessages(300);

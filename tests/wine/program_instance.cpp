@@ -10,7 +10,13 @@
 #include "app/shell/message_boxes_win.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/model/bench_state.h"
+#include "bench/model/contents.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "common/component_slot.h"
 #include "bench/window/bench_seams.h"
+
+void ResetBench();  // bench/window/bench_window_win.cpp
 
 namespace {
 bool firstStartDone = false;
@@ -92,4 +98,18 @@ bool PumpProgramUntil(const std::function<bool()>& done, int ms) {
         if (waited >= ms) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+void BeakerOfWaterOnABurner() {
+    ResetBench();
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    SelectedObject = 1;
+    ObjectSelected = true;
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAddBunsenBurner, 0), 0);
+    SelectedObject = 0;
+    ObjectSelected = false;
+    LabObject& beaker = LabObjects[1];
+    AddComponent(beaker, kCasWater, kPhaseLiquid, 50, 293);
+    beaker.liquidVolume = 500;
+    beaker.temperature = 293;
 }

@@ -103,24 +103,6 @@ std::vector<int32_t> TypesOnBench() {
     return types;
 }
 
-// A 100 ml beaker of 50 ml water at 293 K with a burner under it, as the
-// menu commands build them; the beaker is object 1.
-void BeakerOfWaterOnABurner() {
-    ResetBench();
-    Post(kCmdAdd100Beaker);
-    PumpUntil([] { return LabObjectCount == 1; }, 2000);
-    SelectedObject = 1;
-    ObjectSelected = true;
-    Post(kCmdAddBunsenBurner);
-    PumpUntil([] { return LabObjectCount == 2; }, 2000);
-    SelectedObject = 0;
-    ObjectSelected = false;
-    LabObject& beaker = LabObjects[1];
-    AddComponent(beaker, kCasWater, kPhaseLiquid, 50, 293);
-    beaker.liquidVolume = 500;
-    beaker.temperature = 293;
-}
-
 // Stand-ins for the loaded module's style and hook, noting when they run.
 std::atomic<uint32_t> StandInStyle{0};
 std::vector<uint32_t> HookTicks;
