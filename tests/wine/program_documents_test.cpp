@@ -286,7 +286,7 @@ TEST_F(LabDocuments, TheDataWindowsTableFollowsNewOpenAndDroppedData) {
     ASSERT_EQ(rows(), 3);
 
     {
-        DialogDriver driver({RunLabRow("OLVARIS.DLL")});
+        DialogDriver driver({RunLab("OLVARIS.DLL")});
         Send(kCmdNew);
         driver.Finish();
     }
