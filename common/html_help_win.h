@@ -7,6 +7,12 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 constexpr UINT kHtmlHelpCloseAll = 0x12;   // HH_CLOSE_ALL
 
+// The window the help viewer is opened on: the top window of whoever asks,
+// not a dialog that is about to close. A viewer that goes with its dialog
+// leaves the help control (Wine's, at least) holding a window that is gone,
+// and no later request shows one.
+inline HWND HelpViewerOwner(HWND caller) { return caller ? GetAncestor(caller, GA_ROOTOWNER) : nullptr; }
+
 // From the library the registry names (hhctrl.ocx when it names none); null
 // when it cannot be loaded.
 inline HtmlHelpFunction LoadHtmlHelp() {

@@ -12,6 +12,7 @@
 #include "app/frame/frame_services_win.h"
 #include "app/modules/module_host.h"
 #include "app/documents/win32_save_target_win.h"
+#include "app/settings/help_win.h"
 #include "resources/brevane/document_ids.h"
 
 DataWindowSeams DataWindowHooks;
@@ -176,10 +177,7 @@ void OnCommand(HWND window, DataWindowState* s, int id) {
             InvalidateRect(window, nullptr, TRUE);
             break;
         case IDM_DATA_REFRESH:
-            if (s->showTable)
-                FillTable(window, s);
-            else
-                InvalidateRect(window, nullptr, TRUE);
+            RefreshDataWindow(window);
             break;
         case IDM_DATA_COPY:
             if (s->showTable)
@@ -235,8 +233,7 @@ LRESULT CALLBACK DataWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
             if (s) OnCommand(window, s, LOWORD(wParam));
             return 0;
         case WM_HELP:
-            if (DataWindowHooks.showHelp)
-                DataWindowHooks.showHelp(window, 0, HELP_KEY_TITRATION_CURVE);
+            ShowContextHelp(window, 0, HELP_KEY_TITRATION_CURVE);
             return TRUE;
         case WM_PAINT: {
             PAINTSTRUCT ps;
@@ -263,6 +260,15 @@ LRESULT CALLBACK DataWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 bool DataWindowShowsTable(HWND window) {
     DataWindowState* s = StateOf(window);
     return s && s->showTable;
+}
+
+void RefreshDataWindow(HWND window) {
+    DataWindowState* s = window && IsWindow(window) ? StateOf(window) : nullptr;
+    if (!s) return;
+    if (s->showTable)
+        FillTable(window, s);
+    else
+        InvalidateRect(window, nullptr, TRUE);
 }
 
 void PaintTitrationGraph(HDC dc, int32_t width, int32_t height, const TitrationData& data,

@@ -8,11 +8,10 @@
 #include "app/data/titration_data.h"
 
 // What the window asks of the rest of the program; null entries fall back to
-// the loaded module's style, no help, the standard save dialog and the
-// user's locale number format.
+// the loaded module's style, the standard save dialog and the user's locale
+// number format.
 struct DataWindowSeams {
     uint32_t (*queryLabStyle)() = nullptr;  // the loaded module's LabStyle
-    void (*showHelp)(HWND owner, int controlId, int key) = nullptr;
     // Chooses the export file; false when cancelled.
     bool (*chooseExportFile)(HWND owner, char* path, int length) = nullptr;
     NumberFormatter formatNumber = nullptr;
@@ -23,6 +22,9 @@ extern DataWindowSeams DataWindowHooks;
 // 341 and creates the one window, DataWindow).
 LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 bool DataWindowShowsTable(HWND window);
+// Shows the dataset as it now is, as View, Refresh does: called whenever the
+// dataset is replaced or dropped, so neither view keeps the old rows.
+void RefreshDataWindow(HWND window);
 
 // Draws the graph view of `data` into a client area of the given size.
 void PaintTitrationGraph(HDC dc, int32_t width, int32_t height, const TitrationData& data,

@@ -1,5 +1,6 @@
-// The common file dialog for demonstration files: one filter, the current
-// folder, a title of the caller's; saving asks before overwriting.
+// The common file dialog for demonstration files: one filter, the user's
+// documents work folder, a title of the caller's; saving asks before
+// overwriting.
 #pragma once
 #include <windows.h>
 

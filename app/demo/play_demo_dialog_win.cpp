@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/data/data_window_win.h"
 #include "app/data/titration_data.h"
 #include "app/demo/demo_file_dialog_win.h"
 #include "app/demo/demo_message_dialog_win.h"
@@ -23,6 +24,7 @@
 #include "app/settings/help_win.h"
 #include "app/shell/shell_services_win.h"
 #include "bench/commands/bench_command_seams.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/lab_objects.h"
 #include "bench/sim/sim_seams_win.h"
@@ -54,8 +56,13 @@ public:
         UpdateWindow(BenchWindow);
     }
     void EraseStrip(const RectI32& strip) override { BenchWindowSimSeams().EraseWithWindowColour(strip); }
+    // Named as a load from the lab list names it, so Save, a new recording
+    // and the frame title speak of the demonstration's lab, not the old one.
     void LoadModule(const char* moduleName, const char* udlName) override {
-        LoadLabModule(BenchWindow, moduleName, udlName, 1, 0);
+        lstrcpynA(CurrentModuleName, moduleName, kHostPathLength);
+        lstrcpynA(CurrentUdlName, udlName, kHostPathLength);
+        UdlInPersonalFolder = 0;
+        LoadCurrentModule(BenchWindow, 1);
     }
     void ResetShell() override {
         // The Titration dialog works on objects the demonstration replaces.
@@ -145,6 +152,7 @@ public:
     void FreeDatasetPoints() override {
         ClearTitrationPoints(LabTitrationData);
         FreeTitrationPoints(TitrationPoints);
+        RefreshDataWindow(DataWindow);
     }
     void StartTimer(int32_t ms) override { SetTimer(dialog_, kDemoPlaybackTimer, UINT(ms), nullptr); }
     void StopTimer() override { KillTimer(dialog_, kDemoPlaybackTimer); }

@@ -9,6 +9,7 @@
 #include "app/demo/demo_recorder.h"
 #include "app/frame/frame_services_win.h"
 #include "app/documents/lab_file_win.h"
+#include "app/data/data_window_win.h"
 #include "app/data/titration_data.h"
 #include "bench/model/lab_objects.h"
 #include "bench/sim/titration_buffer.h"
@@ -34,6 +35,7 @@ void FreeTitrationPoints() {
     // The tick's collector keeps its own buffer.
     FreeTitrationPoints(TitrationPoints);
     CurrentLabFileTrailer.datasetCount = 0;
+    RefreshDataWindow(DataWindow);
 }
 
 void EndDemonstrationRecording() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/documents/win32_save_target_win.h"
+#include "app/settings/folders_win.h"
 
 namespace {
 
@@ -146,7 +147,19 @@ void InitLabFileDialog(HWND owner) {
     LabFileDialog.lpstrDefExt = "lab";
 }
 
+namespace {
+
+// Lab files go to the user's own work folder unless the path names another:
+// the program folder is read-only where the program is installed.
+void StartInWorkFolder() {
+    static char folder[MAX_PATH];
+    LabFileDialog.lpstrInitialDir = DocumentsWorkFolder(folder) ? folder : nullptr;
+}
+
+}  // namespace
+
 BOOL ShowOpenLabDialog(HWND owner, char* path, char* title) {
+    StartInWorkFolder();
     LabFileDialog.hwndOwner = owner;
     LabFileDialog.lpstrFile = path;
     LabFileDialog.lpstrFileTitle = title;
@@ -155,6 +168,7 @@ BOOL ShowOpenLabDialog(HWND owner, char* path, char* title) {
 }
 
 BOOL ShowSaveLabDialog(HWND owner, char* path, char* title) {
+    StartInWorkFolder();
     LabFileDialog.hwndOwner = owner;
     LabFileDialog.lpstrFile = path;
     LabFileDialog.lpstrFileTitle = title;

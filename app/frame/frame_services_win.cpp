@@ -48,6 +48,9 @@ void CreateToolbars(HWND frame) { CreateProgramToolbars(frame); }
 // copies its text), not to the bench.
 bool AcceleratorsApply(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return true;
+    // The frame's keys: a top window of its own (the titration data window,
+    // the help viewer) keeps its keys, F1 with its own topic included.
+    if (msg.hwnd && FrameWindow && GetAncestor(msg.hwnd, GA_ROOT) != FrameWindow) return false;
     char cls[32] = {};
     HWND focus = GetFocus();
     if (!focus || !GetClassNameA(focus, cls, sizeof cls)) return true;

@@ -16,7 +16,8 @@ void CreateTextPanesAndTabs(HWND frame);
 void ReadProgramSettings();
 void CreateToolbars(HWND frame);
 LRESULT CALLBACK DataWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// false for an edit accelerator while a text pane or edit control has the focus
+// false for a key of another top window (the data window, the help viewer),
+// and for an edit accelerator while a text pane or edit control has the focus
 bool AcceleratorsApply(const MSG& msg);
 
 // Frame

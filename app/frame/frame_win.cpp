@@ -7,10 +7,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_position.h"
 #include "app/frame/frame_services_win.h"
+#include "app/settings/help_win.h"
+#include "app/shell/timer_pause.h"
 #include "bench/model/bench_state.h"
 #include "bench/commands/command_ids.h"
 
@@ -26,6 +29,43 @@ int ClientHeight(HWND window) {
 }
 
 RectI32 ToRect(const RECT& r) { return RectI32{r.left, r.top, r.right, r.bottom}; }
+
+bool OwnedBy(HWND window, HWND frame) {
+    for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
+        if (owner == frame) return true;
+    return false;
+}
+
+// Windows keeps a window's owned pop-ups above it. Wine, without a window
+// manager, raises the frame over them a moment after a click or an
+// activation, so the Titration dialog, the Play Demonstration dialog or the
+// help viewer would vanish behind it. Each is put back just above the frame,
+// in its own order; on Windows there is nothing to move.
+void KeepOwnedWindowsAbove(HWND frame) {
+    std::vector<HWND> below;
+    for (HWND w = GetWindow(frame, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (IsWindowVisible(w) && OwnedBy(w, frame)) below.push_back(w);
+    for (HWND w : below) {
+        HWND above = GetWindow(frame, GW_HWNDPREV);
+        SetWindowPos(w, above ? above : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+}
+
+constexpr UINT_PTR kOwnedWindowsTimer = 1;  // the frame's only timer
+constexpr UINT kOwnedWindowsCheckMs = 20;
+constexpr int kOwnedWindowsChecks = 50;  // a second: the raise comes from the display, later
+int ownedWindowsChecksLeft = 0;
+
+void WatchOwnedWindows(HWND frame) {
+    ownedWindowsChecksLeft = kOwnedWindowsChecks;
+    SetTimer(frame, kOwnedWindowsTimer, kOwnedWindowsCheckMs, nullptr);
+}
+
+void OnOwnedWindowsTimer(HWND frame) {
+    KeepOwnedWindowsAbove(frame);
+    if (--ownedWindowsChecksLeft <= 0) KillTimer(frame, kOwnedWindowsTimer);
+}
 
 void PlaceFrameFromRegistry(HWND frame) {
     RECT desktop, work;
@@ -62,15 +102,11 @@ void StoreFramePosition(HWND frame) {
     RegCloseKey(key);
 }
 
-// Stops the lab timer and, when the session changed, asks to save it.
+// Pauses the lab timer and, when the session changed, asks to save it.
 // false means the user cancelled and the program goes on.
 bool AskBeforeLeaving() {
-    KillTimer(BenchWindow, kLabTimerId);
-    if (DocumentModified && ConfirmSaveChanges(BenchWindow, CurrentLabTitle()) == IDCANCEL) {
-        if (SimulationRunning) SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
-        return false;
-    }
-    return true;
+    TimerPauseScope pause;
+    return !(DocumentModified && ConfirmSaveChanges(BenchWindow, CurrentLabTitle()) == IDCANCEL);
 }
 
 LRESULT OnNotify(HWND frame, NMHDR* header) {
@@ -100,6 +136,7 @@ LRESULT OnNotify(HWND frame, NMHDR* header) {
 
 void DestroyFrame() {
     KillTimer(BenchWindow, kLabTimerId);
+    CloseContextHelp();  // a viewer owned by the frame would go with it unclosed
     ReleaseFrameResources();
     EndDemonstrationRecording();
     FreeTitrationPoints();
@@ -151,6 +188,19 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
     case WM_SIZE:
         LayoutFrame(BenchWindow);
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) WatchOwnedWindows(frame);
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN || LOWORD(wParam) == WM_MBUTTONDOWN)
+            WatchOwnedWindows(frame);
+        break;
+    case WM_NCLBUTTONDOWN:
+        WatchOwnedWindows(frame);
+        break;
+    case WM_TIMER:
+        if (wParam == kOwnedWindowsTimer) OnOwnedWindowsTimer(frame);
+        return 0;
     case WM_CLOSE:
         StoreFramePosition(frame);
         if (AskBeforeLeaving()) DestroyWindow(frame);
@@ -168,6 +218,7 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         [[fallthrough]];
     case WM_INITMENUPOPUP:
     case WM_MENUSELECT:
+    case WM_EXITMENULOOP:
         if (BenchWindow) return SendMessageA(BenchWindow, message, wParam, lParam);
         break;
     case WM_HELP:

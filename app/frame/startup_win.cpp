@@ -13,6 +13,7 @@
 #include "app/shell/message_boxes_win.h"
 #include "app/settings/settings.h"
 #include "app/shell/shell_services_win.h"
+#include "app/shell/splash_win.h"
 #include "bench/window/bench_window_win.h"
 #include "render/object_layers_win.h"
 #include "render/readouts.h"
@@ -123,19 +124,21 @@ void InstallReadoutServices() { SetReadoutServices(ReadoutServices{FormatLocaleN
 
 }  // namespace
 
+void DispatchProgramMessage(MSG& msg, HACCEL accelerators) {
+    if (ForEachOpenModelessDialog([&](void* dialog) {
+            return IsDialogMessageA(static_cast<HWND>(dialog), &msg) != 0;
+        }))
+        return;
+    if (accelerators && AcceleratorsApply(msg) && TranslateAcceleratorA(BenchWindow, accelerators, &msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
 int RunMessageLoop(HACCEL accelerators) {
     MSG msg;
     // GetMessage answers -1 on failure: that must end the loop, not spin it.
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (ForEachOpenModelessDialog([&](void* dialog) {
-                return IsDialogMessageA(static_cast<HWND>(dialog), &msg) != 0;
-            }))
-            continue;
-        if (accelerators && AcceleratorsApply(msg) && TranslateAcceleratorA(BenchWindow, accelerators, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchProgramMessage(msg, accelerators);
     return static_cast<int>(msg.wParam);
 }
 
@@ -172,5 +175,13 @@ bool CreateProgramWindows(HINSTANCE instance, HINSTANCE previous, const char* co
     SetBoxOwnerWindow(BenchWindow);
     InstallBenchTimerPause(BenchWindow);
     return StartLabTimer();
+}
+
+bool StartProgram(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int showCommand) {
+    if (!CreateProgramWindows(instance, previous, commandLine)) return false;
+    ShowWindow(FrameWindow, showCommand);
+    UpdateWindow(FrameWindow);
+    ShowSplash(BenchWindow);  // last, so that showing the frame does not take the keys from it
+    return true;
 }
 

@@ -255,6 +255,10 @@ int LoadLabModule(HWND owner, const char* moduleFileName, const char* udlFileNam
     return 1;
 }
 
+void ReloadLabPanes(bool recreateObservations) {
+    if (LabModuleHandle && PluginTable.SetChemTextPane) ReloadPanes(recreateObservations);
+}
+
 void ReloadChemicalTable() {
     if (LabModuleHandle && PluginTable.LoadLabChemicals) TakeChemicalTable();
 }

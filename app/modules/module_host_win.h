@@ -57,6 +57,9 @@ int LoadLabModule(HWND owner, const char* moduleFileName, const char* udlFileNam
 // Calls LoadLabChemicals of the loaded module again and makes its block the
 // chemical table; the block held before is released as ownership says.
 void ReloadChemicalTable();
+// Streams the loaded lab's texts into the three panes again (a fresh
+// Observations pane when asked), leaving the session's changed mark as it was.
+void ReloadLabPanes(bool recreateObservations);
 // UnLoadUDLSimulation (when bound); the module has freed its block, so the
 // host drops the table without freeing it.
 void UnloadUserDefinedLab();

@@ -43,13 +43,21 @@ void DrawSplash(const DRAWITEMSTRUCT& item) {
     DeleteObject(grey);
 }
 
-// The frame is enabled and the splash gone before the lab list opens, so the
-// list is never under it and the splash cannot end a second time.
+// The frame is enabled before the splash hides, so activation has somewhere
+// to go, and it is made active whatever had the keyboard before: otherwise
+// no key reaches the program until the user clicks the frame. The splash is
+// gone before the lab list opens, so the list is never under it and the
+// splash cannot end a second time.
 void EndSplash(HWND dialog) {
     KillTimer(dialog, kSplashTimer);
+    if (FrameWindow) EnableWindow(FrameWindow, TRUE);
     ShowWindow(dialog, SW_HIDE);
-    EnableWindow(FrameWindow, TRUE);
     DestroyWindow(dialog);
+    if (FrameWindow) {
+        SetForegroundWindow(FrameWindow);
+        SetActiveWindow(FrameWindow);
+        if (splashBench) SetFocus(splashBench);
+    }
     if (LabFromCommandLine) {
         if (TabControl) TabCtrl_SetCurSel(TabControl, 0);
         ShowTextPane(0);
@@ -77,13 +85,20 @@ INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         MoveWindow(GetDlgItem(dialog, IDC_SPLASH_PICTURE), 0, 0, w, h, FALSE);
         SetTimer(dialog, kSplashTimer, kSplashMs, nullptr);
         EnableWindow(FrameWindow, FALSE);
-        return TRUE;
+        return FALSE;  // the keys go to the splash itself, not to its picture
     }
+    case WM_SETFOCUS:
+        return TRUE;  // nor does the focus move on to the picture
+    case WM_GETDLGCODE:
+        // Every key ends it, Tab, Enter and Escape too.
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, DLGC_WANTALLKEYS);
+        return TRUE;
     case WM_TIMER:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_NCLBUTTONDOWN:
     case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
     case WM_CLOSE:
         EndSplash(dialog);
         return TRUE;

@@ -1,6 +1,6 @@
 // The bench seams over the real bench window: its own DC for every logical
-// and device conversion, the program's boxes and helpers, and stand-ins for
-// the dialogs that are not built yet.
+// and device conversion, the program's boxes and helpers, the renderer's
+// particles and the instrument dialogs.
 #include "bench/window/bench_seams_win.h"
 
 #include <windows.h>
@@ -99,7 +99,8 @@ public:
         if (LabModuleHandle && PluginTable.NewEquipmentAddition) PluginTable.NewEquipmentAddition(&object);
     }
 
-    // The renderer keeps no particles yet.
+    // The renderer's particles belong to object indexes: they go and are
+    // renumbered with their objects.
     void RemoveObjectParticles(const LabObject& o) override { ::RemoveObjectParticles(o); }
     void RenumberParticleOwners(const IndexRemap& remap) override { ::RenumberParticleOwners(remap); }
 
@@ -134,7 +135,10 @@ public:
     void ActivateTitrationDialog(int32_t buretToShow) override {
         if (!TitrationWindow) return;
         if (buretToShow) SendMessageA(TitrationWindow, kTitrationTakeBuret, static_cast<WPARAM>(buretToShow), 0);
-        ShowWindow(TitrationWindow, SW_SHOWNOACTIVATE);
+        // Shown and made active: a student whose dialog went out of sight
+        // gets it back in front, with the stopcock under the keys.
+        ShowWindow(TitrationWindow, SW_SHOW);
+        SetActiveWindow(TitrationWindow);
     }
     void OpenTitrationDialog(int32_t buret) override {
         ::OpenTitrationDialog(FrameWindow ? FrameWindow : Bench(), buret);

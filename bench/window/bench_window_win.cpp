@@ -19,6 +19,7 @@
 #include "bench/commands/documents/documents_win.h"
 #include "bench/commands/menus/context_menu_win.h"
 #include "bench/model/lab_objects.h"
+#include "app/shell/timer_pause.h"
 
 HDC BenchDC = nullptr;
 HFONT LabelFont = nullptr;
@@ -101,14 +102,25 @@ void OnCtrlArrow(HWND window, WPARAM key) {
     CycleSelection(window, key == VK_LEFT ? -1 : 1);
 }
 
-void OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam) {
+// An open menu holds one counted pause: a right-click menu holds its own
+// across the command it sends, so closing the menu must not restart the
+// timer under the dialog that command opens.
+bool menuPauseHeld = false;
+
+void EndMenuPause() {
+    if (!menuPauseHeld) return;
+    menuPauseHeld = false;
+    EndTimerPause();
+}
+
+void OnMenuSelect(WPARAM wParam, LPARAM lParam) {
     const UINT flags = HIWORD(wParam);
     const HMENU menu = reinterpret_cast<HMENU>(lParam);
     if (flags == 0xFFFF && !menu) {
-        if (SimulationRunning)
-            SimulationRunning = SetTimer(window, kLabTimerId, kLabTimerMs, nullptr) != 0;
-    } else if (SimulationRunning) {
-        KillTimer(window, kLabTimerId);
+        EndMenuPause();
+    } else if (!menuPauseHeld) {
+        menuPauseHeld = true;
+        BeginTimerPause();
     }
     ShowMenuHelp(LOWORD(wParam), flags, menu);
     if (menu && menu == GetMenu(FrameWindow)) AddAtCursor = false;
@@ -195,7 +207,10 @@ LRESULT CALLBACK LabSpaceWndProc(HWND window, UINT message, WPARAM wParam, LPARA
         UpdateMenuState(reinterpret_cast<HMENU>(wParam), LOWORD(lParam));
         return 0;
     case WM_MENUSELECT:
-        OnMenuSelect(window, wParam, lParam);
+        OnMenuSelect(wParam, lParam);
+        return 0;
+    case WM_EXITMENULOOP:
+        EndMenuPause();  // also when a menu closes without saying so
         return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:

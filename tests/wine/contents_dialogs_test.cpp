@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -303,6 +304,54 @@ TEST_F(ContentsDialogsTest, FormulaTextLowersAndRaisesMarkedCharacters) {
             EXPECT_LT(mTop, hTop - 2) << "raised";
     }
     EXPECT_EQ(DrawFormulaText(dc, 0, 20, &area, "H\x7f"), 0);  // a marker at the end
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+// A lowered or raised character follows the text before it with the font's
+// own spacing, as the wizard draws formulas: no gap after a long name. The
+// ink of "H2O" in a list line is compared with and without the marker.
+TEST_F(ContentsDialogsTest, FormulaTextKeepsTheFontsSpacingBeforeAMarkedCharacter) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    constexpr int kWidth = 400, kHeight = 40;
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    // The dialogs' font, as the Chemicals and Properties lists draw in it.
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    RECT area{0, 0, kWidth, kHeight};
+    // The columns with ink, as runs of [first, last].
+    const auto glyphColumns = [&](const char* text) {
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        EXPECT_EQ(DrawFormulaText(dc, 2, 12, &area, text), 1);
+        std::vector<std::pair<int, int>> runs;
+        for (int x = 0; x < kWidth; ++x) {
+            bool ink = false;
+            for (int y = 0; y < kHeight && !ink; ++y) ink = GetPixel(dc, x, y) != RGB(255, 255, 255);
+            if (!ink) continue;
+            if (!runs.empty() && runs.back().second == x - 1)
+                runs.back().second = x;
+            else
+                runs.push_back({x, x});
+        }
+        return runs;
+    };
+    const auto plain = glyphColumns("Sodium hydrogen carbonate solution  -  H2O");
+    const auto marked = glyphColumns("Sodium hydrogen carbonate solution  -  H\x7f" "2O");
+    ASSERT_GE(plain.size(), 3u);
+    ASSERT_GE(marked.size(), 3u);
+    // The last three glyphs: H, 2, O.
+    const auto gap = [](const std::vector<std::pair<int, int>>& runs) {
+        const size_t n = runs.size();
+        return runs[n - 2].first - runs[n - 3].second;
+    };
+    EXPECT_LE(std::abs(gap(marked) - gap(plain)), 1) << "H to 2: " << gap(marked) << " against " << gap(plain);
+    EXPECT_LE(std::abs(marked.back().second - plain.back().second), 1) << "the formula ends where its text does";
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);

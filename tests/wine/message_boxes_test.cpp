@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/frame/app_windows_win.h"
 #include "app/shell/message_boxes_win.h"
 #include "app/shell/timer_pause_win.h"
 #include "bench/model/bench_state.h"
@@ -13,11 +14,17 @@ namespace {
 
 class MessageBoxesTest : public testing::Test {
 protected:
-    void SetUp() override { InstallBenchTimerPause(bench.handle()); }
+    void SetUp() override {
+        wasRunning_ = SimulationRunning;
+        InstallBenchTimerPause(bench.handle());
+    }
+    // The shared program, when it runs, gets its own bench's pause back: a
+    // later suite's dialogs must stop its timer again.
     void TearDown() override {
         KillTimer(bench.handle(), kLabTimerId);
         RemoveTimerPause();
-        SimulationRunning = false;
+        SimulationRunning = wasRunning_;
+        if (BenchWindow && IsWindow(BenchWindow)) InstallBenchTimerPause(BenchWindow);
         DocumentModified = false;
     }
     bool TimerRuns() {
@@ -27,6 +34,7 @@ protected:
         return was;
     }
     TestWindow bench;
+    bool wasRunning_ = false;
 };
 
 TEST_F(MessageBoxesTest, SavePromptAnswers) {

@@ -4,12 +4,14 @@
 // it, so it leaves the generic lab loaded and the session untitled.
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -22,6 +24,7 @@
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_services_win.h"
 #include "app/modules/module_host_win.h"
+#include "app/settings/folders_win.h"
 #include "app/shell/select_object.h"
 #include "app/shell/shell_services_win.h"
 #include "bench/commands/command_ids.h"
@@ -35,6 +38,7 @@
 #include "program_instance.h"
 #include "student_hands.h"
 #include "render/render_settings_win.h"
+#include "resources/brevane/document_ids.h"
 #include "resources/brevane/lab_documents_ids.h"
 #include "tests/support/build_folders_win.h"
 
@@ -256,6 +260,92 @@ TEST_F(LabDocuments, SaveAsNewThenOpenGivesBackTheObjectsNotesAndDataset) {
     EXPECT_FALSE(DocumentModified);
     EXPECT_FALSE(UndoValid);
     EXPECT_FALSE(ObjectSelected);
+}
+
+// The data window's table shows the dataset as it is whenever the dataset is
+// replaced, without View, Refresh: New, Open, and the data dropped when a
+// new collection starts.
+TEST_F(LabDocuments, TheDataWindowsTableFollowsNewOpenAndDroppedData) {
+    MakeSession("Titration notes");  // three points
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdSaveAs);
+        driver.Finish();
+    }
+    ShowWindow(DataWindow, SW_SHOWNORMAL);
+    SendMessageA(DataWindow, WM_COMMAND, MAKEWPARAM(IDM_DATA_VIEW, 0), 0);
+    const auto rows = [] {
+        // The header, an empty line, then one line a point.
+        const std::string table = TextOf(FindWindowExA(DataWindow, nullptr, "EDIT", nullptr));
+        const size_t body = table.find("\r\n\r\n");
+        if (body == std::string::npos) return -1;
+        int lines = 0;
+        for (size_t at = table.find("\r\n", body + 4); at != std::string::npos; at = table.find("\r\n", at + 2))
+            ++lines;
+        return lines;
+    };
+    ASSERT_EQ(rows(), 3);
+
+    {
+        DialogDriver driver({RunLab("OLVARIS.DLL")});
+        Send(kCmdNew);
+        driver.Finish();
+    }
+    EXPECT_EQ(rows(), 0) << "New: no rows of the last session";
+    {
+        DialogDriver driver({ChooseFile(path_)});
+        Send(kCmdOpen);
+        driver.Finish();
+    }
+    EXPECT_EQ(rows(), 3) << "Open: the file's rows";
+    SelectLabObject(1, 1);
+    ObjectSelected = true;
+    {
+        DialogDriver driver({Press(IDYES)});  // drop the data collected before
+        Send(kCmdCollectTitrationData);
+        driver.Finish();
+        ASSERT_EQ(driver.Seen().size(), 1u);
+    }
+    EXPECT_EQ(rows(), 0) << "the dropped data's rows go";
+    ShowWindow(DataWindow, SW_HIDE);
+    SendMessageA(DataWindow, WM_COMMAND, MAKEWPARAM(IDM_DATA_GRAPH_VIEW, 0), 0);
+    LabObjects[1].collectTitration = 0;
+}
+
+// The file dialogs of lab files and demonstrations open in the user's own
+// work folder, not in the program folder, which an installation keeps
+// read-only.
+TEST_F(LabDocuments, TheFileDialogsStartInTheDocumentsWorkFolder) {
+    char work[MAX_PATH] = "";
+    ASSERT_EQ(DocumentsWorkFolder(work), 1);
+    std::string expected = work;
+    while (!expected.empty() && expected.back() == '\\') expected.pop_back();
+    const auto lower = [](std::string text) {
+        for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    ResetBench();
+    SetCurrentLab("", "");
+    const struct {
+        const char* name;
+        int command;
+    } cases[] = {{"Open", kCmdOpen}, {"Save As", kCmdSaveAs}, {"Start Recording", kCmdStartRecording},
+                 {"Play Lab Demo", kCmdPlayLabDemo}};
+    for (const auto& c : cases) {
+        std::string shown;
+        DialogDriver driver({[&](HWND dialog) {
+            char folder[MAX_PATH] = "";
+            SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+            shown = folder;
+            Press(IDCANCEL)(dialog);
+        }});
+        DocumentModified = false;
+        Send(c.command);
+        driver.Finish();
+        EXPECT_EQ(driver.Unexpected(), 0) << c.name;
+        EXPECT_EQ(lower(shown), lower(expected)) << c.name;
+    }
+    EXPECT_FALSE(DemoRecordingActive()) << "a cancelled recording records nothing";
 }
 
 TEST_F(LabDocuments, AFailedSaveSaysSoAndKeepsTheChangesAndTheOldFile) {

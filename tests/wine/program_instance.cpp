@@ -4,12 +4,19 @@
 
 #include "app/frame/app_windows_win.h"
 #include "app/frame/startup_win.h"
+#include "bench/commands/command_ids.h"
 #include "app/modules/module_host_win.h"
 #include "app/panes/text_panes_win.h"
 #include "app/shell/message_boxes_win.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/model/bench_state.h"
+#include "bench/model/contents.h"
+#include "bench/model/lab_objects.h"
+#include "bench/model/selection.h"
+#include "common/component_slot.h"
 #include "bench/window/bench_seams.h"
+
+void ResetBench();  // bench/window/bench_window_win.cpp
 
 namespace {
 bool firstStartDone = false;
@@ -79,4 +86,30 @@ void PumpMessages(int ms) {
         }
         Sleep(10);
     }
+}
+
+bool PumpProgramUntil(const std::function<bool()>& done, int ms) {
+    static const HACCEL accelerators =
+        LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kAcceleratorTable));
+    for (int waited = 0;; waited += 10) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(msg, accelerators);
+        if (done()) return true;
+        if (waited >= ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void BeakerOfWaterOnABurner() {
+    ResetBench();
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAdd100Beaker, 0), 0);
+    SelectedObject = 1;
+    ObjectSelected = true;
+    SendMessageA(FrameWindow, WM_COMMAND, MAKEWPARAM(kCmdAddBunsenBurner, 0), 0);
+    SelectedObject = 0;
+    ObjectSelected = false;
+    LabObject& beaker = LabObjects[1];
+    AddComponent(beaker, kCasWater, kPhaseLiquid, 50, 293);
+    beaker.liquidVolume = 500;
+    beaker.temperature = 293;
 }

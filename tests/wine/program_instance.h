@@ -1,6 +1,7 @@
 // The program's windows, shared by every suite that drives them in the test
 // process (the program's state is global).
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,3 +19,12 @@ void CloseProgramWindows();
 
 // Dispatches this thread's messages for about ms milliseconds.
 void PumpMessages(int ms);
+
+// An empty bench, then a 100 ml beaker of 50 ml water at 293 K with a
+// burner under it, as the menu commands build them; the beaker is object 1.
+void BeakerOfWaterOnABurner();
+
+// Serves this thread's messages as the program's own loop does (its modeless
+// dialogs first, then its accelerators) until done() holds (true) or about
+// ms milliseconds have passed (false).
+bool PumpProgramUntil(const std::function<bool()>& done, int ms);

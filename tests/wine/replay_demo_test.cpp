@@ -1,8 +1,10 @@
 // Demonstration playback in the real program: a session recorded through the
 // menu commands plays back onto the bench, a message box holds playback, the
-// comments can be deleted and edited afterwards, and a cancelled or refused
-// file gives the bench back. The program starts once for this suite, after
-// the start-up suite has closed its windows (the file sorts after it).
+// comments can be deleted and edited afterwards, a cancelled or refused file
+// gives the bench back, and a demonstration of another lab leaves that lab
+// loaded and named, as Save and the frame title show. The program starts
+// once for this suite, after the start-up suite has closed its windows (the
+// file sorts after it).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,12 +26,15 @@
 #include "app/demo/demo_playback_commands_win.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/play_demo_dialog_win.h"
+#include "app/documents/lab_file_win.h"
 #include "app/frame/app_windows_win.h"
 #include "app/frame/frame_services_win.h"
 #include "app/frame/startup_win.h"
 #include "app/modules/module_host_win.h"
+#include "app/shell/shell_services_win.h"
 #include "bench/commands/bench_command_seams.h"
 #include "bench/commands/command_ids.h"
+#include "bench/commands/documents/documents_win.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
@@ -39,6 +44,7 @@
 #include "common/component_slot.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "real_input.h"
 #include "resources/brevane/demo_playback_ids.h"
 
 namespace {
@@ -285,6 +291,76 @@ TEST_F(ReplayDemo, ARecordedSessionPlaysBackAndItsCommentsCanBeEditedAfterwards)
     EXPECT_EQ(file.size() - sizeAfterDelete, 48u + std::strlen("End Demo") + 1) << seen;
     EXPECT_EQ(sizeAfterDelete - sizeAfterEdit, std::strlen("Watch the water warm up") - std::strlen("Short"));
     EXPECT_EQ(CurrentLabTitle()[0], '\0') << "Save cannot write over the lab file";
+}
+
+TEST_F(ReplayDemo, ADemonstrationOfAnotherLabIsTheLabThatSaveAndTheTitleNameAfterwards) {
+    // Recorded in the specific-heat lab.
+    lstrcpynA(CurrentModuleName, "TESSALY.DLL", kHostPathLength);
+    CurrentUdlName[0] = 0;
+    ASSERT_EQ(LoadCurrentModule(BenchWindow, 1), 1);
+    ResetBench();
+    Post(kCmdStartRecording);
+    ASSERT_TRUE(PumpUntil([] { return LabDemoRecorder.recording; }, 2000));
+    Post(kCmdAdd100Beaker);
+    PumpUntil([] { return LabObjectCount == 1; }, 2000);
+    Pump(600);
+    Post(kCmdStopRecording);
+    PumpUntil([] { return !LabDemoRecorder.recording; }, 2000);
+
+    // Played in the generic lab: File, Play Lab Demo with the keys, Play and
+    // then Cancel clicked once it has played.
+    lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
+    ASSERT_EQ(LoadCurrentModule(BenchWindow, 1), 1);
+    ResetBench();
+    SetForegroundWindow(FrameWindow);
+    Pump(200);
+    std::atomic<bool> played{false}, closed{false};
+    DialogDriver dialogs({[&](HWND dialog) {
+        ClickScreen(CentreOnScreen(GetDlgItem(dialog, IDC_DEMO_PLAY)));
+        played = WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, IDC_DEMO_DELETE)) != FALSE; }, 20000);
+        ClickScreen(CentreOnScreen(GetDlgItem(dialog, IDCANCEL)));
+        closed = WaitFor([&] { return !IsWindow(dialog); }, 5000);
+    }});
+    TapAltKey('F');
+    TapKey('D');
+    PumpUntil([&] { return closed.load(); }, 30000);
+    dialogs.Finish();
+    ASSERT_TRUE(played) << "the demonstration played to its end";
+    EXPECT_STRCASEEQ(CurrentModuleName, "TESSALY.DLL");
+    char caption[256] = "";
+    GetWindowTextA(FrameWindow, caption, sizeof caption);
+    EXPECT_NE(std::string(caption).find(" - Specific heat lab"), std::string::npos) << caption;
+
+    // Save As with the keys: the file is the demonstration's lab.
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string saved = std::string(folder) + "brevane_replayed.lab";
+    DeleteFileA(saved.c_str());
+    std::atomic<bool> named{false};
+    DialogDriver save({[&](HWND dialog) {
+        HWND name = GetDlgItem(dialog, 0x47c);  // cmb13: the explorer-style name box
+        if (!name) name = GetDlgItem(dialog, 0x480);
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
+        Press(IDOK)(dialog);
+        named = true;
+    }});
+    TapAltKey('F');
+    TapKey('A');
+    PumpUntil([&] { return named && GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+    Pump(200);
+    save.Finish();
+    LabDocument doc;
+    ASSERT_TRUE(LoadLabDocument(saved.c_str(), LabFileWin32{}, 1, &doc)) << saved;
+    EXPECT_STRCASEEQ(doc.moduleName, "TESSALY.DLL");
+    EXPECT_EQ(doc.objectCount, 1);
+    DeleteFileA(saved.c_str());
+
+    // The next test starts in the generic lab, untitled.
+    lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
+    LoadCurrentModule(BenchWindow, 1);
+    ResetBench();
+    SetCurrentLab("", "");
+    UpdateWindowTitle(FrameWindow, "");
 }
 
 TEST_F(ReplayDemo, ACancelledOrRefusedFileGivesTheBenchItsObjectsBack) {

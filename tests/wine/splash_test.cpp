@@ -1,6 +1,7 @@
 // The start-up splash on the started program: it holds the frame disabled,
-// a key ends it, and only its first end in a run opens the lab list, and
-// not when a lab came from the command line.
+// a real key ends it, only its first end in a run opens the lab list, and
+// not when a lab came from the command line; however it ends, the frame is
+// the active window afterwards, the lab list's closing included.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "app/shell/splash_win.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "real_input.h"
 
 namespace {
 
@@ -24,17 +26,23 @@ void CancelTheLabList(HWND dialog) {
     if (std::string(caption) == kLabList) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
+void PumpProgram(int ms) { PumpProgramUntil([] { return false; }, ms); }
+
 // Shows the splash, ends it with a key; returns the lab lists that followed.
 std::vector<SeenDialog> SplashEndedByAKey(bool* frameDisabledWhileShown) {
     DialogDriver driver({CancelTheLabList, CancelTheLabList, CancelTheLabList});
     ShowSplash(BenchWindow);
     EXPECT_NE(SplashWindow, nullptr);
     *frameDisabledWhileShown = !IsWindowEnabled(FrameWindow);
-    SendMessageA(SplashWindow, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(SplashWindow, nullptr) << "a key ends it at once";
+    PumpProgram(100);
+    EXPECT_EQ(GetForegroundWindow(), SplashWindow) << "it has the keyboard";
+    TapKey(VK_SPACE);
+    for (int i = 0; i < 100 && SplashWindow; ++i) PumpProgram(10);
+    EXPECT_EQ(SplashWindow, nullptr) << "a key ends it";
     EXPECT_TRUE(IsWindowEnabled(FrameWindow));
-    PumpMessages(500);
+    PumpProgram(500);
     driver.Finish();
+    EXPECT_EQ(GetForegroundWindow(), FrameWindow) << "the frame is active afterwards";
     std::vector<SeenDialog> lists;
     for (const SeenDialog& d : driver.Seen())
         if (d.caption == kLabList) lists.push_back(d);

@@ -1,8 +1,9 @@
 // Create New UDL and Edit UDL file on the program's real windows with the
-// authoring module loaded as the host loads it: the wizard's sheet walked
-// page by page writes a lab from RTF documents into the per-user folder,
-// the host takes it up and runs it, Edit shows it again, and Cancel keeps
-// what was loaded.
+// authoring module loaded as the host loads it: the wizard's sheet, modal
+// over the frame, walked page by page writes a lab from RTF documents into
+// the per-user folder, the host takes it up and runs it with its texts shown,
+// Edit shows it again, Cancel keeps what was loaded, and Help on a page
+// opens the wizard's help file.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -22,6 +23,7 @@
 #include "bench/model/bench_state.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "real_input.h"
 #include "wizard/udl_file.h"
 #include "wizard/udl_io_win.h"
 #include "wizard_commands_fixture.h"
@@ -35,6 +37,22 @@ namespace {
 TEST_F(WizardCommands, CreateNewUdlWritesTheLabThatTheHostThenRunsAndEditShowsItAgain) {
     RunCommand(kCmdCreateNewUdl, [&](HWND sheet) {
         ASSERT_EQ(Showing(sheet), kWelcomePage);
+        // Modal over the frame: a click on its menu bar opens nothing while
+        // the wizard edits the loaded lab.
+        EXPECT_FALSE(IsWindowEnabled(FrameWindow));
+        RECT file = {};
+        GetMenuItemRect(FrameWindow, GetMenu(FrameWindow), 0, &file);
+        ClickScreen(POINT{(file.left + file.right) / 2, (file.top + file.bottom) / 2});
+        Sleep(500);
+        HWND menu = FindWindowA("#32768", nullptr);
+        const bool menuOpened = menu && IsWindowVisible(menu);
+        EXPECT_FALSE(menuOpened) << "the frame's File menu opened under the wizard";
+        if (menuOpened) {  // closed again, so the walk can go on
+            TapKey(VK_ESCAPE);
+            TapKey(VK_ESCAPE);
+            SendMessageTimeoutA(FrameWindow, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 2000, nullptr);
+            Sleep(200);
+        }
         ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
         HWND page = CurrentPage(sheet);
         ASSERT_EQ(KindOf(page), kInformationPage);
@@ -55,9 +73,15 @@ TEST_F(WizardCommands, CreateNewUdlWritesTheLabThatTheHostThenRunsAndEditShowsIt
         PressSheetButton(sheet, PSBTN_FINISH);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
     });
+    EXPECT_TRUE(IsWindowEnabled(FrameWindow)) << "the frame is enabled again";
     // The host asks the module for the lab's name and takes up its chemicals
-    // and its Observations sheet.
+    // and its three sheets at once; nothing the student did changed.
     EXPECT_STREQ(CurrentUdlName, kLabName);
+    EXPECT_NE(PaneText(kIntroductionPane).find("The lab's introduction text."), std::string::npos)
+        << PaneText(kIntroductionPane);
+    EXPECT_NE(PaneText(kProcedurePane).find("The lab's procedure text."), std::string::npos)
+        << PaneText(kProcedurePane);
+    EXPECT_FALSE(DocumentModified) << "no save question for a session nobody changed";
     EXPECT_EQ(UdlInPersonalFolder, 1);
     char caption[512] = {};
     GetWindowTextA(FrameWindow, caption, sizeof caption);
@@ -96,6 +120,33 @@ TEST_F(WizardCommands, CreateNewUdlWritesTheLabThatTheHostThenRunsAndEditShowsIt
         EXPECT_EQ(ControlTextOf(page, IDC_DOC_OBSERVATIONS), Document("observations"));
     });
     EXPECT_STREQ(CurrentUdlName, kLabName) << "Cancel keeps the lab";
+}
+
+// F1 on a page and the sheet's Help button, pressed and clicked as the
+// teacher does, each open the wizard's help file; a viewer outlives the sheet.
+TEST_F(WizardCommands, HelpOnAPageOpensTheWizardsHelpFileEveryTime) {
+    std::string firstTitle, secondTitle;
+    RunCommand(kCmdCreateNewUdl, [&](HWND sheet) {
+        WaitFor([&] { return GetForegroundWindow() == sheet; });
+        TapKey(VK_F1);
+        HWND viewer = WaitForHelpViewer();
+        firstTitle = viewer ? TextOf(viewer) : "(no viewer)";
+    });
+    EXPECT_TRUE(IsWindowEnabled(FrameWindow)) << "Cancel enables the frame again";
+    HWND kept = WaitForHelpViewer(1000);
+    EXPECT_NE(kept, nullptr) << "the viewer stays when the wizard closes";
+    if (kept) PostMessageA(kept, WM_CLOSE, 0, 0);  // as the teacher closes it
+    PumpProgramUntil([&] { return !IsWindow(kept) || !IsWindowVisible(kept); }, 3000);
+
+    RunCommand(kCmdEditUdl, [&](HWND sheet) {
+        WaitFor([&] { return GetForegroundWindow() == sheet; });
+        ClickScreen(CentreOnScreen(GetDlgItem(sheet, IDHELP)));
+        HWND viewer = WaitForHelpViewer();
+        secondTitle = viewer ? TextOf(viewer) : "(no viewer)";
+        CloseHelpViewer(viewer);
+    });
+    EXPECT_EQ(firstTitle, "UDL Tavistrel Help");
+    EXPECT_EQ(secondTitle, "UDL Tavistrel Help") << "help opens again after a viewer went with its wizard";
 }
 
 TEST_F(WizardCommands, TheWizardCancelledAnswersNothingSavedAndTheLoadedLabComesBack) {

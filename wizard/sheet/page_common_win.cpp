@@ -37,7 +37,7 @@ void OpenWizardHelp(HWND owner, int helpKey) {
     char path[MAX_PATH + 128];
     if (folder.empty() || !HelpTopicPathIn(folder.c_str(), 0, helpKey, path, sizeof path)) return;
     LastHelpTopic = path;
-    if (HtmlHelpFunction help = LoadHtmlHelp()) help(owner, path, kHtmlHelpDisplayTopic, 0);
+    if (HtmlHelpFunction help = LoadHtmlHelp()) help(HelpViewerOwner(owner), path, kHtmlHelpDisplayTopic, 0);
 }
 
 std::string LastWizardHelpTopic() { return LastHelpTopic; }

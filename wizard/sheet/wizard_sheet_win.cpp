@@ -81,7 +81,10 @@ int RunWizardSheet(HWND owner) {
     sheet.dwSize = sizeof sheet;
     sheet.dwFlags = PSH_WIZARD | PSH_PROPSHEETPAGE | PSH_HASHELP | PSH_NOAPPLYNOW | PSH_USECALLBACK;
     sheet.pfnCallback = SheetCallback;
-    sheet.hwndParent = owner;
+    // The top window is the one a modal sheet disables: the host hands over
+    // its bench, a child, whose frame's menus must not work on the lab the
+    // wizard is editing.
+    sheet.hwndParent = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
     sheet.hInstance = instance;
     sheet.pszCaption = MAKEINTRESOURCEA(kSheetCaptionString);
     sheet.nPages = count;

@@ -1,6 +1,7 @@
 #include "bench/commands/contents/dialog_helpers_win.h"
 
 #include <cstring>
+#include <vector>
 
 int DrawFormulaText(HDC dc, int x, int y, const RECT* rect, const char* text) {
     if (!dc || !rect || !text) return 0;
@@ -19,12 +20,18 @@ int DrawFormulaText(HDC dc, int x, int y, const RECT* rect, const char* text) {
         } else {
             while (p[length] && p[length] != 0x7F && p[length] != 0xC7) ++length;
         }
+        // Each character at the advance the font's metrics give it, so a
+        // piece ends where its width says and the next meets it: Wine draws
+        // a long plain run narrower than it measures.
         SIZE extent{};
-        if (!GetTextExtentPoint32A(dc, reinterpret_cast<const char*>(p), length, &extent)) return 0;
+        std::vector<INT> ends(static_cast<size_t>(length)), advances(static_cast<size_t>(length));
+        if (!GetTextExtentExPointA(dc, reinterpret_cast<const char*>(p), length, 0, nullptr, ends.data(), &extent))
+            return 0;
+        for (int i = 0; i < length; ++i) advances[size_t(i)] = ends[size_t(i)] - (i ? ends[size_t(i) - 1] : 0);
         const bool last = p[length] == 0;
         RECT piece{first ? rect->left : cx, rect->top, last ? rect->right : cx + extent.cx, rect->bottom};
         if (!ExtTextOutA(dc, cx, y + dy, ETO_CLIPPED | ETO_OPAQUE, &piece, reinterpret_cast<const char*>(p),
-                         static_cast<UINT>(length), nullptr))
+                         static_cast<UINT>(length), advances.data()))
             return 0;
         cx += extent.cx;
         p += length;

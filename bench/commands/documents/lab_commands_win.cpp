@@ -32,12 +32,11 @@ void OnLabs(const CommandMessage&) {
     if (result == 3) SendToBench(kCmdEditUdl);
 }
 
-void RefillObservations() {
-    HWND observations = ObservationsPane();
-    if (observations && LabModuleHandle && PluginTable.SetChemTextPane) {
-        PaneStreamGuardScope guard;
-        PluginTable.SetChemTextPane(observations, 2);
-    }
+// All three sheets of the lab the wizard wrote, at once: its Introduction and
+// Procedure too, not only Observations. The lab's own texts mark nothing
+// changed.
+void ShowWrittenLabsTexts() {
+    ReloadLabPanes(true);
     if (TabControl) TabCtrl_SetCurSel(TabControl, 0);
     ShowTextPane(0);
 }
@@ -78,7 +77,7 @@ void RunWizard(bool newLab) {
     SetCurrentLab("", "");
     UpdateWindowTitle(FrameWindow, "");
     ReloadChemicalTable();
-    RefillObservations();
+    ShowWrittenLabsTexts();
 }
 
 void OnCreateNewUdl(const CommandMessage&) { RunWizard(true); }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/data/data_window_win.h"
 #include "app/data/titration_data.h"
 #include "app/documents/lab_file_win.h"
 #include "app/frame/app_windows_win.h"
@@ -179,7 +180,7 @@ bool OpenLabFile(HWND bench, const char* path, const char* title) {
     UpdateWindowTitle(FrameWindow, keptTitle);
     // Streaming the notes in marked the pane changed; the file is the lab.
     DocumentModified = false;
-    if (DataWindow) InvalidateRect(DataWindow, nullptr, TRUE);
+    RefreshDataWindow(DataWindow);  // the file's dataset, in either view
     InvalidateRect(bench, nullptr, TRUE);
     LayoutFrame(bench);
     return true;

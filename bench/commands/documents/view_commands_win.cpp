@@ -148,16 +148,19 @@ void OnToolbarOptions(const CommandMessage&) {
     if (ShowToolbarOptions(BenchWindow, AppInstance, object) == 1) InvalidateRect(BenchWindow, nullptr, TRUE);
 }
 
+// A pause held by a dialog or menu restarts the timer itself when it ends.
 void OnStartLabTimer(const CommandMessage&) {
     if (SimulationRunning) return;
-    SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
     SimulationRunning = true;
+    if (TimerPauseDepth() == 0) SetTimer(BenchWindow, kLabTimerId, kLabTimerMs, nullptr);
 }
 
+// The box pauses the timer; once the simulation has stopped, the pause's end
+// leaves it stopped.
 void OnStopLabTimer(const CommandMessage&) {
+    TimerPauseScope pause;
     if (MessageBoxA(BenchWindow, "Timer is about to stop", "Timer", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
         return;
-    if (SimulationRunning) KillTimer(BenchWindow, kLabTimerId);
     SimulationRunning = false;
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/data/data_window_win.h"
 #include "app/data/titration_data.h"
 #include "app/demo/demo_recorder.h"
 #include "app/documents/lab_file_win.h"
@@ -43,7 +44,10 @@ public:
     bool TitrationPointsExist() const override { return LabTitrationData.record.allocatedCount > 0; }
     int32_t DatasetCount() const override { return CurrentLabFileTrailer.datasetCount; }
     void SetDatasetCount(int32_t count) override { CurrentLabFileTrailer.datasetCount = count; }
-    void DropTitrationPoints() override { ClearTitrationPoints(LabTitrationData); }
+    void DropTitrationPoints() override {
+        ClearTitrationPoints(LabTitrationData);
+        RefreshDataWindow(DataWindow);
+    }
     void RecordDataWindowEvent(int32_t event, int32_t stringId) override {
         if (DemoRecordingActive())
             RecordEvent(ProgramString(stringId).c_str(), kDemoUiCommand, event, 0, 0, 0, 0);
