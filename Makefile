@@ -8,7 +8,7 @@ JOBS   ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 export WINEPREFIX ?= $(abspath $(BUILD))/wine
 
-.PHONY: all setup build native win32 win64 run test test-native test-win32 bench fuzz labsim clean
+.PHONY: all setup build native win32 win64 dist run test test-native test-win32 bench fuzz labsim clean
 
 all: build
 
@@ -36,6 +36,11 @@ win64: $(WIN64)/CMakeCache.txt
 	cmake --build $(WIN64) -j $(JOBS)
 
 build: native win32
+
+# The program folder as a zip for Windows, named after the program's version
+# (the win32 build makes it; this lists it).
+dist: setup win32
+	@zip=$$(ls -t $(WIN32)/Brevane-*.zip | head -1); unzip -l "$$zip"; echo "dist: $$zip"
 
 labsim: $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS) --target labsim
