@@ -45,12 +45,16 @@ dist: setup win32
 labsim: $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS) --target labsim
 
+# make run LAB=file.lab starts the program with that lab file (or user-defined
+# lab); without a display the screenshot is taken SETTLE seconds after the start.
+SETTLE ?= 5
+LAB_ARG = $(if $(LAB),"$(abspath $(LAB))")
 run: setup win32
 	@if tools/can-run-wine; then exe=$(WIN32)/program/Brevane.exe; runner=tools/wine-run; \
 	else echo "make run: no 32-bit code here, running the 64-bit build"; $(MAKE) --no-print-directory win64; \
 	    exe=$(WIN64)/program/Brevane.exe; runner=tools/wine64-run; export WINEPREFIX=$(abspath $(BUILD))/wine64; fi; \
-	if [ -n "$$DISPLAY" ]; then $$runner $$exe; \
-	else BREVANE_RUNNER=$$runner tools/with-display tools/run-headless $$exe $(BUILD)/brevane.png; fi
+	if [ -n "$$DISPLAY" ]; then $$runner $$exe $(LAB_ARG); \
+	else BREVANE_RUNNER=$$runner tools/with-display tools/run-headless $$exe $(BUILD)/brevane.png $(SETTLE) $(LAB_ARG); fi
 
 test-native: native
 	@echo "==== native tests (ASan, UBSan) ===="
