@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cas.h"
+#include "component_slot.h"
 
 // Byte markers inside a formula: the next character is sub- or superscript.
 constexpr unsigned char kFormulaSubscript = 0x7F;
@@ -29,6 +30,15 @@ enum ChemicalKind : int32_t {
     kKindIon = 32,
     kKindLiquidMixture = 130,
 };
+
+// A lab that makes a solution of an ion keeps the ion bit: state 0x28. Its
+// solute then enters a vessel as ions in solution, which the meters count.
+constexpr bool IsSolutionState(int32_t state) { return (state & kKindSolution) != 0; }
+constexpr uint32_t SolutePhaseOf(int32_t state) { return (state & kKindIon) ? kPhaseSecondLiquid : kPhaseDissolved; }
+// States are phase bits: the phase a chemical of this state takes in a vessel.
+constexpr uint32_t VesselPhaseOf(int32_t state) {
+    return (state & kKindIon) ? uint32_t(kPhaseSecondLiquid) : uint32_t(state);
+}
 
 constexpr int kFormulaLength = 50;
 constexpr int kChemNameLength = 100;

@@ -17,6 +17,7 @@ constexpr uint32_t kSolutionMask = kPhaseLiquid | kPhaseDissolved | kPhaseSecond
 constexpr double kReferenceKelvin = 298.0;
 constexpr double kWarmerFactor = 1.0089;
 constexpr double kCoolerFactor = 1 - 0.0089;
+constexpr double kWaterIonProduct = 1e-14;
 
 void SetColour(uint8_t out[3], uint32_t word) {
     out[0] = ColourRed(word);
@@ -235,12 +236,19 @@ void UpdatePh(LabObject& o) {
     double litres = ReactionPhaseVolume(o, kPhaseLiquid) / 1000;
     double h = Moles(kCasHydrogenIon, MassOfComponent(o, kCasHydrogenIon, kPhaseSecondLiquid));
     double oh = Moles(kCasHydroxideIon, MassOfComponent(o, kCasHydroxideIon, kPhaseSecondLiquid));
-    if (h > oh && litres > 0)
-        o.ph = -std::log10(h / litres);
-    else if (oh > h && litres > 0)
-        o.ph = 14 + std::log10(oh / litres);
-    else
-        o.ph = 7;
+    o.ph = PhOfExcess(h, oh, litres);
+}
+
+double PhOfExcess(double hydrogenMoles, double hydroxideMoles, double litres) {
+    if (!(litres > 0) || !std::isfinite(litres)) return 7;
+    const double excess = (hydrogenMoles - hydroxideMoles) / litres;
+    if (std::isnan(excess)) return 7;
+    // Water's own ions keep [H+][OH-] at 1e-14, so a few stray ions either
+    // way read near 7 and never beyond the scale. Written so that neither
+    // side subtracts nearly equal numbers.
+    const double root = std::sqrt(excess * excess + 4 * kWaterIonProduct);
+    const double hydrogen = excess >= 0 ? (excess + root) / 2 : 2 * kWaterIonProduct / (root - excess);
+    return std::clamp(-std::log10(hydrogen), 0.0, 14.0);
 }
 
 double SoluteConductivity(double molarity, double a, double b, double kelvin, int atc) {

@@ -27,6 +27,9 @@ bool GradientColour(double molarity, double low, double high, const uint8_t lowC
 double LookupAbsorptivity(const EngineLab& lab, CasNumber cas, int32_t wavelength);
 void UpdateSpectrophotometer(const EngineLab& lab, LabObject& cuvette);
 void UpdatePh(LabObject& o);
+// The pH of a liquid of litres holding the moles of H+ and OH- (beyond what
+// water itself gives): 7 without liquid, always within 0..14.
+double PhOfExcess(double hydrogenMoles, double hydroxideMoles, double litres);
 
 double SoluteConductivity(double molarity, double a, double b, double kelvin, int atc);
 void UpdateConductivity(int32_t count, LabObject* base);

@@ -17,6 +17,8 @@ constexpr double kCelsiusOffset = 273.0;  // the wizard's limits are whole-degre
 constexpr double kQuotientTolerance = 1e-10;
 constexpr double kBisectionTolerance = 1e-11;
 constexpr double kStepSeconds = 0.5;
+// A remainder this small a share of what a reactant held is rounding, not an excess.
+constexpr double kRoundingShare = 1e-9;
 
 double LitresOfLiquid(const LabObject& o) { return ReactionPhaseVolume(o, kPhaseLiquid | kPhaseDissolved) / 1000.0; }
 
@@ -333,10 +335,16 @@ bool RunLimitingReagent(const ReactionRecord& r, LabObject& o, const ReactionPar
             continue;
         }
         double grams;
-        if (p.cas == limitingCas)
-            grams = rateLimited ? molarMass * litres * kStepSeconds * rate : MassOfComponent(o, p.cas, p.phase);
-        else
+        const double held = MassOfComponent(o, p.cas, p.phase);
+        if (p.cas == limitingCas) {
+            grams = rateLimited ? molarMass * litres * kStepSeconds * rate : held;
+        } else {
             grams = molarMass * p.coefficient * extent;
+            // At an equivalence point a second reactant is used up as well:
+            // what the grams-to-moles round trip would leave of it is no
+            // chemistry, and a meter would read that speck as a strong acid.
+            if (!rateLimited && grams < held && held - grams <= held * kRoundingShare) grams = held;
+        }
         RemoveReactionComponent(o, p.cas, p.phase, grams);
         if (firstReactant) {
             firstReactant = false;
@@ -373,11 +381,13 @@ int LabSimulationProc(const EngineLab& lab, int32_t count, LabObject* base) {
                     ran = true;
                 }
             }
+            // The pH before the look: an indicator shows the pH the meter
+            // reads now, not the one of half a second ago.
+            if (lab.labStyle & kStylePh) UpdatePh(o);
             if (colourTestMark) UpdateObjectAppearance(lab, o, colourTest, gasBefore);
             if (ran || o.precipitate > 0 || o.indicatorAmount > 0)
                 UpdateObjectAppearance(lab, o, appearance, gasBefore);
             if ((lab.labStyle & kStyleSpectrophotometer) && o.type == kCuvette) UpdateSpectrophotometer(lab, o);
-            if (lab.labStyle & kStylePh) UpdatePh(o);
         }
         if (lab.labStyle & kStyleFlameTest) UpdateFlameColour(base, count);
         if (lab.labStyle & kStyleConductivity) UpdateConductivity(count, base);

@@ -16,6 +16,13 @@ double SolubilityOrNone(CasNumber cas, double kelvin) {
     return s > 0 ? s : 0;
 }
 
+// A solubility of -1 (or no record at all) marks a chemical that mixes
+// freely with water, as acids and ions do: there is no limit to go over.
+bool MixesFreely(CasNumber cas) {
+    const ChemicalRecord* record = FindChemicalRecord(cas);
+    return !record || record->solubility273 < 0 || record->solubility373 < 0;
+}
+
 double SolidDensity(CasNumber cas) { return sim::VolumeDensity(Density(cas)); }
 
 void Dissolve(LabObject& o) {
@@ -39,7 +46,7 @@ void Crystallise(LabObject& o) {
     const double water = MassOfComponent(o, kCasWater, kPhaseLiquid);
     for (int32_t i = 1; i < kComponentSlotCount; ++i) {
         ComponentSlot& s = o.slots[i];
-        if (s.phase != kPhaseDissolved || !(s.grams > 0)) continue;
+        if (s.phase != kPhaseDissolved || !(s.grams > 0) || MixesFreely(s.cas)) continue;
         double excess =
             MassOfComponent(o, s.cas, kPhaseDissolved) - water * SolubilityOrNone(s.cas, o.temperature) / 100;
         if (!(excess > 0)) continue;

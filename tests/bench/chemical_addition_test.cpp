@@ -165,6 +165,26 @@ TEST_F(ChemicalAdditionTest, SolutionsAndMixturesFoldADryVesselsSolid) {
     EXPECT_EQ(AddTo(j, kVinegar, "25.1").outcome, AdditionOutcome::kOverCapacity);
 }
 
+TEST_F(ChemicalAdditionTest, ASolutionOfAnIonEntersAsIonsInSolution) {
+    // The same 0.1 M stock, once as a plain solution and once as a solution
+    // of an ion (the lab keeps the ion bit), so the meters can count it.
+    struct Case {
+        int32_t state;
+        uint32_t solutePhase;
+    } cases[] = {{kKindSolution, kPhaseDissolved}, {kKindSolution | kKindIon, kPhaseSecondLiquid}};
+    for (const Case& c : cases) {
+        ChemicalRecord stock = *Chemical(kHydrochloricAcid);
+        stock.state = c.state;
+        const int32_t i = Beaker50();
+        const ChemicalAddition a{&stock, At(i).type, At(i).sizeIndex, "25", AmountUnit::kMillilitre};
+        ASSERT_EQ(AddChemical(At(i), a, nullptr).outcome, AdditionOutcome::kAdded) << c.state;
+        EXPECT_NEAR(MassOfComponent(At(i), kHydrochloricAcid, c.solutePhase), 36.46 * 0.0025, 1e-5) << c.state;
+        EXPECT_EQ(MassOfComponent(At(i), kHydrochloricAcid, ~c.solutePhase), 0) << c.state;
+        EXPECT_NEAR(MassOfComponent(At(i), kWater, kPhaseLiquid), 25, 1e-9) << c.state;
+        EXPECT_NEAR(At(i).liquidVolume, 250, 1e-9) << c.state;
+    }
+}
+
 TEST_F(ChemicalAdditionTest, RefusalsChangeNeitherContentsNorContainer) {
     const int32_t i = Beaker50();
     // An electronic balance takes no liquid; an Erlenmeyer flask is not the beaker.

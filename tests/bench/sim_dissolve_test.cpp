@@ -70,20 +70,48 @@ TEST_F(DissolveTest, CoolingDepositsTheExcessAtOnce) {
     EXPECT_EQ(At(b).solidFillKind, 0);
 }
 
-TEST_F(DissolveTest, AChemicalMissingFromTheTable) {
+TEST_F(DissolveTest, ExcessComesOnlyOutOfItsOwnSlot) {
+    // Dissolved grams in two slots of a dry vessel (the limit is 0): only one
+    // slot's worth may come out of each, and no gram is made or lost.
     LabObject b = MakeObject(kBeaker, 100, 400);
-    AddWater(b, 100);
-    AddComponent(b, kUnlisted, kPhaseSolid, 5, 293);
-    // Dissolved grams of it in two slots: only one slot's worth may come out of each.
-    AddComponent(b, kUnlisted, kPhaseDissolved, 2, 293);
-    SetComponentSlot(b, kUnlisted, kPhaseDissolved | kPhaseSuspended, 3, 293, 3);
+    AddComponent(b, kBlueVitriol, kPhaseSolid, 5, 293);
+    AddComponent(b, kBlueVitriol, kPhaseDissolved, 2, 293);
+    SetComponentSlot(b, kBlueVitriol, kPhaseDissolved | kPhaseSuspended, 3, 293, 3);
     const int32_t i = Place(b);
     const double before = TotalComponentMass(At(i));
     Step();
-    EXPECT_NEAR(MassOfComponent(At(i), kUnlisted, kPhaseSolid), 7, 1e-12);  // never dissolves
+    EXPECT_NEAR(MassOfComponent(At(i), kBlueVitriol, kPhaseSolid), 7, 1e-12);
     EXPECT_NEAR(At(i).slots[2].grams, 0, 1e-12);
     EXPECT_NEAR(TotalComponentMass(At(i)), before, 1e-12);
     for (const ComponentSlot& s : At(i).slots) EXPECT_GE(s.grams, 0);
+}
+
+TEST_F(DissolveTest, WhatMixesFreelyNeverCrystallises) {
+    // A solubility of -1 (in the table, or a chemical the table lacks) means
+    // no limit: an acid or an ion in solution stays in solution, with water
+    // or dry; a solid of it never dissolves.
+    struct Case {
+        const char* what;
+        CasNumber cas;
+        double water;
+    } cases[] = {
+        {"-1 in the table, in water", kEthanol, 100},
+        {"-1 in the table, dry", kEthanol, 0},
+        {"missing from the table, in water", kUnlisted, 100},
+        {"missing from the table, dry", kUnlisted, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetLabObjects();
+        LabObject b = MakeObject(kBeaker, 100, 400);
+        if (c.water > 0) AddWater(b, c.water);
+        AddComponent(b, c.cas, kPhaseSolid, 5, 293);
+        AddComponent(b, c.cas, kPhaseDissolved, 2, 293);
+        const int32_t i = Place(b);
+        Step();
+        EXPECT_NEAR(MassOfComponent(At(i), c.cas, kPhaseSolid), 5, 1e-12);
+        EXPECT_NEAR(Dissolved(i, c.cas), 2, 1e-12);
+    }
 }
 
 TEST_F(DissolveTest, WhatDoesNotDissolveOrCrystallise) {

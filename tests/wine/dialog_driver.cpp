@@ -35,8 +35,13 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
 
 }  // namespace
 
-DialogDriver::DialogDriver(std::vector<Step> steps)
-    : uiThread_(GetCurrentThreadId()), steps_(std::move(steps)), thread_([this] { Run(); }) {}
+DialogDriver::DialogDriver(std::vector<Step> steps) : DialogDriver(std::move(steps), {}) {}
+
+DialogDriver::DialogDriver(std::vector<Step> steps, std::vector<HWND> leaveAlone)
+    : uiThread_(GetCurrentThreadId()),
+      steps_(std::move(steps)),
+      leaveAlone_(std::move(leaveAlone)),
+      thread_([this] { Run(); }) {}
 
 DialogDriver::~DialogDriver() { Finish(); }
 
@@ -46,7 +51,7 @@ void DialogDriver::Finish() {
 }
 
 void DialogDriver::Run() {
-    std::vector<HWND> done;
+    std::vector<HWND> done = leaveAlone_;
     size_t next = 0;
     while (!stop_) {
         Search search = {nullptr, &done};

@@ -20,6 +20,8 @@ class DialogDriver {
 public:
     using Step = std::function<void(HWND dialog)>;
     explicit DialogDriver(std::vector<Step> steps);
+    // The modeless dialogs left alone (the Titration dialog beside the bench).
+    DialogDriver(std::vector<Step> steps, std::vector<HWND> leaveAlone);
     ~DialogDriver();  // Finish()
     void Finish();    // stops watching; joins the thread
     DialogDriver(const DialogDriver&) = delete;
@@ -33,6 +35,7 @@ private:
     void Run();
     DWORD uiThread_;
     std::vector<Step> steps_;
+    std::vector<HWND> leaveAlone_;
     std::vector<SeenDialog> seen_;
     std::atomic<bool> stop_{false};
     int unexpected_ = 0;

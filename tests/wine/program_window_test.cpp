@@ -48,7 +48,7 @@ TEST(ProgramWindow, TheFirstLabListOffersExactlyTheShippedLabs) {
     for (const LabRow& row : ProgramFolderRows(pi.hProcess, GetDlgItem(labList, IDC_LAB_LIST_WIZARDS), 0, -1, 1, -1))
         wizards.insert(row.module);
     EXPECT_EQ(modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
-    EXPECT_EQ(udlFiles, std::set<std::string>{}) << "no user-defined lab ships yet";
+    EXPECT_EQ(udlFiles, std::set<std::string>{"AcidBaseTitration.UDL-BREVANE"}) << "the example lab ships";
     EXPECT_EQ(wizards, (std::set<std::string>{"Parvell.dll"}));
 
     // Whatever else start-up showed (Tip of the Day) goes first, then the list.

@@ -206,20 +206,16 @@ inline bool WriteBitmapFile(const std::string& path, const BITMAPINFOHEADER& hea
     return ok;
 }
 
-// Saves what window shows on the screen as a 24-bit BMP in the folder named
-// by BREVANE_SCREENSHOTS, when that is set: for looking at the windows.
-inline void SaveScreenshot(HWND window, const std::string& name) {
+// The folder named by BREVANE_SCREENSHOTS, or empty when it is not set.
+inline std::string ScreenshotFolder() {
     char folder[MAX_PATH];
     DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder || !window) return;
-    // Painted first: a page just turned to may not have been yet.
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Sync(window);
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    return length == 0 || length >= sizeof folder ? std::string() : std::string(folder);
+}
+
+// Copies w x h pixels of source from (x, y) into a 24-bit BMP named name.
+inline void SavePictureOf(HDC source, int x, int y, int w, int h, const std::string& folder, const std::string& name) {
+    HDC memory = CreateCompatibleDC(source);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = w;
@@ -227,15 +223,44 @@ inline void SaveScreenshot(HWND window, const std::string& name) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP picture = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, w, h, source, x, y, SRCCOPY);
     GdiFlush();
-    WriteBitmapFile(std::string(folder) + "\\" + name + ".bmp", info.bmiHeader, bits);
+    WriteBitmapFile(folder + "\\" + name + ".bmp", info.bmiHeader, bits);
     SelectObject(memory, old);
     DeleteObject(picture);
     DeleteDC(memory);
+}
+
+// Saves what window shows on the screen as a 24-bit BMP in the folder named
+// by BREVANE_SCREENSHOTS, when that is set: for looking at the windows.
+inline void SaveScreenshot(HWND window, const std::string& name) {
+    const std::string folder = ScreenshotFolder();
+    if (folder.empty() || !window) return;
+    // Painted first: a page just turned to may not have been yet.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sync(window);
+    RECT r;
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    SavePictureOf(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, folder, name);
     ReleaseDC(nullptr, screen);
+}
+
+// The same from the window's own pixels rather than the screen's, for a
+// window of the calling thread: the screen may not show its last paint yet
+// (Wine hands a window's pixels to the X server only when its thread idles),
+// and windows over it are left out.
+inline void SaveWindowPicture(HWND window, const std::string& name) {
+    const std::string folder = ScreenshotFolder();
+    if (folder.empty() || !window) return;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r;
+    GetWindowRect(window, &r);
+    HDC dc = GetWindowDC(window);
+    SavePictureOf(dc, 0, 0, r.right - r.left, r.bottom - r.top, folder, name);
+    ReleaseDC(window, dc);
 }
 
 }  // namespace sheet_script

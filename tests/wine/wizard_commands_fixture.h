@@ -71,6 +71,39 @@ inline void RunCommand(int command, const std::function<void(HWND sheet)>& scrip
     ASSERT_EQ(driver.Seen().size(), 1u);
 }
 
+// The program as the next suite expects it: the generic lab loaded, no lab
+// file, an unchanged session.
+inline void BackToTheGenericLab() {
+    LoadLabModule(BenchWindow, kDefaultModuleName, "", 1, 0);
+    lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
+    CurrentUdlName[0] = 0;
+    UdlInPersonalFolder = 0;
+    UpdateWindowTitle(FrameWindow, "");
+    DocumentModified = false;
+}
+
+// While it lives, the lab's chemicals come from the master database: the
+// per-user copy is set aside (the wizard copies the master afresh) and put
+// back afterwards.
+class MasterDatabaseInUse {
+public:
+    MasterDatabaseInUse() : database_(PerUserPath("chemical.cdb")), aside_(database_ + ".set-aside") {
+        hadDatabase_ = MoveFileExA(database_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+    ~MasterDatabaseInUse() {
+        if (hadDatabase_)
+            MoveFileExA(aside_.c_str(), database_.c_str(), MOVEFILE_REPLACE_EXISTING);
+        else
+            DeleteFileA(database_.c_str());
+    }
+    MasterDatabaseInUse(const MasterDatabaseInUse&) = delete;
+    MasterDatabaseInUse& operator=(const MasterDatabaseInUse&) = delete;
+
+private:
+    std::string database_, aside_;
+    bool hadDatabase_ = false;
+};
+
 class WizardCommands : public testing::Test {
 protected:
     void SetUp() override {
@@ -86,12 +119,7 @@ protected:
         DeleteFileA(PerUserPath(kLabName).c_str());
     }
     void TearDown() override {
-        LoadLabModule(BenchWindow, kDefaultModuleName, "", 1, 0);
-        lstrcpynA(CurrentModuleName, kDefaultModuleName, kHostPathLength);
-        CurrentUdlName[0] = 0;
-        UdlInPersonalFolder = 0;
-        UpdateWindowTitle(FrameWindow, "");
-        DocumentModified = false;
+        BackToTheGenericLab();
         for (const char* part : {"introduction", "procedure", "observations"}) DeleteFileA(Document(part).c_str());
         DeleteFileA(PerUserPath(kLabName).c_str());
     }

@@ -24,6 +24,7 @@
 #include "resources/parvell/reaction_dialog_ids.h"
 #include "wizard/udl_file.h"
 #include "wizard_commands_fixture.h"
+#include "wizard_page_script.h"
 
 using namespace sheet_script;
 using namespace wizard_commands;
@@ -31,70 +32,6 @@ using namespace wizard_commands;
 namespace {
 
 constexpr CasNumber kHydrogenIon = 12385136, kHydroxideIon = 14280309, kSodiumChloride = 7647145;
-
-std::string ListBoxText(HWND list, int index) {
-    char text[256] = {};
-    if (SendMessageA(list, LB_GETTEXTLEN, WPARAM(index), 0) < LRESULT(sizeof text))
-        SendMessageA(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-std::vector<std::string> ListBoxTexts(HWND list) {
-    std::vector<std::string> texts;
-    for (int i = 0, n = int(SendMessageA(list, LB_GETCOUNT, 0, 0)); i < n; ++i) texts.push_back(ListBoxText(list, i));
-    return texts;
-}
-
-// The row of a list box or combo box whose text begins with name; -1 if none.
-int RowStartingWith(HWND control, const std::string& name, bool combo) {
-    const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT, get = combo ? CB_GETLBTEXT : LB_GETTEXT;
-    for (int i = 0, n = int(SendMessageA(control, count, 0, 0)); i < n; ++i) {
-        char text[256] = {};
-        SendMessageA(control, get, WPARAM(i), reinterpret_cast<LPARAM>(text));
-        if (std::string(text).rfind(name, 0) == 0) return i;
-    }
-    return -1;
-}
-
-// Selects the row of a dialog's list box or combo box whose text begins with name.
-void SelectStartingWith(HWND dialog, int id, const std::string& name, bool combo) {
-    const int row = RowStartingWith(GetDlgItem(dialog, id), name, combo);
-    ASSERT_GE(row, 0) << name << " is not listed";
-    SendDlgItemMessageA(dialog, id, combo ? CB_SETCURSEL : LB_SETCURSEL, WPARAM(row), 0);
-}
-
-int ListViewRow(HWND list, const std::string& name) {
-    for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i)
-        if (ListCellText(list, i, 0) == name) return i;
-    return -1;
-}
-
-void SelectListViewRow(HWND list, int row) {
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, WPARAM(row), reinterpret_cast<LPARAM>(&state));
-}
-
-// Ticks a check box as a click does, without opening anything.
-void Tick(HWND dialog, int id) {
-    SendDlgItemMessageA(dialog, id, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-bool Ticked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-// The dialog a click on the sheet opened, once it shows.
-HWND Opened(HWND sheet, const char* caption) { return WaitForDialog(ThreadOf(sheet), caption, sheet); }
-
-// A database chemical added to the lab; Add opens its lab properties, kept as they come.
-void AddFromDatabase(HWND sheet, HWND page, const std::string& name) {
-    SelectStartingWith(page, IDC_CHEMPAGE_DATABASE, name, false);
-    Click(page, IDC_CHEMPAGE_ADD);
-    HWND properties = Opened(sheet, "Lab Chemical Properties");
-    ASSERT_NE(properties, nullptr) << name;
-    ASSERT_TRUE(Answer(properties, IDOK));
-}
 
 // Drags the lab chemical onto the tree item with the mouse messages, as the
 // page sees a drag; the release opens the Reaction Chemical dialog, answered
@@ -138,11 +75,6 @@ void ChooseFile(HWND dialog, const std::string& path) {
 class TeacherRoad : public WizardCommands {
 protected:
     void SetUp() override {
-        // The lab's chemicals come from the master database: no per-user copy
-        // stands in front of it while the test runs.
-        database_ = PerUserPath("chemical.cdb");
-        aside_ = database_ + ".teacher-road";
-        hadDatabase_ = MoveFileExA(database_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
         molecule_ = TempPath("water.pdb");
         WriteText(molecule_, "ATOM      1  O   HOH     1       0.000   0.000   0.000\n");
         WizardCommands::SetUp();
@@ -152,32 +84,16 @@ protected:
         ResetLabObjects();
         DeleteFileA(molecule_.c_str());
         DeleteFileA(PerUserPath("water.pdb").c_str());
-        if (hadDatabase_)
-            MoveFileExA(aside_.c_str(), database_.c_str(), MOVEFILE_REPLACE_EXISTING);
-        else
-            DeleteFileA(database_.c_str());
     }
-    std::string database_, aside_, molecule_;
-    bool hadDatabase_ = false;
+    MasterDatabaseInUse master_;
+    std::string molecule_;
 };
 
 // Walks a new lab through every page of the sheet.
 void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::string (&documents)[3]) {
-    ASSERT_TRUE(NextUntil(sheet, kInformationPage));
+    FillLabHeaderPages(sheet, "Neutralisation", "Hydrogen ions meet hydroxide ions.", documents);
+    if (testing::Test::HasFatalFailure()) return;
     HWND page = CurrentPage(sheet);
-    SetControlText(page, IDC_UDL_FILE_NAME, "brevane_wizard_commands");
-    SetControlText(page, IDC_UDL_TITLE, "Neutralisation");
-    SetControlText(page, IDC_UDL_DESCRIPTION, "Hydrogen ions meet hydroxide ions.");
-    SetControlText(page, IDC_UDL_AUTHOR, "A. Teacher");
-    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
-    page = CurrentPage(sheet);
-    SetControlText(page, IDC_DOC_INTRODUCTION, documents[0]);
-    SetControlText(page, IDC_DOC_PROCEDURE, documents[1]);
-    SetControlText(page, IDC_DOC_OBSERVATIONS, documents[2]);
-
-    ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
-    page = CurrentPage(sheet);
-    ASSERT_EQ(TextOf(sheet), "Add Chemicals");
     for (const char* name : {"Hydrogen ion", "Hydroxide ion", "Sodium chloride"}) AddFromDatabase(sheet, page, name);
     SaveScreenshot(sheet, "wizard-road-chemicals");
 
@@ -212,16 +128,8 @@ void BuildNeutralisation(HWND sheet, const std::string& molecule, const std::str
     ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
     page = CurrentPage(sheet);
     ASSERT_EQ(TextOf(sheet), "Add Indicators");
-    Click(page, IDC_IN_ADD);
-    HWND indicator = Opened(sheet, "Indicator Properties");
-    ASSERT_NE(indicator, nullptr);
-    SetControlText(indicator, IDC_ID_NAME, "Universal indicator");
-    SetControlText(indicator, IDC_ID_DESCRIPTION, "Red in acid, violet in alkali");
-    SelectStartingWith(indicator, IDC_ID_CHEMICAL, "Hydrogen ion", true);
-    Tick(indicator, IDC_ID_MEASURES_PH);
-    SetControlText(indicator, IDC_ID_LOW, "6");
-    SetControlText(indicator, IDC_ID_HIGH, "8");
-    ASSERT_TRUE(Answer(indicator, IDOK));
+    AddPhIndicator(sheet, page, "Universal indicator", "Red in acid, violet in alkali", "Hydrogen ion", "6", "8");
+    if (testing::Test::HasFatalFailure()) return;
 
     ASSERT_TRUE(Turn(sheet, PSBTN_NEXT));
     page = CurrentPage(sheet);

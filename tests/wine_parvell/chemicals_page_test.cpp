@@ -185,9 +185,13 @@ TEST_F(ChemicalsPageTest, AddingInsertsACopyAfterTheSelectionAndOpensItsProperti
         SetBox(dialog, IDC_LABCHEM_SOLUTION, true);
         SetDlgItemTextA(dialog, IDC_LABCHEM_MOLARITY, "0.1");
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    }});
-    ASSERT_EQ(seen.size(), 1u);
+    }, Press(IDNO)});
+    ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].caption, "Lab Chemical Properties");
+    // A strong base made a solution: its ions are offered, and declined.
+    EXPECT_EQ(seen[1].caption, "Tavistrel");
+    EXPECT_NE(seen[1].text.find("Sodium ion and Hydroxide ion"), std::string::npos) << seen[1].text;
+    EXPECT_EQ(ParvellRuntime().EditableLab().reactions.size(), 1u) << "No adds no reaction";
     EXPECT_EQ(registeredWhileEdited, 3) << "the lab's chemicals while one of them is edited";
     ASSERT_EQ(Lab().size(), 3u);
     EXPECT_EQ(Lab()[1].cas, kSodiumHydroxide);

@@ -80,6 +80,36 @@ TEST(LabChemicalProperties, SolutionNeedsAMolarityAndUncheckingRestores) {
     EXPECT_EQ(solution.molarity, 0);
 }
 
+TEST(LabChemicalProperties, ASolutionOfAnIonStaysAnIon) {
+    // The hydrogen ion as the database holds it, made a 0.1 M solution and
+    // back: the ion bit is kept beside the solution bit throughout.
+    const ChemicalRecord ion = Keyed(12385136, kKindIon);
+    ChemicalRecord r = ion;
+    LabChemicalProperties p = PropertiesOf(r);
+    p.solution = true;
+    p.molarity = 0.1;
+    ASSERT_EQ(ApplyLabChemicalProperties(p, ion, r), 0);
+    EXPECT_EQ(r.state, kKindSolution | kKindIon);
+    EXPECT_EQ(VesselPhaseOf(r.state), uint32_t(kPhaseSecondLiquid));
+    EXPECT_EQ(SolutePhaseOf(r.state), uint32_t(kPhaseSecondLiquid));
+
+    // Opened again: still a solution of an ion; unchecked: the ion again,
+    // with the database's record or without it.
+    const ChemicalRecord solution = r;
+    for (bool inDatabase : {true, false}) {
+        ChemicalRecord again = solution;
+        const ChemicalRecord earlier = EarlierStateOf(again, inDatabase ? &ion : nullptr, inDatabase ? 1 : 0);
+        p = PropertiesOf(again);
+        ASSERT_TRUE(p.solution);
+        ASSERT_EQ(ApplyLabChemicalProperties(p, earlier, again), 0);
+        EXPECT_EQ(again.state, kKindSolution | kKindIon) << inDatabase;
+        p.solution = false;
+        ASSERT_EQ(ApplyLabChemicalProperties(p, earlier, again), 0);
+        EXPECT_EQ(again.state, kKindIon) << inDatabase;
+        EXPECT_EQ(again.molarity, 0) << inDatabase;
+    }
+}
+
 TEST(LabChemicalProperties, FlagsAndTheirValues) {
     const ChemicalRecord before = Keyed(7647145);
     ChemicalRecord r = before;

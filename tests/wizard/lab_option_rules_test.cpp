@@ -207,6 +207,23 @@ TEST(Indicators, DialogChecksInOrderAndStoresThePhaseAndColours) {
     EXPECT_EQ(r.fixedColour[0], 255);
     EXPECT_EQ(r.fixedColour[1], 0);
     EXPECT_FALSE(ChoicesOf(r, IndicatorChemicals()).inSolution);
+
+    // A solution of an ion is followed as ions in solution.
+    std::vector<ChemicalRecord> chemicals = IndicatorChemicals();
+    for (ChemicalRecord& c : chemicals)
+        if (c.cas == 12385136) c.state = kKindSolution | kKindIon;
+    choices.cas = 12385136, choices.inSolution = false;
+    ASSERT_EQ(ApplyIndicatorChoices(choices, chemicals, r), 0);
+    EXPECT_EQ(r.phase, uint32_t(kPhaseSecondLiquid));
+}
+
+TEST(Indicators, ANewIndicatorOpensWithWhiteColours) {
+    // Colours left as the dialog shows them give a clear liquid, never black.
+    const IndicatorChoices c = ChoicesOf(NewIndicatorRecord(), IndicatorChemicals());
+    EXPECT_EQ(c.lowColour, 0xFFFFFFu);
+    EXPECT_EQ(c.highColour, 0xFFFFFFu);
+    EXPECT_FALSE(c.initialColour);
+    EXPECT_EQ(c.fixedColour, 0xFFFFFFu);
 }
 
 TEST(MoleculeFiles, OneFilePerChemicalReplacedNeverDoubled) {

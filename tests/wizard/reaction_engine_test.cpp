@@ -221,6 +221,33 @@ TEST_F(ReactionEngine, AnUnlimitedGasThatLimitsLosesWhatTheObjectHolds) {
     EXPECT_NEAR(Grams(kC), 200 * extent, 1e-9);
 }
 
+TEST_F(ReactionEngine, AtEquivalenceBothReactantsAreUsedUp) {
+    // H+ + OH- -> H2O with the hydroxide's moles equal to the hydrogen's but
+    // for rounding, or truly in excess.
+    struct Case {
+        const char* name;
+        double hydroxideShare;  // of the hydrogen ion's moles
+        double hydroxideLeft;   // grams
+    } cases[] = {
+        {"equal but for rounding", 1 + 4e-16, 0},
+        {"a millionth in excess", 1 + 1e-6, 0.0025e-6 * double(17.007f)},
+    };
+    const ReactionRecord r = Reaction(kReactInstantaneous, {{kHydrogen, kPhaseSecondLiquid, 1, kPartReactant},
+                                                            {kHydroxide, kPhaseSecondLiquid, 1, kPartReactant},
+                                                            {kCasWater, kPhaseLiquid, 1, kPartProduct}});
+    for (const Case& c : cases) {
+        Bench fresh;
+        LabObject& v = fresh[1];
+        FillWithWater(v, 50);
+        Put(v, 1, kHydrogen, kPhaseSecondLiquid, 0.0025 * double(1.008f));
+        Put(v, 2, kHydroxide, kPhaseSecondLiquid, 0.0025 * c.hydroxideShare * double(17.007f));
+        EXPECT_TRUE(RunLimitingReagent(r, v, appearance)) << c.name;
+        EXPECT_EQ(MassOfComponent(v, kHydrogen, 0xFFFF), 0) << c.name;
+        EXPECT_NEAR(MassOfComponent(v, kHydroxide, 0xFFFF), c.hydroxideLeft, 1e-15) << c.name;
+        if (c.hydroxideLeft == 0) EXPECT_EQ(MassOfComponent(v, kHydroxide, 0xFFFF), 0) << c.name;
+    }
+}
+
 TEST_F(ReactionEngine, MissingReactantsMeanNoReaction) {
     ReactionRecord r = Reaction(kReactInstantaneous, {{kA, kDissolved, 1, kPartReactant},
                                                       {kB, kDissolved, 1, kPartReactant},
@@ -300,6 +327,31 @@ TEST_F(ReactionEngine, TheLiquidColourFollowsTheLastColourRuleThatRan) {
     EXPECT_EQ(o.liquidColour[0], 0);
     EXPECT_EQ(o.liquidColour[2], 255);
     EXPECT_NEAR(o.liquidVolume, 10000, 1e-9);
+}
+
+TEST_F(ReactionEngine, AnIndicatorShowsThePhTheMeterReadsInTheSameStep) {
+    // A pH indicator, colourless to pH 8.2 and pink from 10, in acid that a
+    // dose of base has just made alkaline: one pass turns both.
+    IndicatorRecord pink{};
+    pink.id = 10100;
+    pink.mode = kIndicatorByPh;
+    pink.low = 8.2, pink.high = 10;
+    pink.lowColour[0] = pink.lowColour[1] = pink.lowColour[2] = 255;
+    pink.highColour[0] = 255, pink.highColour[2] = 255;
+    EngineLab lab;
+    lab.labStyle = kStylePh | kStyleIndicators;
+    lab.indicators = &pink;
+    lab.indicatorCount = 1;
+    o.indicatorId = 10100;
+    o.indicatorAmount = 3;
+    Put(o, 1, kHydrogen, kPhaseSecondLiquid, 0.01 * double(1.008f));
+    LabSimulationProc(lab, 1, bench.base());
+    EXPECT_NEAR(o.ph, 2, 1e-6);
+    EXPECT_EQ(o.liquidColour[1], 255);
+    Put(o, 1, kHydroxide, kPhaseSecondLiquid, 0.01 * double(17.007f));
+    LabSimulationProc(lab, 1, bench.base());
+    EXPECT_NEAR(o.ph, 12, 1e-6);
+    EXPECT_EQ(o.liquidColour[1], 0) << "pink at once";
 }
 
 // A limiting-reagent reaction whose conditions hold counts as run even

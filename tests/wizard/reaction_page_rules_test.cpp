@@ -376,6 +376,19 @@ TEST(ReactionChemical, ADroppedChemicalStartsOnceWithItsState) {
     EXPECT_EQ(p.phase, uint32_t(kKindSolution));
     EXPECT_EQ(p.coefficient, 1);
     EXPECT_EQ(p.flags, 0u);
+
+    // An ion, plain or a solution of it, takes part as ions in solution, and
+    // "In Solution" neither adds the dissolved bit to it nor takes it out.
+    for (int32_t state : {int32_t(kKindIon), kKindSolution | kKindIon}) {
+        ChemicalRecord ion = Chemical(12385136, "H^+", 1.008f);
+        ion.state = state;
+        ReactionParticipant q = DroppedParticipant(ion);
+        EXPECT_EQ(q.phase, uint32_t(kPhaseSecondLiquid)) << state;
+        ParticipantChoices choices = ChoicesOf(q);
+        EXPECT_TRUE(choices.inSolution) << state;
+        ASSERT_EQ(ApplyParticipantChoices(choices, q), 0);
+        EXPECT_EQ(q.phase, uint32_t(kPhaseSecondLiquid)) << state;
+    }
 }
 
 }  // namespace

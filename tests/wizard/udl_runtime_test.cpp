@@ -225,4 +225,34 @@ TEST(UdlRuntime, PdbFileAvailableOnlyForAPresentFileUnderASafeName) {
     EXPECT_EQ(path[0], 'x');
 }
 
+TEST(UdlRuntime, ALabWrittenBeforeReadsItsIonSolutionsAsIons) {
+    // Solutions made of the database's hydrogen ion lost the ion bit then,
+    // and reactions and indicators named it dissolved; a salt's solution
+    // carries no ion charge and stays as it was.
+    UdlLab lab;
+    ChemicalRecord hydrogen = Named(12385136, "Hydrogen ion");
+    hydrogen.state = kKindSolution, hydrogen.ionCharge = 1, hydrogen.molarity = 0.1;
+    ChemicalRecord salt = Named(7647145, "Sodium chloride");
+    salt.state = kKindSolution, salt.molarity = 0.1;
+    lab.chemicals = {hydrogen, salt};
+    lab.reactions.resize(1);
+    lab.reactions[0].reactantCount = 2;
+    lab.reactions[0].participants[0] = {12385136, kPhaseDissolved, 1, 0x1};
+    lab.reactions[0].participants[1] = {7647145, kPhaseDissolved, 1, 0x1};
+    lab.indicators.resize(2);
+    lab.indicators[0].cas = 12385136, lab.indicators[0].phase = kPhaseDissolved;
+    lab.indicators[1].cas = 7647145, lab.indicators[1].phase = kPhaseDissolved;
+    FakeUdlIo io;
+    io.files["C:\\labs\\old.UDL-BREVANE"] = SerializeUdl(lab);
+    UdlRuntime runtime;
+    ASSERT_EQ(runtime.LoadUdlSimulation("C:\\labs\\old.UDL-BREVANE", io), 1);
+    const UdlLab& read = runtime.Lab();
+    EXPECT_EQ(read.chemicals[0].state, kKindSolution | kKindIon);
+    EXPECT_EQ(read.chemicals[1].state, kKindSolution);
+    EXPECT_EQ(read.reactions[0].participants[0].phase, uint32_t(kPhaseSecondLiquid));
+    EXPECT_EQ(read.reactions[0].participants[1].phase, uint32_t(kPhaseDissolved));
+    EXPECT_EQ(read.indicators[0].phase, uint32_t(kPhaseSecondLiquid));
+    EXPECT_EQ(read.indicators[1].phase, uint32_t(kPhaseDissolved));
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "resources/parvell/chemical_dialog_ids.h"
 #include "wizard/database/chemical_dialogs_win.h"
@@ -12,6 +13,7 @@
 #include "wizard/database/formula_draw_win.h"
 #include "wizard/database/lab_chemical_list.h"
 #include "wizard/database/user_database.h"
+#include "wizard/reactions/dissociation.h"
 #include "wizard/runtime/parvell_module_win.h"
 #include "wizard/sheet/wizard_pages_win.h"
 #include "wizard/udl_io_win.h"
@@ -84,12 +86,31 @@ bool NoneSelected(HWND page, int index) {
     return true;
 }
 
+// A strong acid or base just made a solution is all ions in water, and the
+// pH meter reads only ions: its ions and the reactions that form them go into
+// the lab when the author wants them.
+void OfferIons(HWND page, size_t index) {
+    UdlLab& lab = ParvellRuntime().EditableLab();
+    parvell::DissociationOffer offer;
+    if (!parvell::OfferDissociation(lab, index, Database().data(), int32_t(Database().size()), &offer)) return;
+    char format[512] = "", caption[64] = "", text[1024] = "";
+    LoadStringA(ParvellInstance(), offer.neutralisation ? parvell::kStringOfferIonsAndNeutralisation : parvell::kStringOfferIons,
+                format, sizeof format);
+    LoadStringA(ParvellInstance(), parvell::kStringWizardCaption, caption, sizeof caption);
+    const ChemicalRecord& compound = lab.chemicals[index];
+    const std::string name(compound.name, strnlen(compound.name, sizeof compound.name));
+    snprintf(text, sizeof text, format, name.c_str(), parvell::DissociationIonNames(lab, offer).c_str());
+    if (MessageBoxA(page, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) parvell::AcceptDissociation(lab, offer);
+}
+
 void EditLabChemical(HWND page, int index) {
     if (NoneSelected(page, index) || size_t(index) >= LabChemicals().size()) return;
     RegisterLab();
     ChemicalRecord& record = LabChemicals()[size_t(index)];
     ChemicalRecord earlier = parvell::EarlierStateOf(record, Database().data(), int32_t(Database().size()));
+    const bool wasSolution = IsSolutionState(record.state);
     RunLabChemicalDialog(page, record, earlier);
+    if (!wasSolution && IsSolutionState(LabChemicals()[size_t(index)].state)) OfferIons(page, size_t(index));
     RegisterDatabase();
     RefillLab(page, index);
 }

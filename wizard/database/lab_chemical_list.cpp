@@ -108,7 +108,7 @@ int ApplyLabChemicalProperties(const LabChemicalProperties& p, const ChemicalRec
     if (p.solution && !(p.molarity > 0)) return kStringInvalidMolarity;
     if (p.solution) {
         r.solventCas = kCasWater;
-        r.state = kKindSolution;
+        r.state = kKindSolution | (before.state & kKindIon);
         r.molarity = p.molarity;
     } else if (before.state & kKindSolution) {
         // It opened as a solution: what it was before that is not known, so

@@ -15,6 +15,8 @@ constexpr int kStringChemicalInReaction = 1188;  // "...still being used in reac
 constexpr int kStringInvalidMolarity = 1138;  // "You must specify a valid Molarity"
 constexpr int kStringSelectChemical = 1157;   // "You must first select a Chemical"
 constexpr int kStringSelectChemicalCaption = 1158;  // "Tavistrel"
+constexpr int kStringOfferIons = 1189;                // "In water, %s is wholly ions: %s. ..."
+constexpr int kStringOfferIonsAndNeutralisation = 1190;
 
 // Where an added chemical goes: after the lab list's selected item, at the
 // end when none is selected.

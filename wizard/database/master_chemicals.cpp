@@ -48,6 +48,12 @@ const MasterRow kRows[] = {
     {1310732, "NaOH", "Sodium hydroxide", "Strong base; deliquescent white pellets", kKindSolid, 40.00f, 2.13f, 591, 1661, 42.0f, 347.0f, 1.49, kWhite, 287, {255, 200, 0}, 248.1, 88.0, 0},
     {1310583, "KOH", "Potassium hydroxide", "Strong base; white flakes", kKindSolid, 56.11f, 2.04f, 633, 1600, 97.0f, 178.0f, 1.18, kWhite, 287, {200, 160, 255}, 271.5, 85.0, 0},
     {1336216, "NH_4OH", "Ammonium hydroxide", "Weak base: aqueous ammonia", kKindLiquid, 35.05f, 0.90f, 195, 311, -1, -1, 4.70, kWhite, 0, kNoFlame, 20.0, 40.0, 0},
+    // Ions that strong acids, bases and salts give in water.
+    {17341252, "Na^+", "Sodium ion", "Sodium in solution; colours a flame yellow", kKindIon, 22.99f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, {255, 200, 0}, 50.1, 0, 1},
+    {24203369, "K^+", "Potassium ion", "Potassium in solution; colours a flame lilac", kKindIon, 39.10f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, {200, 160, 255}, 73.5, 0, 1},
+    {16887006, "Cl^-", "Chloride ion", "Chloride in solution; precipitated by silver ions", kKindIon, 35.45f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 76.3, 0, -1},
+    {14797558, "NO_3^-", "Nitrate ion", "Nitrate in solution", kKindIon, 62.00f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 71.4, 0, -1},
+    {14808798, "SO_4^2^-", "Sulfate ion", "Sulfate in solution; precipitated by barium ions", kKindIon, 96.06f, 1.0f, 273, 373, -1, -1, 4.18, kWhite, 0, kNoFlame, 160.0, 0, -2},
     // Salts for neutralisation, flame tests and conductivity.
     {7647145, "NaCl", "Sodium chloride", "Table salt; colourless cubic crystals", kKindSolid, 58.44f, 2.16f, 1074, 1686, 35.7f, 39.2f, 0.86, kWhite, 284, {255, 200, 0}, 126.4, 60.2, 0},
     {7447407, "KCl", "Potassium chloride", "Colourless crystals", kKindSolid, 74.55f, 1.98f, 1043, 1693, 28.0f, 56.7f, 0.69, kWhite, 284, {200, 160, 255}, 149.9, 62.0, 0},
@@ -66,6 +72,8 @@ const MasterRow kRows[] = {
     {10101630, "PbI_2", "Lead(II) iodide", "Bright yellow precipitate", kKindSolid, 461.01f, 6.16f, 675, 1145, 0.044f, 0.41f, 0.17, {250, 220, 30}, 282, kNoFlame, 0, 0, 0},
     {10099748, "Pb(NO_3)_2", "Lead(II) nitrate", "White crystals; toxic", kKindSolid, 331.21f, 4.53f, 743, 743, 37.6f, 127.0f, 0.45, kWhite, 284, kNoFlame, 260.0, 190.0, 0},
     {7681110, "KI", "Potassium iodide", "White crystals", kKindSolid, 166.00f, 3.12f, 954, 1603, 128.0f, 206.0f, 0.31, kWhite, 284, {200, 160, 255}, 150.3, 62.0, 0},
+    // Indicators.
+    {77098, "C_2_0H_1_4O_4", "Phenolphthalein", "Acid-base indicator: colourless below pH 8.2, pink above 10", kKindSolid, 318.32f, 1.28f, 536, 830, 0.04f, 0.2f, 1.20, kWhite, 284, kNoFlame, 0, 0, 0},
     // Precipitates.
     {7783906, "AgCl", "Silver chloride", "White curdy precipitate; darkens in light", kKindSolid, 143.32f, 5.56f, 728, 1823, 0.00007f, 0.0021f, 0.36, kWhite, 282, kNoFlame, 0, 0, 0},
     {7727437, "BaSO_4", "Barium sulfate", "Fine white precipitate", kKindSolid, 233.39f, 4.50f, 1853, 1873, 0.00019f, 0.0004f, 0.46, kWhite, 282, {170, 255, 100}, 0, 0, 0},

@@ -32,6 +32,14 @@ bool AddIndicator(UdlLab& lab, IndicatorRecord indicator) {
     return true;
 }
 
+IndicatorRecord NewIndicatorRecord() {
+    IndicatorRecord r{};
+    StoreColourValue(0xFFFFFF, r.lowColour);
+    StoreColourValue(0xFFFFFF, r.highColour);
+    StoreColourValue(0xFFFFFF, r.fixedColour);
+    return r;
+}
+
 bool DeleteIndicator(UdlLab& lab, size_t index) {
     if (index >= lab.indicators.size()) return false;
     lab.indicators.erase(lab.indicators.begin() + std::ptrdiff_t(index));
@@ -71,7 +79,7 @@ int ApplyIndicatorChoices(const IndicatorChoices& c, const std::vector<ChemicalR
     StoreBoundedText(c.name.substr(0, kIndicatorNameTyped), r.name, sizeof r.name);
     StoreBoundedText(c.description.substr(0, kIndicatorDescriptionTyped), r.description, sizeof r.description);
     r.cas = chemical->cas;
-    r.phase = c.inSolution && IsSolid(chemical) ? uint32_t(kPhaseDissolved) : uint32_t(chemical->state);
+    r.phase = c.inSolution && IsSolid(chemical) ? uint32_t(kPhaseDissolved) : VesselPhaseOf(chemical->state);
     r.mode = c.measuresPh ? kIndicatorByPh : kIndicatorByConcentration;
     r.low = c.low;
     StoreColourValue(c.lowColour, r.lowColour);

@@ -24,6 +24,9 @@ int32_t NextIndicatorId(const std::vector<IndicatorRecord>& indicators);
 // Appends the indicator under the next free id and sets LabStyle 0x2; false,
 // and nothing changes, when no id is free.
 bool AddIndicator(UdlLab& lab, IndicatorRecord indicator);
+// What Add Indicator opens with: every colour white, the colour lists' own
+// default, so a colour left as it shows is no black liquid.
+IndicatorRecord NewIndicatorRecord();
 // Removes the indicator at index; the last one going clears LabStyle 0x2.
 bool DeleteIndicator(UdlLab& lab, size_t index);
 // LabStyle 0x2 set exactly while the lab has indicators.

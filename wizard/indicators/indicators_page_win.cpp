@@ -43,7 +43,7 @@ void AddNewIndicator(HWND page) {
         ShowRefusal(page, IDS_INDICATOR_IDS_TAKEN);
         return;
     }
-    IndicatorRecord indicator{};
+    IndicatorRecord indicator = NewIndicatorRecord();
     if (!EditIndicator(page, indicator, Lab().chemicals) || !AddIndicator(Lab(), indicator)) return;
     FillList(page, int(Lab().indicators.size()) - 1);
 }

@@ -8,7 +8,7 @@ namespace parvell {
 ParticipantChoices ChoicesOf(const ReactionParticipant& p) {
     ParticipantChoices c;
     c.coefficient = p.coefficient;
-    c.inSolution = p.phase & kPhaseDissolved;
+    c.inSolution = p.phase & (kPhaseDissolved | kPhaseSecondLiquid);  // an ion is in solution
     c.precipitate = p.phase & kPhasePrecipitate;
     c.fromAtmosphere = p.flags & kPartFromAtmosphere;
     c.alwaysColourTest = p.flags & kPartAlwaysColourTest;
@@ -32,7 +32,7 @@ int ApplyParticipantChoices(const ParticipantChoices& c, ReactionParticipant& p)
 
     p.coefficient = c.coefficient;
     p.phase &= ~uint32_t(kPhaseDissolved | kPhasePrecipitate);
-    if (c.inSolution) p.phase |= kPhaseDissolved;
+    if (c.inSolution && !(p.phase & kPhaseSecondLiquid)) p.phase |= kPhaseDissolved;
     if (c.precipitate) p.phase |= kPhasePrecipitate;
 
     p.flags &= ~uint32_t(kPartFromAtmosphere | kPartAlwaysColourTest | kPartColourRule | kPartColourGradient);
@@ -54,7 +54,7 @@ int ApplyParticipantChoices(const ParticipantChoices& c, ReactionParticipant& p)
 ReactionParticipant DroppedParticipant(const ChemicalRecord& chemical) {
     ReactionParticipant p{};
     p.cas = chemical.cas;
-    p.phase = uint32_t(chemical.state);
+    p.phase = VesselPhaseOf(chemical.state);
     p.coefficient = 1;
     return p;
 }

@@ -7,6 +7,7 @@
 #include "wizard/builtin_water.h"
 #include "wizard/database/user_database.h"
 #include "wizard/reaction_engine.h"
+#include "wizard/runtime/ion_solutions.h"
 
 namespace parvell {
 
@@ -70,6 +71,7 @@ int UdlRuntime::LoadUdlSimulation(const std::string& path, UdlIo& io) {
     if (path.empty()) return 0;
     UdlLab scratch;
     if (!ReadUdlFile(path, scratch, io)) return 0;
+    UpgradeIonSolutions(scratch);
     lab_ = std::move(scratch);
     loadedUdlName_ = FileNameOf(path);
     return 1;

@@ -108,7 +108,8 @@ AdditionResult AddChemical(LabObject& target, const ChemicalAddition& a, const N
     const double amount = typed.value;
     LabObject scratch = target;
 
-    switch (c.state) {
+    // A solution of an ion carries the ion bit beside the solution bit.
+    switch (IsSolutionState(c.state) ? int32_t(kKindSolution) : c.state) {
     case kKindLiquid: {
         const double added = level.extra + 10.0 * amount;
         if (level.liquid + added > level.limit) break;
@@ -134,9 +135,9 @@ AdditionResult AddChemical(LabObject& target, const ChemicalAddition& a, const N
         const double added = level.extra + 10.0 * amount;
         if (level.liquid + added > level.limit) break;
         bool fits = true;
-        if (c.state == kKindSolution) {
+        if (IsSolutionState(c.state)) {
             const double moles = c.molarity * amount / 1000.0;
-            fits = AddAll(scratch, c.cas, kPhaseDissolved, sim::NonNegative(c.molarMass) * moles);
+            fits = AddAll(scratch, c.cas, SolutePhaseOf(c.state), sim::NonNegative(c.molarMass) * moles);
             if (fits && c.solventCas != 0 && Density(c.solventCas) > 0)
                 fits = AddAll(scratch, c.solventCas, kPhaseLiquid, amount * Density(c.solventCas));
         } else {
