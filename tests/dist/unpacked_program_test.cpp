@@ -9,35 +9,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "resources/brevane/lab_documents_ids.h"
 #include "tests/support/started_program_win.h"
+#include "tests/wine/sheet_script.h"
 
 namespace {
+
+using sheet_script::CloseHelpViewer;
+using sheet_script::FindDescendant;
+using sheet_script::TextOf;
 
 std::string Folder;  // the unpacked program folder, without a trailing backslash
 
 std::string Lower(std::string text) {
     for (char& c : text) c = char(tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string TextOf(HWND window) {
-    char text[512] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-BOOL CALLBACK FindTree(HWND child, LPARAM found) {
-    char cls[32] = {};
-    GetClassNameA(child, cls, sizeof cls);
-    if (strcmp(cls, "SysTreeView32") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
 }
 
 // The user-defined labs that came in the zip.
@@ -117,17 +107,11 @@ std::vector<std::string> UnpackedProgram::boxes_;
 TEST_F(UnpackedProgram, ItsLabListOffersTheLabsLyingBesideIt) {
     HWND list = LabList();
     ASSERT_NE(list, nullptr) << "no lab list after the splash";
-    std::set<std::string> modules, udlFiles, wizards;
-    for (const LabRow& row : ProgramFolderRows(process_.hProcess, GetDlgItem(list, IDC_LAB_LIST_LABS), 0, 1, 2, 4)) {
-        EXPECT_NE(row.title, "") << row.module;
-        if (row.udlFile.empty()) modules.insert(row.module);
-        else udlFiles.insert(row.udlFile);
-    }
-    for (const LabRow& row : ProgramFolderRows(process_.hProcess, GetDlgItem(list, IDC_LAB_LIST_WIZARDS), 0, -1, 1, -1))
-        wizards.insert(row.module);
-    EXPECT_EQ(modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
-    EXPECT_EQ(udlFiles, UdlFilesOfFolder());
-    EXPECT_EQ(wizards, (std::set<std::string>{"Parvell.dll"}));
+    const LabListOffer offer = ReadLabListOffer(process_.hProcess, list);
+    EXPECT_EQ(offer.untitledRows, 0);
+    EXPECT_EQ(offer.modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
+    EXPECT_EQ(offer.udlFiles, UdlFilesOfFolder());
+    EXPECT_EQ(offer.wizards, (std::set<std::string>{"Parvell.dll"}));
 }
 
 TEST_F(UnpackedProgram, RunsTheGenericLabFromItsOwnFolder) {
@@ -159,12 +143,10 @@ TEST_F(UnpackedProgram, HelpOpensTheManualBesideIt) {
     }
     ASSERT_NE(viewer, nullptr) << "no help viewer";
     EXPECT_EQ(TextOf(viewer), "Brevane Help");
-    HWND tree = nullptr;
-    EnumChildWindows(viewer, FindTree, reinterpret_cast<LPARAM>(&tree));
+    HWND tree = FindDescendant(viewer, "SysTreeView32");
     ASSERT_NE(tree, nullptr);
     EXPECT_GT(SendMessageA(tree, TVM_GETCOUNT, 0, 0), 0) << "the manual's contents are empty";
-    PostMessageA(viewer, WM_CLOSE, 0, 0);
-    for (int gone = 0; gone < 5000 && IsWindowVisible(viewer); gone += 20) Sleep(20);
+    CloseHelpViewer(viewer);
 }
 
 TEST_F(UnpackedProgram, ClosingItEndsItWithoutAQuestion) {

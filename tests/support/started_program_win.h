@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 
+#include "resources/brevane/lab_documents_ids.h"
+
 // The last window of class cls that process pid owns, waiting up to ms.
 inline HWND WaitForWindow(const char* cls, DWORD pid, int ms) {
     for (int waited = 0; waited < ms; waited += 50) {
@@ -73,6 +75,24 @@ inline std::set<LabRow> ProgramFolderRows(HANDLE process, HWND list, int titleCo
                      RemoteListCell(process, list, row, moduleColumn)});
     }
     return rows;
+}
+
+// What a lab list of another process offers from the program folder, by file
+// name: the lab libraries, the user-defined labs and the authoring libraries.
+struct LabListOffer {
+    std::set<std::string> modules, udlFiles, wizards;
+    int untitledRows = 0;
+};
+inline LabListOffer ReadLabListOffer(HANDLE process, HWND labList) {
+    LabListOffer offer;
+    for (const LabRow& row : ProgramFolderRows(process, GetDlgItem(labList, IDC_LAB_LIST_LABS), 0, 1, 2, 4)) {
+        if (row.title.empty()) ++offer.untitledRows;
+        if (row.udlFile.empty()) offer.modules.insert(row.module);
+        else offer.udlFiles.insert(row.udlFile);
+    }
+    for (const LabRow& row : ProgramFolderRows(process, GetDlgItem(labList, IDC_LAB_LIST_WIZARDS), 0, -1, 1, -1))
+        offer.wizards.insert(row.module);
+    return offer;
 }
 
 // A real click, through the input queue, at the middle of the window.

@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 
-#include "resources/brevane/lab_documents_ids.h"
 #include "tests/support/build_folders_win.h"
 #include "tests/support/started_program_win.h"
 
@@ -39,17 +38,11 @@ TEST(ProgramWindow, TheFirstLabListOffersExactlyTheShippedLabs) {
     }
     ASSERT_NE(labList, nullptr) << "no lab list after the splash";
 
-    std::set<std::string> modules, udlFiles, wizards;
-    for (const LabRow& row : ProgramFolderRows(pi.hProcess, GetDlgItem(labList, IDC_LAB_LIST_LABS), 0, 1, 2, 4)) {
-        EXPECT_NE(row.title, "") << row.module;
-        if (row.udlFile.empty()) modules.insert(row.module);
-        else udlFiles.insert(row.udlFile);
-    }
-    for (const LabRow& row : ProgramFolderRows(pi.hProcess, GetDlgItem(labList, IDC_LAB_LIST_WIZARDS), 0, -1, 1, -1))
-        wizards.insert(row.module);
-    EXPECT_EQ(modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
-    EXPECT_EQ(udlFiles, std::set<std::string>{"AcidBaseTitration.UDL-BREVANE"}) << "the example lab ships";
-    EXPECT_EQ(wizards, (std::set<std::string>{"Parvell.dll"}));
+    const LabListOffer offer = ReadLabListOffer(pi.hProcess, labList);
+    EXPECT_EQ(offer.untitledRows, 0);
+    EXPECT_EQ(offer.modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
+    EXPECT_EQ(offer.udlFiles, std::set<std::string>{"AcidBaseTitration.UDL-BREVANE"}) << "the example lab ships";
+    EXPECT_EQ(offer.wizards, (std::set<std::string>{"Parvell.dll"}));
 
     // Whatever else start-up showed (Tip of the Day) goes first, then the list.
     for (int i = 0; i < 10; ++i) {
