@@ -1,5 +1,6 @@
 #include "render/contents_layers.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "bench/model/contents.h"
@@ -67,10 +68,13 @@ void PlanFullRectangle(const LabObject& o, const LayerHeights& h, PlanWriter& w)
 }
 
 void PlanErlenmeyer(const LabObject& o, const ContentsVolumes& v, bool smallSet, PlanWriter& w) {
-    const auto height = [&](double ml) { return LiquidHeight(o.sizeIndex, ml, smallSet); };
+    // What stands on a solid raised to its visible height is raised with it.
+    double lift = 0;
+    const auto height = [&](double ml) { return LiquidHeight(o.sizeIndex, ml, smallSet) + lift; };
     double volume = 0;
     if (v.sunkSolid > 0) {
         volume = v.sunkSolid;
+        lift = std::max(0.0, VisibleSolidHeight(o, v) - height(volume));
         w.plan.solidSurface = height(volume);
         w.Hook();
         w.Band(SolidBrush(o), w.plan.solidSurface, 0, true);
@@ -150,6 +154,8 @@ ContentsVolumes MeasureContents(const LabObject& o) {
     // Ice is counted at its own density by IceVolume but at water's among
     // the solids, so the difference can dip below zero: no negative volume.
     v.sunkSolid = v.solid > v.ice ? v.solid - v.ice : 0.0;
+    const double sunkGrams = Finite(MassByPhase(o, kPhaseSolid) - IceMass(o));
+    v.sunkSolidGrams = sunkGrams > 0 ? sunkGrams : 0.0;
     v.liquidDensity = Finite(AverageDensity(o, kPhaseLiquid));
     v.solidDensity = Finite(AverageDensity(o, kPhaseSolid));
     return v;
@@ -170,6 +176,7 @@ LayerHeights ComputeLayerHeights(const LabObject& o, const ContentsVolumes& v) {
     if (v.solidDensity > v.liquidDensity) x += v.sunkSolid;
     h.firstLiquid = 10 * x * scale;
     h.solid = 10 * v.sunkSolid * scale;
+    const double raised = v.sunkSolid > 0 ? VisibleSolidHeight(o, v) - h.solid : 0.0;
 
     const double capacity = o.capacityMl;
     if (o.type == kSeparatoryFunnel) {
@@ -195,11 +202,35 @@ LayerHeights ComputeLayerHeights(const LabObject& o, const ContentsVolumes& v) {
     }
     const double liquid = v.layers == 2 ? v.firstLiquid + v.secondLiquid : v.liquid;
     if (liquid <= 0) h.firstLiquid = 0;
+    if (raised > 0) {
+        h.solid += raised;
+        // A sinking solid carries the liquid up with it, by the same amount.
+        if (h.firstLiquid > 0 && v.solidDensity > v.liquidDensity && o.type != kEvaporationDish) {
+            h.firstLiquid += raised;
+            if (h.secondLiquid > 0) h.secondLiquid += raised;
+        }
+    }
 
     // Ice floats on whichever liquid is on top.
     h.iceBase = v.layers == 2 && h.secondLiquid > h.firstLiquid ? h.secondLiquid : h.firstLiquid;
     h.ice = v.ice > 0 ? 10 * v.ice * scale + h.iceBase : 0;
     return h;
+}
+
+double VisibleSolidHeight(const LabObject& o, const ContentsVolumes& v) {
+    if (!(v.sunkSolidGrams >= kVisibleSolidGrams)) return 0;
+    // The cavity's lowest point; a tipped vessel's points are turned, so
+    // there the layer's own bottom edge stands in.
+    double floorDepth = 0;
+    if (o.outlineShape != 0 && o.variant == 0) {
+        int32_t lowest = 0;
+        for (const PointI32& p : o.liquidOutline) lowest = std::max(lowest, p.y);
+        if (lowest > 0 && lowest < o.pictureHeight) floorDepth = o.pictureHeight - lowest;
+    }
+    // The surface line's lower half sits on the floor; a band under it shows
+    // the solid itself, except in the watch glass, whose solid is the line alone.
+    constexpr double kBandAboveFloor = 3.0;
+    return floorDepth + kSurfaceEllipseHeight / 2 + (o.type == kWatchGlass ? 0.0 : kBandAboveFloor);
 }
 
 ContentsPlan PlanContentsLayer(const LabObject& o, bool smallSet) {

@@ -43,6 +43,7 @@ struct ContentsVolumes {
     double solid;          // S, every solid including ice
     double ice;            // I
     double sunkSolid;      // D = S - I
+    double sunkSolidGrams; // the grams of D
     double liquidDensity;  // RL
     double solidDensity;   // RS
 };
@@ -60,6 +61,12 @@ struct LayerHeights {
 };
 
 LayerHeights ComputeLayerHeights(const LabObject& o, const ContentsVolumes& v);
+
+// A solid of a gram or more always shows as a layer, however little room it
+// takes: its surface stands at least this high above the layer's bottom edge,
+// clear of the glass under the vessel's cavity. 0 for less solid.
+constexpr double kVisibleSolidGrams = 1.0;
+double VisibleSolidHeight(const LabObject& o, const ContentsVolumes& v);
 
 enum class LayerBrush : int32_t { kLiquid, kSecondLiquid, kIce, kSolidTexture, kSolidHatch, kBlack };
 

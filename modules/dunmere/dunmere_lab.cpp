@@ -157,6 +157,20 @@ int32_t ParticleCount(double precipitateGrams, int32_t pictureHeight) {
     return static_cast<int32_t>(particles);
 }
 
+// The cloud shows in the colour of what clouds it: silver chloride's record
+// says white, and a colour of 0 would draw the cloud as dark specks.
+void SuspendInColourOfHeaviestPrecipitate(LabObject& object) {
+    const ComponentSlot* heaviest = nullptr;
+    for (int slot = 1; slot < kComponentSlotCount; ++slot) {
+        const ComponentSlot& s = object.slots[slot];
+        if ((s.phase & kPhasePrecipitate) && Holds(s) && (!heaviest || s.grams > heaviest->grams)) heaviest = &s;
+    }
+    const ChemicalRecord* record =
+        heaviest ? FindLabChemical(kDunmereChemicals, kDunmereChemicalCount, heaviest->cas) : nullptr;
+    for (int c = 0; c < 3; ++c) object.suspendedColour[c] = record ? record->colour[c] : 0;
+    object.pad611[0] = 0;
+}
+
 // A tenth of the suspended silver chloride settles each call (never less
 // than 0.01 g); with almost no liquid left all of it lands at once.
 void Settle(LabObject& object) {
@@ -168,8 +182,7 @@ void Settle(LabObject& object) {
         object.suspendedParticles = 0;
         return;
     }
-    object.suspendedColour[0] = object.suspendedColour[1] = object.suspendedColour[2] = 0;
-    object.pad611[0] = 0;
+    SuspendInColourOfHeaviestPrecipitate(object);
     object.suspendedParticles = ParticleCount(precipitate, object.pictureHeight);
     double settling = precipitate;
     if (liquid >= 0.5) {

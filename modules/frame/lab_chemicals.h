@@ -9,7 +9,7 @@
 constexpr unsigned char kHydrateDot = 0xB7;
 
 // One row of a lab's table as a chemist reads it. The formula is plain text
-// ("K2Cr2O7", "Cu(NO3)\xB73H2O"): the subscript markers are put in for it.
+// ("K2Cr2O7", "Cu(NO3)2\xB73H2O"): the subscript markers are put in for it.
 struct LabChemicalRow {
     CasNumber cas;
     const char* name;

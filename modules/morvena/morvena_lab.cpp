@@ -9,7 +9,7 @@ namespace {
 constexpr LabChemicalRow kMorvenaRows[] = {
     {kCasWater, "Distilled Water", "Colorless Liquid", "H2O", kKindLiquid, kChemStock,
      255, 255, 255, 0, 0, 18.0153f, 1.0f, 273.0f, 373.0f, -1.0f, -1.0f},
-    {10031433, "Copper(II) Nitrate trihydrate", "Bluish Crystals", "Cu(NO3)\xB7" "3H2O", kKindSolid,
+    {10031433, "Copper(II) Nitrate trihydrate", "Bluish Crystals", "Cu(NO3)2\xB7" "3H2O", kKindSolid,
      kChemStock, 0, 0, 255, 3, 285, 241.6f, 2.32f, 387.5f, 443.0f, 137.8f, 1270.0f},
     {7757791, "Potassium Nitrate", "Colorless Crystals", "KNO3", kKindSolid, kChemStock,
      255, 255, 255, 3, 286, 101.11f, 2.109f, 607.0f, 673.0f, 13.3f, 247.0f},

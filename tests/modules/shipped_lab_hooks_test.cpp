@@ -200,6 +200,8 @@ LabObject BeakerOfUnknown() {
 TEST(GravimetricLab, SilverChloridePrecipitatesAtOnce) {
     Bench bench;
     bench[1] = BeakerOfUnknown();
+    bench[1].suspendedColour[1] = 17;
+    bench[1].pad611[0] = 9;
     DunmereSimulationProc(1, bench.objects);
     const LabObject& b = bench[1];
     const double moles = 0.5 / 58.44;
@@ -214,6 +216,9 @@ TEST(GravimetricLab, SilverChloridePrecipitatesAtOnce) {
     EXPECT_NEAR(Grams(b, kSilverChloride, kPhasePrecipitate), 1.22622 - 0.12262, 1e-5);
     EXPECT_NEAR(b.solidVolume, 0.122622 / 5.56, 1e-6);
     EXPECT_EQ(b.suspendedParticles, static_cast<int32_t>(formed * 100 * 0.2));
+    // The cloud takes silver chloride's own colour, white, whatever was there before.
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(b.suspendedColour[c], 255) << c;
+    EXPECT_EQ(b.pad611[0], 0);
 
     // A second portion of silver nitrate changes nothing more.
     Bench again = bench;

@@ -79,7 +79,7 @@ TEST(ShippedLabTables, CrystallisationLab) {
          18.0153f, 1.0f, 273, 373, -1, -1},
         // The hydrate's count after the dot stays on the line.
         {10031433, "Copper(II) Nitrate trihydrate", "Bluish Crystals",
-         "Cu(NO" SUB "3)\xB7" "3H" SUB "2O", 4, 1, 0, 0, 255, 3, 285, 241.6f, 2.32f, 387.5f, 443,
+         "Cu(NO" SUB "3)" SUB "2\xB7" "3H" SUB "2O", 4, 1, 0, 0, 255, 3, 285, 241.6f, 2.32f, 387.5f, 443,
          137.8f, 1270},
         {7757791, "Potassium Nitrate", "Colorless Crystals", "KNO" SUB "3", 4, 1, 255, 255, 255, 3,
          286, 101.11f, 2.109f, 607, 673, 13.3f, 247},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -215,8 +216,9 @@ TEST(ContentsPlan, HookSkipsOnlyTheSolidBand) {
 
 TEST(ContentsPlan, ErlenmeyerPaintsBandsFromTheBottomUp) {
     ScopedChemicals table;
+    // Enough solid to stand above its visible minimum: the bands are the curve's own.
     const LabObject flask = Vessel(kErlenmeyerFlask, 1.0f,
-                                   {{kSodiumChloride, kPhaseSolid, 2.165 * 5, 0},
+                                   {{kSodiumChloride, kPhaseSolid, 2.165 * 10, 0},
                                     {kWater, kPhaseLiquid, 40, 0},
                                     {kWater, kPhaseSolid, 0.92 * 5, 0}},
                                    250, 3);
@@ -239,6 +241,64 @@ TEST(ContentsPlan, ErlenmeyerPaintsBandsFromTheBottomUp) {
         EXPECT_NEAR(plan.steps[i + 1].below, bands[i].below, 1e-3) << i;
     }
     EXPECT_TRUE(plan.usesIce);
+}
+
+// A gram of crystals takes half a millilitre, less than a pixel in most
+// vessels: it must still show as a layer standing on the cavity's floor, with
+// the liquid keeping its own depth above it; less than a gram keeps its true
+// height. Each kind with a solid layer, in the real pictures' geometry.
+TEST(ContentsPlan, AGramOfSolidShowsAsALayerOnTheCavityFloorInEveryVessel) {
+    ScopedChemicals table;
+    struct Case {
+        int32_t type, sizeIndex, state;
+    } cases[] = {
+        {kTestTube, 2, 0},        {kBeaker, 3, 0},           {kBeaker, 4, 0},
+        {kBeaker, 5, 0},          {kErlenmeyerFlask, 4, 0},  {kErlenmeyerFlask, 4, 1},
+        {kFlorenceFlask, 3, 0},   {kGraduatedCylinder, 3, 0}, {kWatchGlass, 2, 0},
+        {kEvaporationDish, 3, 0}, {kVolumetricFlask, 3, 0},
+    };
+    for (bool small : {false, true}) {
+        for (const Case& c : cases) {
+            const int32_t row = FindTemplate(c.type, c.sizeIndex, 0, c.state);
+            ASSERT_GE(row, 0) << c.type;
+            const LabObject& head = EquipmentTemplate(small ? TemplateSet::kSmall : TemplateSet::kLarge, row);
+            int32_t lowest = 0;
+            for (const PointI32& p : head.liquidOutline) lowest = std::max(lowest, p.y);
+            const double floorDepth = head.pictureHeight - lowest;
+            SCOPED_TRACE(testing::Message() << "type " << c.type << " size " << c.sizeIndex << " state "
+                                            << c.state << (small ? " small" : " large"));
+            for (double water : {0.0, 5.0}) {
+                LabObject o = head;
+                if (water > 0) EXPECT_EQ(AddComponent(o, kWater, kPhaseLiquid, water, 293), 1);
+                EXPECT_EQ(AddComponent(o, kSodiumChloride, kPhaseSolid, 1.0, 293), 1);
+                const ContentsPlan plan = PlanContentsLayer(o, small);
+                const LayerStep* solid = nullptr;
+                const LayerStep* liquid = nullptr;
+                for (int i = 0; i < plan.stepCount; ++i) {
+                    if (plan.steps[i].solid) solid = &plan.steps[i];
+                    if (plan.steps[i].brush == LayerBrush::kLiquid) liquid = &plan.steps[i];
+                }
+                ASSERT_NE(solid, nullptr);
+                // The whole surface line stands above the floor.
+                EXPECT_GE(solid->height - floorDepth, kSurfaceEllipseHeight / 2);
+                if (c.type != kWatchGlass) EXPECT_GE(solid->height - floorDepth, kSurfaceEllipseHeight / 2 + 3);
+                if (water > 0 && c.type != kEvaporationDish) {
+                    ASSERT_NE(liquid, nullptr);
+                    const double depth = c.type == kErlenmeyerFlask
+                                             ? LiquidHeight(c.sizeIndex, VolumeByPhase(o, kPhaseSolid) + water, small) -
+                                                   LiquidHeight(c.sizeIndex, VolumeByPhase(o, kPhaseSolid), small)
+                                             : 10 * water * head.liquidHeightScale;
+                    EXPECT_NEAR(liquid->height - solid->height, depth, 1e-3) << "the liquid keeps its depth";
+                }
+            }
+            LabObject less = head;
+            EXPECT_EQ(AddComponent(less, kSodiumChloride, kPhaseSolid, 0.9, 293), 1);
+            const ContentsVolumes v = MeasureContents(less);
+            EXPECT_EQ(VisibleSolidHeight(less, v), 0.0);
+            if (c.type != kErlenmeyerFlask)
+                EXPECT_NEAR(ComputeLayerHeights(less, v).solid, 10 * v.sunkSolid * head.liquidHeightScale, 1e-9);
+        }
+    }
 }
 
 TEST(ContentsPlan, KindsWithoutAMaskHaveNoLayerAndDamagedScalesGiveNoHeight) {

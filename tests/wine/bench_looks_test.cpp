@@ -153,6 +153,47 @@ TEST_P(BenchLooks, SettlingPrecipitateStandsOutOfTheLiquid) {
     EXPECT_GE(MostChannelDifference(clear, settling), 60);
 }
 
+// Metal shot shows the colour its lab's table gives it: copper reads red as
+// the table's copper colour, iron stays a neutral grey.
+TEST_P(BenchLooks, ShotShowsItsMetalsTableColour) {
+    struct Case {
+        uint8_t r, g, b;
+        bool reddish;
+    } cases[] = {{255, 64, 64, true}, {192, 192, 192, false}};
+    int x = 100;
+    for (const Case& c : cases) {
+        LabObject& beaker = Place(x == 100 ? 1 : 2, kBeaker, x, 150);
+        x += 400;
+        ASSERT_EQ(AddComponent(beaker, test_chemicals::kSodiumChloride, kPhaseSolid, 60.0, 293.0), 1);
+        beaker.solidVolume = 60.0 / 2.165;
+        beaker.solidColour[0] = c.r, beaker.solidColour[1] = c.g, beaker.solidColour[2] = c.b;
+        beaker.solidFillKind = 3;
+        beaker.solidPatternId = 287;
+    }
+    Canvas canvas;
+    canvas.Paint(bench_);
+    canvas.Save(Small() ? "looks_shot_small.png" : "looks_shot.png");
+    for (int i = 0; i < 2; ++i) {
+        const LabObject& o = bench_.objects[i + 1];
+        const int w = o.position.right - o.position.left, h = o.position.bottom - o.position.top;
+        int r = 0, g = 0, b = 0, n = 0;
+        for (int y = o.position.bottom - h / 12; y > o.position.bottom - h / 6; --y)
+            for (int px = o.position.left + w * 2 / 5; px < o.position.left + w * 3 / 5; ++px, ++n) {
+                const COLORREF p = canvas.At(px, y);
+                r += GetRValue(p), g += GetGValue(p), b += GetBValue(p);
+            }
+        r /= n, g /= n, b /= n;
+        SCOPED_TRACE(testing::Message() << "shot " << int(cases[i].r) << "," << int(cases[i].g) << "," << int(cases[i].b)
+                                        << " drawn " << r << "," << g << "," << b);
+        if (cases[i].reddish) {
+            EXPECT_GE(r - g, 40);
+            EXPECT_GE(r - b, 40);
+        } else {
+            EXPECT_LE(std::abs(r - g) + std::abs(r - b), 20);
+        }
+    }
+}
+
 // Every instrument with the longest text it can show: drawn alone, as the
 // bench draws it, its ink must lie inside the display over the label area.
 TEST_P(BenchLooks, TheLongestReadOutOfEveryInstrumentStaysInItsDisplay) {

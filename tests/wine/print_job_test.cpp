@@ -32,6 +32,7 @@
 #include "render/graphics_win.h"
 #include "resources/brevane/print_ids.h"
 #include "sheet_script.h"
+#include "student_steps.h"
 
 void ResetBench();
 
@@ -49,9 +50,7 @@ constexpr int kRenderDpi = 100;
 // painted its controls; the screen is read without repainting, since a
 // repaint erases the button until its own paint comes round again.
 void SaveAbortDialogPicture() {
-    char folder[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) return;
+    if (!GetEnvironmentVariableA("BREVANE_SCREENSHOTS", nullptr, 0)) return;
     for (int i = 0; i < 10; ++i) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -62,26 +61,7 @@ void SaveAbortDialogPicture() {
         }
         Sleep(20);
     }
-    RECT r;
-    GetWindowRect(PrintAbortDialog, &r);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(picture, nullptr, &bitmap);
-    if (bitmap) {
-        const std::string path = std::string(folder) + "\\print-abort-dialog.png";
-        std::wstring wide(path.begin(), path.end());
-        CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-        Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr);
-        Gdiplus::DllExports::GdipDisposeImage(bitmap);
-    }
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    SaveWindowPicture(PrintAbortDialog, "print-abort-dialog");
 }
 
 // What the abort dialog's progress line showed during a job, read after each

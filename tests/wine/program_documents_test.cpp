@@ -32,6 +32,7 @@
 #include "control_texts.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "student_hands.h"
 #include "render/render_settings_win.h"
 #include "resources/brevane/lab_documents_ids.h"
 #include "tests/support/build_folders_win.h"
@@ -90,21 +91,6 @@ DialogDriver::Step ChooseFile(const std::string& path) {
         HWND name = GetDlgItem(dialog, 0x47c);  // cmb13: the explorer-style name box
         if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
         SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    };
-}
-
-// In the lab list: chooses the row of the module's library and runs it.
-DialogDriver::Step RunLabRow(const std::string& module) {
-    return [module](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_LAB_LIST_LABS);
-        for (int i = 0, n = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); i < n; ++i) {
-            if (_stricmp(ListCellText(list, i, 2).c_str(), module.c_str()) != 0) continue;
-            LVITEMA state = {};
-            state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-            state.state = LVIS_SELECTED | LVIS_FOCUSED;
-            SendMessageA(list, LVM_SETITEMSTATE, WPARAM(i), reinterpret_cast<LPARAM>(&state));
-        }
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     };
 }
@@ -246,7 +232,7 @@ TEST_F(LabDocuments, SaveAsNewThenOpenGivesBackTheObjectsNotesAndDataset) {
     EXPECT_NE(TextOf(FrameWindow).find("brevane_documents_test.lab"), std::string::npos) << TextOf(FrameWindow);
 
     {
-        DialogDriver driver({RunLabRow("OLVARIS.DLL")});
+        DialogDriver driver({RunLab("OLVARIS.DLL")});
         Send(kCmdNew);
         driver.Finish();
         EXPECT_EQ(driver.Unexpected(), 0);

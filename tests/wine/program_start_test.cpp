@@ -46,6 +46,7 @@
 #include "common/lab_style.h"
 #include "dialog_driver.h"
 #include "program_instance.h"
+#include "student_hands.h"
 
 namespace {
 
@@ -745,19 +746,6 @@ void PlaceAt(int32_t index, int32_t left, int32_t top) {
     r = {left, top, left + w, top + h};
 }
 
-std::vector<COLORREF> BenchPixels(const RECT& area) {
-    std::vector<COLORREF> pixels;
-    HDC dc = GetDC(BenchWindow);
-    for (int y = area.top; y < area.bottom; y += 2)
-        for (int x = area.left; x < area.right; x += 2) pixels.push_back(GetPixel(dc, x, y));
-    ReleaseDC(BenchWindow, dc);
-    return pixels;
-}
-
-void RepaintBench() {
-    InvalidateRect(BenchWindow, nullptr, TRUE);
-    UpdateWindow(BenchWindow);
-}
 
 // Two 100 ml beakers side by side at (60, 40) and (260, 40).
 void TwoBeakers() {

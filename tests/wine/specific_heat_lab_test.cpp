@@ -81,35 +81,6 @@ struct BenchPicture {
     }
 };
 
-// The frame as it is on the screen, as a PNG in BREVANE_SCREENSHOTS.
-void SaveFramePicture(const char* name) {
-    char folder[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) return;
-    RedrawWindow(FrameWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessages(100);
-    RECT r;
-    GetWindowRect(FrameWindow, &r);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(picture, nullptr, &bitmap);
-    if (bitmap) {
-        const std::string path = std::string(folder) + "\\" + name + ".png";
-        const std::wstring wide(path.begin(), path.end());
-        CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-        Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr);
-        Gdiplus::DllExports::GdipDisposeImage(bitmap);
-    }
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-}
-
 // What a thermometer's read-out says, in degrees Celsius, and that it is
 // drawn where the bench shows it: ink in the box its text takes.
 struct Reading {
@@ -354,12 +325,8 @@ TEST_F(SpecificHeatLab, AStudentFollowingTheProcedureFindsCopperAndAluminium) {
     // Part D, steps 12-15.
     double copperC = NAN, copperFinal = NAN;
     PourShot(tube, calorimeter, empty, &copperC, &copperFinal);
-    // The Procedure tab, clicked, beside the bench for the picture.
-    RECT tab{};
-    SendMessageA(TabControl, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
-    const LPARAM onTab = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-    SendMessageA(TabControl, WM_LBUTTONDOWN, MK_LBUTTON, onTab);
-    SendMessageA(TabControl, WM_LBUTTONUP, 0, onTab);
+    // The Procedure beside the bench for the picture.
+    ClickTextTab(1);
     SaveFramePicture("lab-specific-heat");
     const double cCopper = SpecificHeat(water, start.celsius, copperFinal, copper, copperC);
     std::printf("[ specific heat ] copper: %.3f g at %.1f C into %.3f g of water at %.1f C -> %.1f C: c = %.4f\n",

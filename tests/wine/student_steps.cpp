@@ -1,5 +1,9 @@
 #include "student_steps.h"
 
+#include <objidl.h>
+#include <gdiplus.h>
+#include <commctrl.h>
+
 #include <cctype>
 #include <cstring>
 
@@ -263,3 +267,45 @@ bool ChooseComboRow(HWND dialog, int comboId, const std::string& startsWith) {
     }
     return false;
 }
+
+void ClickTextTab(int index) {
+    RECT tab{};
+    SendMessageA(TabControl, TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&tab));
+    const LPARAM onTab = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageA(TabControl, WM_LBUTTONDOWN, MK_LBUTTON, onTab);
+    SendMessageA(TabControl, WM_LBUTTONUP, 0, onTab);
+}
+
+void SaveWindowPicture(HWND window, const char* name) {
+    char folder[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("BREVANE_SCREENSHOTS", folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder) return;
+    RECT r;
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(picture, nullptr, &bitmap);
+    if (bitmap) {
+        const std::string path = std::string(folder) + "\\" + name + ".png";
+        const std::wstring wide(path.begin(), path.end());
+        CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+        Gdiplus::DllExports::GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr);
+        Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    }
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+void SaveFramePicture(const char* name) {
+    if (!GetEnvironmentVariableA("BREVANE_SCREENSHOTS", nullptr, 0)) return;
+    RedrawWindow(FrameWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages(100);
+    SaveWindowPicture(FrameWindow, name);
+}
+

@@ -42,3 +42,11 @@ std::vector<std::string> ListBoxRows(HWND dialog, int listId);
 // Selects the combo-box row whose text starts with the given text, as a
 // click on it does (the owner is told of the change).
 bool ChooseComboRow(HWND dialog, int comboId, const std::string& startsWith);
+
+// Clicks the text panes' tab (0 Introduction, 1 Procedure, 2 Observations).
+void ClickTextTab(int index);
+// A window as it is on the screen, as name.png in the folder
+// BREVANE_SCREENSHOTS names (a Windows path); nothing when it is not set.
+void SaveWindowPicture(HWND window, const char* name);
+// The frame, repainted first.
+void SaveFramePicture(const char* name);

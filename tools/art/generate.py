@@ -369,8 +369,10 @@ def parts():
     add(1182, 19, 514, P.thermometer(19, 514, 1.0, True))
     add(2137, 13, 345, P.thermometer(13, 345, 0.67, False))
     add(2138, 13, 345, P.thermometer(13, 345, 0.67, True))
-    add(2103, 11, 11, P.hatch_texture(11, False))
-    add(2104, 8, 8, P.hatch_texture(8, True))
+    # Shot: grey metal for every metal but copper, whose table colour is
+    # (255, 64, 64) and which has a texture of its own.
+    add(2103, 11, 11, P.shot_texture(11, (0.38, 0.38, 0.40), (0.72, 0.72, 0.74), (0.97, 0.97, 0.97)))
+    add(2104, 8, 8, P.shot_texture(8, (0.50, 0.10, 0.08), (1.0, 0.25, 0.25), (1.0, 0.78, 0.70)))
     add(2105, 44, 35, P.ice_texture(44, 35))
 
 

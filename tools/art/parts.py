@@ -124,17 +124,21 @@ def thermometer(w, h, s, overlay):
     return Picture(body=front if overlay else body)
 
 
-def hatch_texture(size, dense):
-    """A speckled solid texture, tiled by the renderer."""
+def shot_texture(size, ground, ball, shine):
+    """Metal shot, one ball a tile, lit from the upper left. Drawn in the
+    metal's own colours and strong enough to read through the contents'
+    half opacity; the renderer tiles it."""
     def draw(ctx):
-        ctx.set_source_rgb(0.30, 0.30, 0.30)
+        ctx.set_source_rgb(*ground)
         ctx.rectangle(0, 0, size, size)
         ctx.fill()
-        ctx.set_source_rgb(0.95, 0.95, 0.95)
-        pts = [(1, 1), (6, 2), (3, 6), (8, 8), (9, 4)] if not dense else [(1, 1), (5, 3), (2, 6)]
-        for x, y in pts:
-            if x < size and y < size:
-                ctx.rectangle(x, y, 2, 2)
+        c, r = size / 2.0, size / 2.0 - 0.5
+        g = cairo.RadialGradient(c - r * 0.35, c - r * 0.35, r * 0.1, c, c, r)
+        g.add_color_stop_rgb(0, *shine)
+        g.add_color_stop_rgb(0.45, *ball)
+        g.add_color_stop_rgb(1, *ground)
+        ctx.arc(c, c, r, 0, 2 * math.pi)
+        ctx.set_source(g)
         ctx.fill()
     return Picture(body=draw)
 
