@@ -8,7 +8,7 @@ JOBS   ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 export WINEPREFIX ?= $(abspath $(BUILD))/wine
 
-.PHONY: all setup build native win32 win64 run test test-native test-win32 bench fuzz labsim clean
+.PHONY: all setup build native win32 win64 dist run test test-native test-win32 bench fuzz labsim clean
 
 all: build
 
@@ -37,15 +37,24 @@ win64: $(WIN64)/CMakeCache.txt
 
 build: native win32
 
+# The program folder as a zip for Windows, named after the program's version
+# (the win32 build makes it; this lists it).
+dist: setup win32
+	@zip=$$(ls -t $(WIN32)/Brevane-*.zip | head -1); unzip -l "$$zip"; echo "dist: $$zip"
+
 labsim: $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS) --target labsim
 
+# make run LAB=file.lab starts the program with that lab file (or user-defined
+# lab); without a display the screenshot is taken SETTLE seconds after the start.
+SETTLE ?= 5
+LAB_ARG = $(if $(LAB),"$(abspath $(LAB))")
 run: setup win32
 	@if tools/can-run-wine; then exe=$(WIN32)/program/Brevane.exe; runner=tools/wine-run; \
 	else echo "make run: no 32-bit code here, running the 64-bit build"; $(MAKE) --no-print-directory win64; \
 	    exe=$(WIN64)/program/Brevane.exe; runner=tools/wine64-run; export WINEPREFIX=$(abspath $(BUILD))/wine64; fi; \
-	if [ -n "$$DISPLAY" ]; then $$runner $$exe; \
-	else BREVANE_RUNNER=$$runner tools/with-display tools/run-headless $$exe $(BUILD)/brevane.png; fi
+	if [ -n "$$DISPLAY" ]; then $$runner $$exe $(LAB_ARG); \
+	else BREVANE_RUNNER=$$runner tools/with-display tools/run-headless $$exe $(BUILD)/brevane.png $(SETTLE) $(LAB_ARG); fi
 
 test-native: native
 	@echo "==== native tests (ASan, UBSan) ===="

@@ -10,6 +10,15 @@ set(BREVANE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 function(brevane_ship target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BREVANE_PROGRAM_DIR}
                                                LIBRARY_OUTPUT_DIRECTORY ${BREVANE_PROGRAM_DIR})
+    set_property(GLOBAL APPEND PROPERTY BREVANE_SHIPPED_TARGETS ${target})
+endfunction()
+
+# Names a file that a custom target writes into the program folder. Every
+# file there is named by this or by brevane_ship(): the dist zip is checked
+# against those names, so anything else in the folder is a stray.
+function(brevane_ship_file target name)
+    set_property(GLOBAL APPEND PROPERTY BREVANE_SHIPPED_FILES ${name})
+    set_property(GLOBAL APPEND PROPERTY BREVANE_SHIPPED_FILE_TARGETS ${target})
 endfunction()
 
 # A test or benchmark that starts the program's windows in its own process

@@ -21,4 +21,5 @@ function(brevane_add_help target dir output)
         COMMENT "Compiling ${output}"
         VERBATIM)
     add_custom_target(${target} ALL DEPENDS ${BREVANE_PROGRAM_DIR}/${output})
+    brevane_ship_file(${target} ${output})
 endfunction()

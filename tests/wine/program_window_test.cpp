@@ -8,94 +8,18 @@
 #include <set>
 #include <string>
 
-#include "resources/brevane/lab_documents_ids.h"
 #include "tests/support/build_folders_win.h"
+#include "tests/support/started_program_win.h"
 
 namespace {
 
 std::string ProgramFolder() { return BuildProgramFolder() + "\\"; }
-
-HWND WaitForWindow(const char* cls, DWORD pid, int ms) {
-    for (int waited = 0; waited < ms; waited += 50) {
-        HWND found = nullptr;
-        for (HWND w = FindWindowA(cls, nullptr); w; w = FindWindowExA(nullptr, w, cls, nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == pid) found = w;
-        }
-        if (found) return found;
-        Sleep(50);
-    }
-    return nullptr;
-}
 
 bool StartProgram(PROCESS_INFORMATION* pi) {
     std::string exe = ProgramFolder() + "Brevane.exe";
     STARTUPINFOA si = {sizeof(si)};
     return CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           pi) != 0;
-}
-
-HWND VisibleDialogOf(DWORD pid, const char* caption) {
-    for (HWND w = FindWindowA("#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        char text[128] = {};
-        GetWindowTextA(w, text, sizeof text);
-        if (owner == pid && IsWindowVisible(w) && (!caption || std::string(text) == caption)) return w;
-    }
-    return nullptr;
-}
-
-// A cell of a list view in another process: the item and its text buffer
-// live in that process, since the message carries pointers.
-std::string RemoteListCell(HANDLE process, HWND list, int row, int column) {
-    const SIZE_T bytes = sizeof(LVITEMA) + 260;
-    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
-    if (!remote) return "(no memory)";
-    LVITEMA cell = {};
-    cell.iSubItem = column;
-    cell.pszText = remote + sizeof(LVITEMA);
-    cell.cchTextMax = 260;
-    char text[261] = {};
-    if (WriteProcessMemory(process, remote, &cell, sizeof cell, nullptr)) {
-        SendMessageA(list, LVM_GETITEMTEXTA, WPARAM(row), reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote + sizeof(LVITEMA), text, 260, nullptr);
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return text;
-}
-
-struct LabRow {
-    std::string title, udlFile, module;
-    bool operator<(const LabRow& o) const {
-        return title + '|' + udlFile + '|' + module < o.title + '|' + o.udlFile + '|' + o.module;
-    }
-};
-
-// The rows of the program folder (the user's own labs, marked "Y", left out).
-std::set<LabRow> ProgramFolderRows(HANDLE process, HWND list, int titleColumn, int udlColumn, int moduleColumn,
-                                   int personalColumn) {
-    std::set<LabRow> rows;
-    const int count = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        if (personalColumn >= 0 && RemoteListCell(process, list, row, personalColumn) == "Y") continue;
-        rows.insert({RemoteListCell(process, list, row, titleColumn),
-                     udlColumn >= 0 ? RemoteListCell(process, list, row, udlColumn) : "",
-                     RemoteListCell(process, list, row, moduleColumn)});
-    }
-    return rows;
-}
-
-void ClickAtCentreOf(HWND window) {
-    RECT r = {};
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT click[2] = {};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, click, sizeof(INPUT));
 }
 
 }  // namespace
@@ -114,17 +38,11 @@ TEST(ProgramWindow, TheFirstLabListOffersExactlyTheShippedLabs) {
     }
     ASSERT_NE(labList, nullptr) << "no lab list after the splash";
 
-    std::set<std::string> modules, udlFiles, wizards;
-    for (const LabRow& row : ProgramFolderRows(pi.hProcess, GetDlgItem(labList, IDC_LAB_LIST_LABS), 0, 1, 2, 4)) {
-        EXPECT_NE(row.title, "") << row.module;
-        if (row.udlFile.empty()) modules.insert(row.module);
-        else udlFiles.insert(row.udlFile);
-    }
-    for (const LabRow& row : ProgramFolderRows(pi.hProcess, GetDlgItem(labList, IDC_LAB_LIST_WIZARDS), 0, -1, 1, -1))
-        wizards.insert(row.module);
-    EXPECT_EQ(modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
-    EXPECT_EQ(udlFiles, std::set<std::string>{"AcidBaseTitration.UDL-BREVANE"}) << "the example lab ships";
-    EXPECT_EQ(wizards, (std::set<std::string>{"Parvell.dll"}));
+    const LabListOffer offer = ReadLabListOffer(pi.hProcess, labList);
+    EXPECT_EQ(offer.untitledRows, 0);
+    EXPECT_EQ(offer.modules, (std::set<std::string>{"Dunmere.dll", "Morvena.dll", "Olvaris.dll", "Tessaly.dll"}));
+    EXPECT_EQ(offer.udlFiles, std::set<std::string>{"AcidBaseTitration.UDL-BREVANE"}) << "the example lab ships";
+    EXPECT_EQ(offer.wizards, (std::set<std::string>{"Parvell.dll"}));
 
     // Whatever else start-up showed (Tip of the Day) goes first, then the list.
     for (int i = 0; i < 10; ++i) {

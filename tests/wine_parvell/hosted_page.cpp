@@ -95,7 +95,7 @@ void PumpPageMessages() {
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {
-    const char* folder = getenv("BREVANE_SHOTS");
+    const char* folder = getenv("BREVANE_SCREENSHOTS");
     if (!folder || !*folder || !window) return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     // The display shows a window once its thread has run the paints queued.

@@ -44,7 +44,7 @@ void FinishDriver(DialogDriver& driver);
 // Runs the messages already queued for this thread.
 void PumpPageMessages();
 
-// Saves the window as it shows on screen to $BREVANE_SHOTS/name.bmp when that
+// Saves the window as it shows on screen to $BREVANE_SCREENSHOTS/name.bmp when that
 // variable names a folder; does nothing otherwise.
 void SaveScreenshot(HWND window, const std::string& name);
 
