@@ -11,7 +11,7 @@
 
 constexpr int kStringUdlWrongVersion = 1183;  // "The UDL file is not correct version"
 constexpr int kStringUdlReadCaption = 1184;   // "UDL Read"
-constexpr int kStringUdlRefused = 1189;       // "The UDL file cannot be used: %s"
+constexpr int kStringUdlRefused = 1191;       // "The UDL file cannot be used: %s"
 // The largest user-defined lab read: headers, texts and molecule files, never
 // more (reading more whole could exhaust a 32-bit address space).
 constexpr uint64_t kLargestUdlFileBytes = uint64_t{256} << 20;
@@ -31,7 +31,7 @@ public:
     // An OK box on the owner window with string ids for text and caption.
     virtual void ShowMessage(int textId, int captionId) = 0;
     // An OK box on the owner window, captioned string 1184, saying why the
-    // lab is refused (string 1189 with the reason); by default the box of a
+    // lab is refused (string 1191 with the reason); by default the box of a
     // foreign file.
     virtual void ShowRefusal(const std::string& why) {
         (void)why;

@@ -2,9 +2,13 @@
 // handle; every other export is the portable query code itself.
 #include <windows.h>
 
+#include "common/runtime_unload_win.h"
 #include "zephrane/chemical_database.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+    ReleaseRuntimeOnUnload(reason, reserved);
+    return TRUE;
+}
 
 // The block may be movable: lock it only while the records are copied, and
 // never read past the block's own size.

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "app/frame/app_windows_win.h"
 #include "app/shell/message_boxes_win.h"
 #include "app/modules/module_host.h"
 #include "app/panes/text_pane_ole_win.h"
@@ -241,6 +242,9 @@ void ShowTextPane(int index) {
     for (int i = 0; i < kTextPaneCount; ++i)
         if (i != index && TextPanes[i].window) ShowWindow(TextPanes[i].window, SW_HIDE);
     if (TextPanes[index].window) ShowWindow(TextPanes[index].window, SW_SHOW);
+    // The tab names the pane shown, however the pane was chosen (a lab run from the
+    // list shows its Introduction whichever tab was chosen before).
+    if (TabControl && TabCtrl_GetCurSel(TabControl) != index) TabCtrl_SetCurSel(TabControl, index);
 }
 
 HWND CreateTabControl(HWND frame) {

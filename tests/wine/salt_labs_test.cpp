@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include <commctrl.h>
+
 #include "app/frame/app_windows_win.h"
+#include "app/panes/text_panes_win.h"
 #include "bench/model/bench_state.h"
 #include "bench/model/contents.h"
 #include "bench/model/lab_objects.h"
@@ -103,12 +106,8 @@ protected:
                              [] { EXPECT_TRUE(ChooseMenu({"Procedures", "Chemical Properties..."})); }));
         return lines;
     }
-    // The Procedure beside the bench, as a click on its tab shows it (the
-    // Introduction first: a new lab shows it, whatever tab stayed selected).
-    static void ShowProcedure() {
-        ClickTextTab(0);
-        ClickTextTab(1);
-    }
+    // The Procedure beside the bench, as a click on its tab shows it.
+    static void ShowProcedure() { ClickTextTab(1); }
     int32_t benchTop_ = 0, benchRight_ = 0;
 };
 
@@ -477,4 +476,15 @@ TEST_F(SaltLabs, GenericLabProcedureWorksAsWritten) {
     EXPECT_NEAR(ReadoutNumber(BalanceText(b)), pouredWater, 0.001) << "the balance weighs the water poured";
     ShowProcedure();
     SaveFramePicture("lab-generic");
+}
+
+// A lab run from the list opens on its Introduction, and the tab above the
+// text says so, whichever tab the student had chosen before.
+TEST_F(SaltLabs, ALabRunFromTheListShowsItsIntroductionUnderItsOwnTab) {
+    ClickTextTab(1);
+    ASSERT_EQ(TabCtrl_GetCurSel(TabControl), 1);
+    Start("Dunmere.dll");
+    EXPECT_TRUE(IsWindowVisible(TextPaneWindow(0)));
+    EXPECT_FALSE(IsWindowVisible(TextPaneWindow(1)));
+    EXPECT_EQ(TabCtrl_GetCurSel(TabControl), 0) << "the tab names the pane shown";
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialog_driver.h"
+#include "tests/support/build_folders_win.h"
 #include "tests/support/hostile_files.h"
 #include "wizard/udl_io_win.h"
 
@@ -98,10 +99,7 @@ TEST(UdlFileWin, FullDiskKeepsTheOldLab) {
 // A lab whose numbers the engine cannot work with is refused with a box
 // that says which record, captioned as the module's other read boxes.
 TEST(UdlFileWin, ALabWithAnUnsoundNumberIsRefusedWithABoxSayingWhere) {
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string parvell = exe;
-    parvell = parvell.substr(0, parvell.find_last_of('\\') + 1) + "Parvell.dll";
+    const std::string parvell = ProgramFolderFile("Parvell.dll");
     HMODULE strings = LoadLibraryExA(parvell.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(strings, nullptr) << parvell;
     UdlIoWin io(strings, nullptr);

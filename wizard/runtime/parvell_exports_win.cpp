@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "common/lab_object.h"
+#include "common/runtime_unload_win.h"
 #include "modules/frame/text_stream.h"
 #include "resources/parvell/parvell_resources.h"
 #include "wizard/database/user_database.h"
@@ -96,7 +97,7 @@ void RegisterChemicalsWithLibrary(const ChemicalRecord* records, int32_t count) 
     if (registry.block) GlobalFree(registry.block);
 }
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
         ModuleInstance = instance;
         if (!GetCurrentDirectoryA(MAX_PATH, StartFolder)) StartFolder[0] = '\0';
@@ -105,6 +106,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         // switches modules: everything goes here.
         Runtime.UnloadUdlSimulation();
         FreeHandedBlock();
+        ReleaseRuntimeOnUnload(reason, reserved);
     }
     return TRUE;
 }
